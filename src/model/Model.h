@@ -1,0 +1,59 @@
+#pragma once
+
+#include "model/HingesClass.h"
+#include "model/MatClass.h"
+#include "model/NodeClass.h"
+#include "model/NodeLoadClass.h"
+#include "model/PointLoadClass.h"
+#include "model/RingClass.h"
+#include "model/ShellClass.h"
+#include "model/ShellLoadClass.h"
+#include "model/SnowLoadClass.h"
+#include "model/TempLoadClass.h"
+#include "model/WaterLoadClass.h"
+#include "model/ZwvClass.h"
+
+#include <array>
+
+namespace venkar {
+
+class DocumentObserver;
+
+// The whole input: the five tables of the system, the seven tables of the
+// load case and the self-weight switch. The program keeps one; every test
+// builds its own.
+class Model {
+public:
+    Model();
+    Model(const Model&) = delete;
+    Model& operator=(const Model&) = delete;
+
+    // The system, in file and report order.
+    NodeClass nodes{shells};
+    ShellClass shells;
+    MatClass materials;
+    HingesClass hinges;
+    RingClass rings;
+
+    // The load case, in file and report order.
+    NodeLoadClass nodeLoads;
+    ShellLoadClass shellLoads;
+    PointLoadClass pointLoads;
+    ZwvClass constraintLoads;
+    WaterLoadClass waterLoads;
+    SnowLoadClass snowLoads;
+    TempLoadClass tempLoads;
+
+    int selfWeight = 0;  // 1: the load case includes self weight ("EIGENGEWICHT")
+
+    std::array<InputContainer*, 5> systemTables();
+    std::array<InputContainer*, 7> loadTables();
+
+    // Tells `observer` (not owned; may be null) of every user change.
+    void setObserver(DocumentObserver* observer);
+
+    void clearSystem();
+    void clearLoad();  // also resets the self-weight switch
+};
+
+} // namespace venkar

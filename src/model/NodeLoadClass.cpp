@@ -1,0 +1,40 @@
+#include "model/NodeLoadClass.h"
+
+#include "model/Error.h"
+#include "model/TableMaximum.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace venkar {
+
+const std::vector<Column<NodeLoadRecord>>& NodeLoadClass::columns() const {
+    static const std::vector<Column<NodeLoadRecord>> list{
+        &NodeLoadRecord::node, &NodeLoadRecord::loadR, &NodeLoadRecord::loadZ,
+        &NodeLoadRecord::loadM};
+    return list;
+}
+
+double NodeLoadClass::maxForce() const {
+    return maximumOverDefinedRows(*this, [](const NodeLoadRecord& load) {
+        return std::sqrt(load.loadR * load.loadR + load.loadZ * load.loadZ);
+    });
+}
+
+double NodeLoadClass::maxMoment() const {
+    return maximumOverDefinedRows(
+        *this, [](const NodeLoadRecord& load) { return std::fabs(load.loadM); });
+}
+
+void NodeLoadClass::writeRecord(std::string& out, int row) const {
+    const NodeLoadRecord& l = records_[static_cast<std::size_t>(row)];
+    appendFormat(out, " %5d %.14le %.14le %.14le", l.node, l.loadR, l.loadZ, l.loadM);
+}
+
+void NodeLoadClass::readRecord(const char* line, int row) {
+    NodeLoadRecord& l = records_[static_cast<std::size_t>(row)];
+    int rowNumber = 0;
+    std::sscanf(line, "%d %d %le %le %le", &rowNumber, &l.node, &l.loadR, &l.loadZ, &l.loadM);
+}
+
+} // namespace venkar

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "model/InputContainer.h"
+
+namespace venkar {
+
+// Cached construction of a shell's meridian, built and read by the shell
+// geometry. `ready` is cleared by every edit of the shell or of its nodes.
+struct ShellGeometryCache {
+    bool ready = false;
+    bool valid = false;          // the construction succeeded (e.g. radius long enough)
+    double halfChord = 0.0;      // half the distance start-end
+    double centreR = 0.0;        // centre of the arc
+    double centreZ = 0.0;
+    double meridianAngle = 0.0;  // opening angle of the arc
+};
+
+// A shell joining two nodes: straight (radius 0) or a circular arc.
+struct ShellRecord {
+    int startNode = 0;  // node row number
+    int endNode = 0;
+    int curvature = 0;  // 0 "Innen" (shorter arc), 1 "Außen" (longer arc)
+    double radius = 0.0;
+    int material = 0;   // material row number
+    double discretisationFactor = 0.0;
+    int intervals = 0;  // output intervals in the reports
+    // Working fields, not stored in files.
+    ShellGeometryCache geometry;
+    int firstElement = -1;  // index of the shell's first element in the analysis
+};
+
+// "SHELLS": the shells of the system.
+class ShellClass : public Table<ShellRecord> {
+public:
+    ShellClass() : Table(Document::System) {}
+    const char* keyword() const override { return "SHELLS"; }
+
+    // Marks the geometry of every shell that starts or ends at node number
+    // `nodeNumber` for rebuilding.
+    void invalidateGeometryAtNode(int nodeNumber);
+    void invalidateAllGeometry();
+
+protected:
+    const std::vector<Column<ShellRecord>>& columns() const override;
+    bool setValue(int row, int column, CellValue value) override;
+    void newRowDefaults(int row) override;
+    void writeRecord(std::string& out, int row) const override;
+    void readRecord(const char* line, int row) override;
+};
+
+} // namespace venkar

@@ -1,0 +1,33 @@
+#include "model/SnowLoadClass.h"
+
+#include "model/Error.h"
+#include "model/TableMaximum.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace venkar {
+
+const std::vector<Column<SnowLoadRecord>>& SnowLoadClass::columns() const {
+    static const std::vector<Column<SnowLoadRecord>> list{
+        &SnowLoadRecord::fromShell, &SnowLoadRecord::toShell, &SnowLoadRecord::amount};
+    return list;
+}
+
+double SnowLoadClass::maxAmount() const {
+    return maximumOverDefinedRows(*this,
+                                  [](const SnowLoadRecord& s) { return std::fabs(s.amount); });
+}
+
+void SnowLoadClass::writeRecord(std::string& out, int row) const {
+    const SnowLoadRecord& s = records_[static_cast<std::size_t>(row)];
+    appendFormat(out, " %d %d %.14le", s.fromShell, s.toShell, s.amount);
+}
+
+void SnowLoadClass::readRecord(const char* line, int row) {
+    SnowLoadRecord& s = records_[static_cast<std::size_t>(row)];
+    int rowNumber = 0;
+    std::sscanf(line, "%d %d %d %le ", &rowNumber, &s.fromShell, &s.toShell, &s.amount);
+}
+
+} // namespace venkar
