@@ -15,7 +15,9 @@ class SettingNode;
 // Where the program's configuration file lives: the program file's name with
 // "dat" in place of its extension ("venkar" gives "venkar.dat"), next to the
 // program when that folder is writable, else in the user's configuration
-// folder ($XDG_CONFIG_HOME/venkar, or ~/.config/venkar).
+// folder ($XDG_CONFIG_HOME/venkar, or ~/.config/venkar). `programPath` is
+// the absolute path of the program file (a bare name would be taken as lying
+// in the current folder).
 std::filesystem::path configurationFilePath(const std::filesystem::path& programPath);
 
 // The user's configuration folder for the program: $XDG_CONFIG_HOME/venkar

@@ -14,8 +14,8 @@ class Picture;
 
 // Fits `picture` into `target` (device pixels of the painter's device, with
 // the usual tenth of margin) and replays it. `aspect` is the horizontal over
-// the vertical resolution of the device. A picture without extent paints
-// nothing.
+// the vertical resolution of the device. Switches the painter to
+// antialiased drawing. A picture without extent paints nothing.
 void paintPicture(const Picture& picture, QPainter& painter, const QRect& target,
                   double aspect = 1.0);
 
