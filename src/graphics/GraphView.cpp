@@ -1,0 +1,120 @@
+#include "graphics/GraphView.h"
+
+#include "geometry/ModelBoxes.h"
+#include "graphics/GraphSettings.h"
+#include "graphics/LoadLayer.h"
+#include "graphics/ModelLayers.h"
+#include "graphics/ResultLayers.h"
+#include "model/Model.h"
+
+namespace venkar {
+
+const std::array<const char*, GraphView::tabCount>& GraphView::tabCaptions() {
+    static const std::array<const char*, tabCount> captions{
+        "Geometrie",     "Verformung",      "Normalkraft Phi", "Normalkraft Theta", "Momente Phi",
+        "Momente Theta", "Querkraft Theta", "Epsilon Phi",     "Epsilon Theta"};
+    return captions;
+}
+
+BoundingBox referenceBox(const Model& model, bool withAxis) {
+    BoundingBox box = unite(nodesBox(model.nodes), shellsThirdsBox(model));
+    if (withAxis && !box.isEmpty()) {
+        extend(box, {0.0, box.minY});
+        extend(box, {0.0, box.maxY});
+    }
+    return box;
+}
+
+GraphView::GraphView(const Model& model, const GraphSettings& settings)
+    : model_(model), settings_(settings) {
+    rebuild();
+    userView_ = true;
+}
+
+void GraphView::selectTab(int tab) {
+    if (tab < 0 || tab >= tabCount)
+        return;
+    tab_ = tab;
+    switches_ &= ~static_cast<unsigned>(ShowGeometry | ShowDeformation | ShowLoads | SpareSwitch);
+    switches_ |= ShowGeometry;
+    if (tab == 0)
+        switches_ |= ShowLoads;
+    if (tab == 1)
+        switches_ |= ShowDeformation;
+    rebuild();
+}
+
+void GraphView::setSwitch(DisplaySwitch s, bool on) {
+    if (on)
+        switches_ |= s;
+    else
+        switches_ &= ~static_cast<unsigned>(s);
+    rebuild();
+}
+
+void GraphView::setTextScale(double factor) {
+    textScale_ = factor;
+    userView_ = true;
+    rebuild();
+}
+
+void GraphView::setFunctionScale(double factor) {
+    functionScale_ = factor;
+    userView_ = true;
+    rebuild();
+}
+
+void GraphView::setDisplacementScale(double factor) {
+    displacementScale_ = factor;
+    userView_ = true;
+    rebuild();
+}
+
+void GraphView::showAll() {
+    view_ = picture_.boundingBox();
+    userView_ = false;
+}
+
+void GraphView::rebuild() {
+    picture_.clear();
+    const BoundingBox box = referenceBox(model_, isOn(ShowSymmetryAxis));
+    h_ = box.isEmpty() ? 0.0 : diagonal(box);
+    if (h_ > 0) {
+        PlotContext context{.picture = picture_,
+                            .model = model_,
+                            .settings = settings_.values,
+                            .results = results_,
+                            .switches = switches_,
+                            .tab = tab_,
+                            .h = h_,
+                            .box = box,
+                            .textScale = textScale_,
+                            .functionScale = functionScale_,
+                            .displacementScale = displacementScale_};
+        if (context.isOn(ShowSymmetryAxis))
+            drawSymmetryAxis(context);
+        if (context.isOn(ShowSupports))
+            drawSupports(context);
+        if (context.isOn(ShowGeometry))
+            drawGeometry(context);
+        if (context.isOn(ShowLoads))
+            drawLoads(context);
+        if (results_) {
+            if (context.isOn(ShowReactions))
+                drawSupportReactions(context);
+            if (context.isOn(ShowDeformation))
+                drawDeformation(context);
+            if (tab_ >= 2) {
+                drawDiagram(context, tab_ - 2);
+                if (tab_ == 2)
+                    drawRingBeamValues(context, RingBeamValue::NormalForce);
+                if (tab_ == 4)
+                    drawRingBeamValues(context, RingBeamValue::Moment);
+            }
+        }
+    }
+    if (!userView_)
+        view_ = picture_.boundingBox();
+}
+
+} // namespace venkar

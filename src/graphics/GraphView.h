@@ -1,0 +1,104 @@
+#pragma once
+
+#include "geometry/BoundingBox.h"
+#include "graphics/Picture.h"
+#include "graphics/PlotContext.h"
+
+#include <array>
+
+namespace venkar {
+
+class GraphSettings;
+class Model;
+class PlotResults;
+
+// The content of a graph window without its window: which quantity is
+// shown (the tab), the display switches, the three scale factors, the
+// picture built from the model, the load case and the results, and the part
+// of it in view. The Qt window wraps one and adds the interaction; the batch
+// command exports its pictures.
+//
+// The model, the settings and the results are read at every rebuild and are
+// not owned; they must outlive the view (or, for the results, be replaced
+// with `setResults` before they go).
+class GraphView {
+public:
+    static constexpr int tabCount = 9;
+    // The tab captions in order: "Geometrie", "Verformung", "Normalkraft
+    // Phi", "Normalkraft Theta", "Momente Phi", "Momente Theta", "Querkraft
+    // Theta", "Epsilon Phi", "Epsilon Theta". Tabs 2 to 8 show the shell
+    // result components 0 to 6.
+    static const std::array<const char*, tabCount>& tabCaptions();
+
+    // Builds the first picture with the view fitted to all of it, then sets
+    // the user-view flag, as a new window does.
+    GraphView(const Model& model, const GraphSettings& settings);
+
+    // The valid results of a calculation, or null while there are none.
+    // Takes effect at the next rebuild.
+    void setResults(const PlotResults* results) { results_ = results; }
+    const PlotResults* results() const { return results_; }
+
+    int tab() const { return tab_; }
+    // The window caption: the caption of the current tab.
+    const char* caption() const { return tabCaptions()[static_cast<std::size_t>(tab_)]; }
+    // Selects a tab (0 ... 8; others are ignored): clears the geometry,
+    // deformation and load switches, sets geometry again, sets the loads
+    // switch on tab 0 and the deformation switch on tab 1, and rebuilds.
+    void selectTab(int tab);
+
+    unsigned switches() const { return switches_; }
+    bool isOn(DisplaySwitch s) const { return (switches_ & s) != 0; }
+    // Turns one switch on or off and rebuilds.
+    void setSwitch(DisplaySwitch s, bool on);
+
+    // Scale factors (1.0 = 100 %). Setting one sets the user-view flag and
+    // rebuilds; a factor must be positive.
+    double textScale() const { return textScale_; }
+    double functionScale() const { return functionScale_; }
+    double displacementScale() const { return displacementScale_; }
+    void setTextScale(double factor);
+    void setFunctionScale(double factor);
+    void setDisplacementScale(double factor);
+
+    // Clears the picture and refills it in the fixed order of layers:
+    // symmetry axis, supports, geometry, loads, support reactions, deformed
+    // shape, the diagram of the tab. Without the user-view flag the view
+    // becomes the picture's bounding box. An empty model (reference length
+    // 0) leaves the picture empty.
+    void rebuild();
+
+    const Picture& picture() const { return picture_; }
+    // The reference length of the last rebuild (0 for an empty model).
+    double referenceLength() const { return h_; }
+
+    // The part of the model in view (model units).
+    const BoundingBox& view() const { return view_; }
+    void setView(const BoundingBox& view) { view_ = view; }
+    bool userView() const { return userView_; }
+    void setUserView(bool on) { userView_ = on; }
+    // "Alles zeigen": the view becomes the whole picture and follows it again.
+    void showAll();
+
+private:
+    const Model& model_;
+    const GraphSettings& settings_;
+    const PlotResults* results_ = nullptr;
+    int tab_ = 0;
+    unsigned switches_ =
+        ShowGeometry | ShowSymmetryAxis | ShowSupports | ShowLoads | ShowExtrema | ShowValues;
+    double textScale_ = 1.0;
+    double functionScale_ = 1.0;
+    double displacementScale_ = 1.0;
+    Picture picture_;
+    double h_ = 0.0;
+    BoundingBox view_;
+    bool userView_ = false;
+};
+
+// The box the reference length is the diagonal of: every defined node and
+// the thirds of every drawable shell, with the points (0, minimum z) and
+// (0, maximum z) when the symmetry axis is shown. Empty for an empty model.
+BoundingBox referenceBox(const Model& model, bool withAxis);
+
+} // namespace venkar

@@ -1,0 +1,319 @@
+#include "graphics/LoadLayer.h"
+
+#include "geometry/Interpolate.h"
+#include "geometry/LoadMaxima.h"
+#include "geometry/ModelBoxes.h"
+#include "geometry/ShellGeometry.h"
+#include "graphics/LoadSymbols.h"
+#include "graphics/Picture.h"
+#include "graphics/PlotContext.h"
+#include "graphics/PlotResults.h"
+#include "graphics/Shape.h"
+#include "graphics/StrokeFont.h"
+#include "graphics/ValueLabel.h"
+#include "model/Model.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace venkar {
+
+namespace {
+
+// More stations than this add nothing visible; the bound keeps a load that
+// is tiny against the largest one from asking for millions of arrows.
+constexpr int maxStations = 1000;
+
+// A station of a distribution: where the ordinate meets the base line, and
+// its outer end.
+struct Station {
+    Vector2 base;
+    Vector2 outer;
+};
+
+int stationCount(double minimum, double extent, double largestOrdinate) {
+    const double n = std::max(minimum, 2.0 * extent / largestOrdinate);
+    return std::clamp(static_cast<int>(n), 1, maxStations);
+}
+
+Station stationAt(PlotContext& context, int shell, DistributionKind kind, const BoundingBox& box,
+                  double x, double gap, double ordinate) {
+    if (kind != DistributionKind::Snow)
+        return {pointAt(context.model, shell, x, gap),
+                pointAt(context.model, shell, x, gap + ordinate)};
+    // Snow falls on the shell from above: its stations run along the upper
+    // edge of the shell's box (minimum z, as z points down), from the left
+    // end to the right end, and the ordinates stand upwards.
+    const double r = interpolate(box.minX, box.maxX, x);
+    return {{r, box.minY - gap}, {r, box.minY - gap - ordinate}};
+}
+
+} // namespace
+
+void drawLoadDistribution(PlotContext& context, int shell,
+                          const std::function<double(double)>& load, DistributionKind kind,
+                          double forceFactor) {
+    const Model& model = context.model;
+    const LoadSettings& settings = context.settings.loads;
+    double gap = context.size(settings.surfaceLoadGap);
+    if (load(0.5) < 0)
+        gap = -gap;
+    const double largest = forceFactor * std::max(std::fabs(load(0.0)), std::fabs(load(1.0)));
+    if (largest == 0.0)
+        return;
+
+    BoundingBox box;
+    double extent = chordLength(model, shell);
+    if (kind == DistributionKind::Snow) {
+        box = shellBox(model, shell);
+        extent = box.width();
+        // A vertical shell has no horizontal extent to carry snow (the
+        // analysis gives it no load either).
+        if (extent <= 1e-10 * context.h)
+            return;
+    }
+    const int n = stationCount(arcSegmentCount(model, shell, 0.1), extent, largest);
+
+    Picture& picture = context.picture;
+    const Colour colour = settings.surfaceLoadColour;
+    const double pen = context.size(settings.surfaceLoadLineWidth);
+    const double head = context.size(settings.surfaceLoadArrowHeight);
+    const unsigned arrowFlags =
+        HeadIfLong | (kind == DistributionKind::Longitudinal ? SideHead : 0u);
+    for (int i = 0; i <= n; ++i) {
+        const double x = static_cast<double>(i) / n;
+        const double p = load(x);
+        const Station s = stationAt(context, shell, kind, box, x, gap, forceFactor * p);
+        picture.setPen(colour, pen);
+        if (i == 0) {
+            picture.moveTo(1, s.base);
+            picture.moveTo(2, s.outer);
+        } else {
+            picture.lineTo(1, s.base);
+            picture.lineTo(2, s.outer);
+        }
+        if (i == 0 || i == n) {
+            picture.addLine(s.base, s.outer);
+            if (context.isOn(ShowValues))
+                drawValueLabel(context, p, s.base, s.outer, colour,
+                               i == 0 ? LabelSide::Above : LabelSide::Below, true, 1e-5);
+        } else {
+            drawArrow(picture, s.outer, s.base, head, pen, colour, arrowFlags);
+        }
+    }
+}
+
+namespace {
+
+constexpr double pi = std::numbers::pi;
+
+// Calls `draw` with the 0-based row of every drawable shell of the range.
+template <class Draw> void forShellRange(const Model& model, int from, int to, Draw draw) {
+    for (int number = std::max(from, 1); number <= to && number <= model.shells.count(); ++number)
+        if (isDrawableShell(model, number))
+            draw(number - 1);
+}
+
+void drawSelfWeight(PlotContext& context) {
+    const Model& model = context.model;
+    const LoadSettings& settings = context.settings.loads;
+    for (const int row : model.shells.definedRows()) {
+        if (!geometryValid(model, row))
+            continue;
+        for (const double x : {0.25, 0.5, 0.75})
+            drawShape(context.picture, standardShape(ShapeId::Cross),
+                      context.size(settings.selfWeightSize),
+                      context.size(settings.selfWeightLineWidth), 0.0, settings.selfWeightColour,
+                      pointAt(model, row, x));
+    }
+}
+
+void drawTemperatureSide(PlotContext& context, int shell, double side, double value,
+                         Colour colour) {
+    const Model& model = context.model;
+    const LoadSettings& settings = context.settings.loads;
+    Picture& picture = context.picture;
+    const double offset = side * context.size(settings.temperatureLineGap);
+    picture.setPen(colour, context.size(settings.temperatureLineWidth));
+    const int n = arcSegmentCount(model, shell, 0.05);
+    const double step = 0.8 / n;
+    picture.moveTo(1, pointAt(model, shell, 0.1, offset));
+    for (int k = 1; 0.1 + k * step <= 0.9001; ++k)
+        picture.lineTo(1, pointAt(model, shell, 0.1 + k * step, offset));
+    // The value stands beyond its line, on the line's side of the shell.
+    const ReadableText text = readableText(tangentAngle(model, shell, 0.5),
+                                           TextCentred | (side > 0 ? TextAbove : TextBelow));
+    drawText(picture, context.textScale,
+             pointAt(model, shell, 0.5, side * context.size(settings.temperatureTextGap)),
+             text.angle, context.size(settings.temperatureLineGap),
+             context.size(settings.temperatureTextHeight), colour, formatNumber("%#.4lg", value),
+             text.placement);
+}
+
+void drawTemperatures(PlotContext& context) {
+    const Model& model = context.model;
+    for (const int row : model.tempLoads.definedRows()) {
+        const TempLoadRecord& load = model.tempLoads.row(row);
+        const double t = load.uniformTemp;
+        const double dt = load.gradientTemp;
+        // The warmer side is red, the colder blue; without a difference both
+        // sides show the sign of the uniform part.
+        Colour positive = t > 0 ? colours::red : colours::blue;
+        Colour negative = positive;
+        if (dt != 0) {
+            positive = dt > 0 ? colours::red : colours::blue;
+            negative = dt > 0 ? colours::blue : colours::red;
+        }
+        forShellRange(model, load.fromShell, load.toShell, [&](int shell) {
+            drawTemperatureSide(context, shell, 1.0, t + dt / 2, positive);
+            drawTemperatureSide(context, shell, -1.0, t - dt / 2, negative);
+        });
+    }
+}
+
+void drawSurfaceLoads(PlotContext& context, double f) {
+    const Model& model = context.model;
+    for (const int row : model.shellLoads.definedRows()) {
+        const ShellLoadRecord& load = model.shellLoads.row(row);
+        forShellRange(model, load.fromShell, load.toShell, [&](int shell) {
+            if (load.transverseStart != 0 || load.transverseEnd != 0)
+                drawLoadDistribution(
+                    context, shell,
+                    [&](double x) {
+                        return interpolate(load.transverseStart, load.transverseEnd, x);
+                    },
+                    DistributionKind::Transverse, f);
+            if (load.longitudinalStart != 0 || load.longitudinalEnd != 0)
+                drawLoadDistribution(
+                    context, shell,
+                    [&](double x) {
+                        return interpolate(load.longitudinalStart, load.longitudinalEnd, x);
+                    },
+                    DistributionKind::Longitudinal, f);
+        });
+    }
+    for (const int row : model.waterLoads.definedRows()) {
+        const WaterLoadRecord& load = model.waterLoads.row(row);
+        forShellRange(model, load.fromShell, load.toShell, [&](int shell) {
+            drawLoadDistribution(
+                context, shell,
+                [&](double x) {
+                    return (pointAt(model, shell, x).y - load.zeroLevel) * load.unitWeight;
+                },
+                DistributionKind::Water, f);
+        });
+    }
+    for (const int row : model.snowLoads.definedRows()) {
+        const SnowLoadRecord& load = model.snowLoads.row(row);
+        forShellRange(model, load.fromShell, load.toShell, [&](int shell) {
+            drawLoadDistribution(
+                context, shell, [&](double) { return load.amount; }, DistributionKind::Snow, f);
+        });
+    }
+}
+
+unsigned labelFlag(const PlotContext& context) {
+    return context.isOn(ShowValues) ? Label : 0u;
+}
+
+void drawNodeLoads(PlotContext& context, double f, double g) {
+    const Model& model = context.model;
+    const LoadSettings& settings = context.settings.loads;
+    for (const int row : model.nodeLoads.definedRows()) {
+        const NodeLoadRecord& load = model.nodeLoads.row(row);
+        if (!isDefinedNode(model, load.node))
+            continue;
+        const Vector2 p = nodePoint(model, load.node);
+        if (load.loadR != 0 || load.loadZ != 0)
+            drawForceArrow(context.picture, context.textScale, p, f, {load.loadR, load.loadZ},
+                           context.size(settings.nodeForceLineWidth),
+                           context.size(settings.nodeForceHeadSize),
+                           context.size(settings.nodeLoadTextHeight), settings.nodeLoadColour,
+                           labelFlag(context));
+        if (load.loadM != 0)
+            drawMomentArc(context.picture, context.textScale, p,
+                          context.size(settings.nodeMomentSize), signum(load.loadM) * g,
+                          std::fabs(load.loadM), context.size(settings.nodeMomentSize),
+                          context.size(settings.nodeLoadTextHeight), settings.nodeLoadColour,
+                          labelFlag(context));
+    }
+}
+
+void drawPointLoads(PlotContext& context, double f, double g) {
+    const Model& model = context.model;
+    const LoadSettings& settings = context.settings.loads;
+    for (const int row : model.pointLoads.definedRows()) {
+        const PointLoadRecord& load = model.pointLoads.row(row);
+        if (!isDrawableShell(model, load.shell))
+            continue;
+        const Vector2 p = pointAt(model, load.shell - 1, load.xPosition);
+        const double pen = context.size(settings.pointForceLineWidth);
+        if (load.loadR != 0 || load.loadZ != 0)
+            drawForceArrow(context.picture, context.textScale, p, f, {load.loadR, load.loadZ}, pen,
+                           context.size(settings.pointForceHeadSize),
+                           context.size(settings.nodeLoadTextHeight), settings.pointForceColour,
+                           labelFlag(context));
+        if (load.loadM != 0)
+            drawMomentArc(context.picture, context.textScale, p,
+                          context.size(settings.pointMomentSize), signum(load.loadM) * g,
+                          std::fabs(load.loadM), pen, context.size(settings.nodeLoadTextHeight),
+                          settings.pointForceColour, labelFlag(context));
+    }
+}
+
+void drawPrescribedDisplacements(PlotContext& context) {
+    const Model& model = context.model;
+    const LoadSettings& settings = context.settings.loads;
+    // With results the displacements share the scale of the deformed shape.
+    double d = context.results ? context.results->maxDisplacement()
+                               : model.constraintLoads.maxDisplacement();
+    if (d == 0)
+        d = 1;
+    const double k = context.displacementScale * 0.2 * context.h / d;
+    const double pen = context.size(settings.nodeForceLineWidth);
+    const double textHeight = context.size(settings.nodeLoadTextHeight);
+    const Colour colour = settings.prescribedDisplacementColour;
+    for (const int row : model.constraintLoads.definedRows()) {
+        const ZwvRecord& load = model.constraintLoads.row(row);
+        if (!isDefinedNode(model, load.node))
+            continue;
+        const Vector2 p = nodePoint(model, load.node);
+        if (load.dispR != 0 || load.dispZ != 0)
+            drawForceArrow(context.picture, context.textScale, p, k, {load.dispR, load.dispZ}, pen,
+                           context.size(settings.nodeForceHeadSize), textHeight, colour,
+                           FromPoint | labelFlag(context));
+        if (load.dispRot != 0) {
+            // The arc sweeps atan(k * phi): the turned tangent of the
+            // displaced node at the scale of the displacements.
+            const double sweep = std::atan(k * load.dispRot);
+            drawMomentArc(context.picture, context.textScale, p,
+                          context.size(settings.nodeMomentSize), sweep / std::fabs(load.dispRot),
+                          std::fabs(load.dispRot), pen, textHeight, colour, labelFlag(context));
+        }
+    }
+}
+
+} // namespace
+
+void drawLoads(PlotContext& context) {
+    const Model& model = context.model;
+    if (model.selfWeight)
+        drawSelfWeight(context);
+    drawTemperatures(context);
+
+    const double forces = std::max({0.0, model.shellLoads.maxLoadMagnitude(),
+                                    model.nodeLoads.maxForce(), model.pointLoads.maxForce(),
+                                    maxWaterPressure(model), model.snowLoads.maxAmount()});
+    const double moments = std::max(model.nodeLoads.maxMoment(), model.pointLoads.maxMoment());
+    if (forces != 0 || moments != 0) {
+        const double f = forces != 0 ? context.functionScale * 0.1 * context.h / forces : 0.0;
+        const double g = moments != 0 ? 1.5 * pi / moments : 0.0;
+        drawSurfaceLoads(context, f);
+        drawNodeLoads(context, f, g);
+        drawPointLoads(context, f, g);
+    }
+    drawPrescribedDisplacements(context);
+}
+
+} // namespace venkar

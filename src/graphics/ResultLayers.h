@@ -1,0 +1,39 @@
+#pragma once
+
+namespace venkar {
+
+struct PlotContext;
+
+// The layers of a plot that show the results of a calculation. Each needs
+// the context's results (a no-op without them) and draws with the settings
+// times the reference length.
+
+// Support reactions at every supported node: force arrows ending at the
+// node, scaled so that the largest reaction is a tenth of the reference
+// length long at function scale 1, and moment arcs sweeping up to 270
+// degrees.
+void drawSupportReactions(PlotContext& context);
+
+// The deformed shape: every element as a line between its displaced nodes,
+// the displaced nodes and ring beams, and (with the values switch) the
+// displacement components at the output intervals, the nodes and both sides
+// of every hinge. The largest displacement is drawn a fifth of the
+// reference length long at displacement scale 1.
+void drawDeformation(PlotContext& context);
+
+// The diagram of a shell result component (0 "N-Phi" ... 6 "Eps-Theta")
+// along every shell, perpendicular to the meridian: positive values on the
+// side opposite to the shell normal, the largest magnitude a sixth of the
+// reference length long (0.16) at function scale 1. Every element end
+// carries an ordinate; element starts get one at a shell's start, at jumps
+// and (with the extrema switch) at local extrema. Positive stretches are
+// blue, the others red; with the values switch the ordinates that matter
+// are labelled.
+void drawDiagram(PlotContext& context, int component);
+
+// With the values switch, the hoop force (" N=") or the moment (" M=", the
+// moment negated) of every ring beam beside its node.
+enum class RingBeamValue { NormalForce, Moment };
+void drawRingBeamValues(PlotContext& context, RingBeamValue value);
+
+} // namespace venkar
