@@ -5,14 +5,16 @@
 namespace venkar {
 
 // Cached construction of a shell's meridian, built and read by the shell
-// geometry. `ready` is cleared by every edit of the shell or of its nodes.
+// geometry (plain numbers: the model knows nothing of the geometry types).
+// `ready` is set only for a circular arc and is cleared by every edit of the
+// shell or of its nodes through the tables; straight shells (and arcs whose
+// radius is shorter than half the chord) are recomputed on every use.
 struct ShellGeometryCache {
-    bool ready = false;
-    bool valid = false;          // the construction succeeded (e.g. radius long enough)
+    bool ready = false;          // centre and meridianAngle hold the arc construction
     double halfChord = 0.0;      // half the distance start-end
     double centreR = 0.0;        // centre of the arc
     double centreZ = 0.0;
-    double meridianAngle = 0.0;  // opening angle of the arc
+    double meridianAngle = 0.0;  // arc: half the opening angle; straight: chord direction
 };
 
 // A shell joining two nodes: straight (radius 0) or a circular arc.
@@ -24,8 +26,10 @@ struct ShellRecord {
     int material = 0;   // material row number
     double discretisationFactor = 0.0;
     int intervals = 0;  // output intervals in the reports
-    // Working fields, not stored in files.
-    ShellGeometryCache geometry;
+    // Working fields, not stored in files. The geometry cache is filled
+    // lazily while a shell is read, hence mutable; the braces keep
+    // designated initialisers of the record free of warnings.
+    mutable ShellGeometryCache geometry{};
     int firstElement = -1;  // index of the shell's first element in the analysis
 };
 
