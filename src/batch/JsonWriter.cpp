@@ -46,7 +46,7 @@ void JsonWriter::endArray() { close(']'); }
 
 void JsonWriter::key(std::string_view name) {
     beforeValue();
-    value(name);
+    writeString(name);
     out_ += ": ";
     afterKey_ = true;
 }
@@ -79,6 +79,10 @@ void JsonWriter::null() {
 
 void JsonWriter::value(std::string_view text) {
     beforeValue();
+    writeString(text);
+}
+
+void JsonWriter::writeString(std::string_view text) {
     out_ += '"';
     for (const char c : text) {
         switch (c) {

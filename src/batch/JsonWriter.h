@@ -39,6 +39,7 @@ private:
     void open(char bracket);
     void close(char bracket);
     void newLine();
+    void writeString(std::string_view text);
 
     std::string out_;
     std::vector<bool> hasItems_;  // one entry per open object or array

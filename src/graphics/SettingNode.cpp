@@ -10,6 +10,13 @@
 
 namespace venkar {
 
+namespace {
+
+// Longest real written in fixed notation (sign, 24 digits, point, 6 decimals).
+constexpr std::size_t maxFixedRealLength = 32;
+
+} // namespace
+
 SettingNode::SettingNode(std::string label)
     : SettingNode(std::move(label), SettingKind::GroupSetting, std::monostate{}) {}
 
@@ -164,9 +171,16 @@ void SettingNode::writeChanged(std::string& out, const std::string& prefix) cons
         case SettingKind::ColourSetting:
             appendFormat(out, "%s = %ld\n", path.c_str(), static_cast<long>(colour()));
             break;
-        case SettingKind::RealSetting:
-            appendFormat(out, "%s = %lf\n", path.c_str(), real());
+        case SettingKind::RealSetting: {
+            // "%lf" writes every integer digit: a huge value would make a
+            // line the reader refuses ("Line to long"), and the settings after
+            // it would be lost. Such values keep the exponent form.
+            std::string number = formatText("%lf", real());
+            if (number.size() > maxFixedRealLength)
+                number = formatText("%.17g", real());
+            appendFormat(out, "%s = %s\n", path.c_str(), number.c_str());
             break;
+        }
         case SettingKind::TextSetting:
             appendFormat(out, "%s = %s\n", path.c_str(), text().c_str());
             break;

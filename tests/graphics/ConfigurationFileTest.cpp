@@ -79,6 +79,18 @@ TEST_F(ConfigurationFileTest, OneChangedValueWritesExactlyItsLine) {
     EXPECT_EQ(fileContent(file), nodeWidthKey + " = 0.006000\n");
 }
 
+TEST_F(ConfigurationFileTest, HugeRealsKeepTheExponentSoTheFileStaysReadable) {
+    settings.find("Geometrie/Knoten/Linie/Dicke")->setReal(1e200);
+    settings.find("Symmetrieachse/Linie/Farbe")->setColour(colours::red);
+    const std::string text = settingsFileText(settings.root());
+    EXPECT_NE(text.find(nodeWidthKey + " = 9.9999999999999997e+199\n"), std::string::npos);
+
+    GraphSettings reread;
+    readSettingsText(reread.root(), text);
+    EXPECT_EQ(reread.values.geometry.nodeLineWidth, 1e200);
+    EXPECT_EQ(settingsFileText(reread.root()), text);
+}
+
 TEST_F(ConfigurationFileTest, ColourLineDisappearsWhenTheDefaultIsRestored) {
     SettingNode* colour = settings.find("Symmetrieachse/Linie/Farbe");
     colour->setColour(colours::red);

@@ -1,0 +1,91 @@
+#include "analysis/AnalysisDriver.h"
+
+#include "analysis/AnalysisModel.h"
+#include "analysis/Assembly.h"
+#include "analysis/ConstraintElimination.h"
+#include "analysis/ConstraintGeneration.h"
+#include "analysis/Discretisation.h"
+#include "analysis/ResultRecovery.h"
+#include "analysis/SkylineMatrix.h"
+#include "model/Model.h"
+
+#include "checks/LoadCheck.h"
+#include "checks/SystemCheck.h"
+#include <optional>
+
+namespace venkar {
+
+namespace {
+
+bool inputIsPlausible(const Model& model, UserMessages& messages) {
+    std::optional<InputFault> fault = checkSystem(model);
+    if (!fault)
+        fault = checkLoad(model);
+    if (fault)
+        messages.plausibilityFault(*fault);
+    return !fault;
+}
+
+} // namespace
+
+bool calculate(Model& model, AnalysisModel& analysis, CalculationStatus& status,
+               UserMessages& messages, int flags) {
+    analysis.clear();
+    if (!inputIsPlausible(model, messages))
+        return false;
+    return analyse(model, analysis, status, messages, flags);
+}
+
+bool analyse(Model& model, AnalysisModel& analysis, CalculationStatus& status,
+             UserMessages& messages, int flags) {
+    analysis.clear();
+    analysis.flags = flags | (model.selfWeight ? selfWeightFlag : 0);
+    const int options = analysis.flags;
+    status.start();
+
+    status.setPhase(phaseElements);
+    discretise(model, analysis);
+    status.setCount(StatusCount::nodes, static_cast<std::int64_t>(analysis.nodes.size()));
+    status.setCount(StatusCount::elements, analysis.elementCount());
+    addPrescribedDisplacements(model, analysis);
+
+    status.setPhase(phaseDofs);
+    analysis.createDofs();
+    if (eliminateConstraints(analysis) != constraintsConsistent) {
+        messages.calculationError(contradictionMessage);
+        status.finishFailed();
+        return false;
+    }
+    const int equations = analysis.dofs.numberEquations();
+    status.setCount(StatusCount::dofs, analysis.dofs.size());
+    status.setCount(StatusCount::constraints, analysis.dofs.size() - equations);
+
+    status.setPhase(phaseStiffness);
+    SkylineMatrix matrix(equations);
+    RealMatrix rightHandSide(equations, 1);
+    noteHeights(analysis, matrix);
+    matrix.finaliseProfile();
+    status.setCount(StatusCount::memoryBytes, 8 * matrix.storedEntries());
+    status.setCount(StatusCount::bandwidth, matrix.bandwidth());
+    assembleStiffness(model, analysis, options, matrix, rightHandSide);
+
+    status.setPhase(phaseLoads);
+    assembleLoads(model, analysis, options, rightHandSide);
+
+    status.setPhase(phaseSolution);
+    if (matrix.solve(rightHandSide) != solveSolved) {
+        messages.calculationError(singularMessage);
+        status.finishFailed();
+        return false;
+    }
+
+    status.setPhase(phaseResults);
+    storeSolution(analysis, rightHandSide);
+    recoverResults(model, analysis, options);
+    status.setPhase(phaseNone);
+    status.finishOk();
+    analysis.resultsValid = 1;
+    return true;
+}
+
+} // namespace venkar

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <vector>
+
+namespace venkar {
+
+class AnalysisModel;
+class Model;
+class ShellsAtNode;
+
+// A position on a shell where the discretisation places a node.
+struct DivisionPoint {
+    enum Kind : int { division = 0, hinge = 1, pointLoad = 2 };
+    int kind = division;
+    double x = 0.0;  // relative position on the shell
+    int source = -1; // row of the hinge or point load; -1 for a division point
+};
+
+// The node positions of shell row `shellIndex`, ascending: its ends, each
+// hinge twice (the pair becomes two nodes at one place), each point load,
+// and between these fixed positions points spaced by the admissible element
+// length (scaled down by the discretisation factor) and shrunk evenly so
+// that each interval ends exactly at its end. Coincident positions merge,
+// except that a hinge pair stays a pair.
+std::vector<DivisionPoint> divideShell(const Model& model, const ShellsAtNode& shellsAtNode,
+                                       int shellIndex);
+
+// Clears `analysis` and builds its nodes, elements and the constraints of
+// supports, hinges, the axis and ring beams; writes calcNode into every
+// defined node row and firstElement into every defined shell row.
+// Precondition: the system passed its plausibility check.
+void discretise(Model& model, AnalysisModel& analysis);
+
+} // namespace venkar

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace venkar {
+
+class RealMatrix;
+
+// Outcome of SkylineMatrix::solve.
+enum SolveCode : int {
+    solveSingular = 1,    // a pivot vanished (below 1e-15, not a number, or rounding noise)
+    solveNotPositive = 2, // factorised, but a pivot is not positive
+    solveSolved = 3,      // the right-hand side holds the solution
+};
+
+// The symmetric global stiffness matrix in profile (skyline) storage.
+//
+// Only the lower triangle is kept, row by row: row r holds its height h(r)
+// entries, the diagonal first and then leftwards, so A(r, c) for
+// r - h(r) < c <= r lives at entries[offset(r) + (r - c)]. Entries outside
+// the profile are zero and never touched. Use: construct with the order, note
+// the row heights, finalise the profile once, add entries, solve.
+class SkylineMatrix {
+public:
+    // An empty matrix of order n (n equations); every height starts at 0.
+    explicit SkylineMatrix(int n);
+
+    int order() const { return n_; }
+    // The largest row height ("Bandbreite"); valid after finaliseProfile().
+    int bandwidth() const { return bandwidth_; }
+    // Number of stored entries; the memory figure is 8 bytes per entry.
+    std::int64_t storedEntries() const { return rowIndex_[static_cast<std::size_t>(n_)]; }
+
+    // Raises the height of `row` to at least `height` (before finalising).
+    void noteHeight(int row, int height);
+    // Turns the heights into offsets (a row keeps at least its diagonal) and
+    // allocates the zeroed entries; raises "Speicher" when memory runs out.
+    void finaliseProfile();
+
+    int height(int row) const { return static_cast<int>(offset(row + 1) - offset(row)); }
+    bool inProfile(int row, int col) const { return row - height(row) < col; }
+
+    void clearEntries();
+    // A(row, col) += value for col <= row inside the profile.
+    void addEntry(int row, int col, double value) { at(row, col) += value; }
+    // A(row, col) for any pair; the symmetric counterpart is read for
+    // col > row and 0 outside the profile.
+    double entry(int row, int col) const;
+
+    // Scales the matrix by its largest diagonal, factorises it in place into
+    // L·D·Lᵀ and, when that succeeds, overwrites column 0 of b with the
+    // solution. After a failure b is scaled only and the matrix partly
+    // factorised.
+    SolveCode solve(RealMatrix& b);
+
+private:
+    std::int64_t offset(int row) const { return rowIndex_[static_cast<std::size_t>(row)]; }
+    int firstColumn(int row) const { return row - height(row) + 1; }
+    double& at(int row, int col) {
+        return entries_[static_cast<std::size_t>(offset(row) + (row - col))];
+    }
+    double at(int row, int col) const {
+        return entries_[static_cast<std::size_t>(offset(row) + (row - col))];
+    }
+
+    double scaleByLargestDiagonal(RealMatrix& b);
+    SolveCode factorise();
+    void forwardSubstitute(RealMatrix& b) const;
+    void backwardSubstitute(RealMatrix& b) const;
+
+    int n_ = 0;
+    int bandwidth_ = 0;
+    std::vector<std::int64_t> rowIndex_; // n + 1 offsets (heights before finalising)
+    std::vector<double> entries_;
+};
+
+} // namespace venkar

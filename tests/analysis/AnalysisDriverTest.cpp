@@ -1,0 +1,138 @@
+#include "AnalysisTestSupport.h"
+#include "model/ModelFiles.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <sstream>
+
+namespace venkar {
+namespace {
+
+using test::addFullMaterial;
+using test::addNode;
+using test::addRow;
+using test::addShell;
+using test::RecordingMessages;
+using test::RecordingStatus;
+using test::support;
+
+// A clamped cylinder under a radial edge load.
+void loadedCylinder(Model& model) {
+    addFullMaterial(model,
+                    MatRecord{.youngsModulus = 1e7, .wallThickness = 0.1, .poissonRatio = 0.2});
+    addNode(model, 10.0, 0.0);
+    addNode(model, 10.0, 10.0);
+    addShell(model, 1, 2);
+    support(model, 2, true, true, true);
+    addRow(model.nodeLoads, NodeLoadRecord{.node = 1, .loadR = 1.0});
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+TEST(AnalysisDriver, SuccessfulRunWalksThePhasesAndEndsWithNoneHighlighted) {
+    Model model;
+    loadedCylinder(model);
+    AnalysisModel analysis;
+    RecordingStatus status;
+    RecordingMessages messages;
+    ASSERT_TRUE(calculate(model, analysis, status, messages));
+    EXPECT_TRUE(status.started);
+    EXPECT_EQ(status.phases, (std::vector<int>{1, 2, 4, 5, 6, 7, 0}));
+    EXPECT_EQ(status.finished, "ok");
+    EXPECT_EQ(analysis.resultsValid, 1);
+    EXPECT_TRUE(messages.errors.empty());
+    EXPECT_EQ(status.count(StatusCount::dofs), 3 * status.count(StatusCount::nodes));
+    EXPECT_EQ(status.count(StatusCount::nodes), static_cast<std::int64_t>(analysis.nodes.size()));
+    EXPECT_EQ(status.count(StatusCount::elements), analysis.elementCount());
+    EXPECT_EQ(status.count(StatusCount::constraints), 3); // the clamped edge
+    EXPECT_GT(status.count(StatusCount::bandwidth), 0);
+    EXPECT_EQ(status.count(StatusCount::memoryBytes) % 8, 0);
+}
+
+TEST(AnalysisDriver, ContradictoryConstraintsStopAfterTheDofPhase) {
+    Model model;
+    loadedCylinder(model);
+    addRow(model.constraintLoads, ZwvRecord{.node = 1, .dispZ = 0.01});
+    addRow(model.constraintLoads, ZwvRecord{.node = 1, .dispZ = 0.02});
+    AnalysisModel analysis;
+    RecordingStatus status;
+    RecordingMessages messages;
+    EXPECT_FALSE(calculate(model, analysis, status, messages));
+    EXPECT_EQ(status.phases, (std::vector<int>{1, 2}));
+    EXPECT_EQ(messages.errors, std::vector<std::string>{"Wiederspruch in der Randbedingungen"});
+    EXPECT_EQ(status.finished, "failed");
+    EXPECT_EQ(analysis.resultsValid, 0);
+}
+
+TEST(AnalysisDriver, UnsupportedStructureIsReportedAsSingular) {
+    Model model;
+    loadedCylinder(model);
+    support(model, 2, false, false, false);
+    AnalysisModel analysis;
+    RecordingStatus status;
+    RecordingMessages messages;
+    EXPECT_FALSE(calculate(model, analysis, status, messages));
+    EXPECT_EQ(
+        messages.errors,
+        std::vector<std::string>{
+            "Singuläre Steifigkeitsmatrix !\nMöglicherweise liegt verschiebliches System vor"});
+    EXPECT_EQ(status.phases.back(), 6);
+    EXPECT_EQ(status.finished, "failed");
+}
+
+TEST(AnalysisDriver, PlausibilityFaultStopsBeforeTheStatusIsShown) {
+    Model model;
+    loadedCylinder(model);
+    model.materials.row(0).wallThickness = 0.0;
+    AnalysisModel analysis;
+    RecordingStatus status;
+    RecordingMessages messages;
+    EXPECT_FALSE(calculate(model, analysis, status, messages));
+    EXPECT_FALSE(status.started);
+    EXPECT_EQ(messages.faults.size(), 1u);
+    EXPECT_TRUE(analysis.nodes.empty());
+}
+
+TEST(AnalysisDriver, ANewCalculationReplacesTheOldResults) {
+    Model model;
+    loadedCylinder(model);
+    AnalysisModel analysis;
+    RecordingStatus status;
+    RecordingMessages messages;
+    ASSERT_TRUE(calculate(model, analysis, status, messages));
+    const std::size_t nodes = analysis.nodes.size();
+    ASSERT_TRUE(calculate(model, analysis, status, messages));
+    EXPECT_EQ(analysis.nodes.size(), nodes);
+}
+
+class ExampleCalculation : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(ExampleCalculation, CalculatesWithoutError) {
+    const std::string base = std::string(VENKAR_EXAMPLES_DIR) + "/" + GetParam();
+    Model model;
+    readSystemText(model, readFile(base + ".vsy"));
+    readLoadText(model, readFile(base + ".vla"));
+    AnalysisModel analysis;
+    RecordingStatus status;
+    RecordingMessages messages;
+    EXPECT_TRUE(calculate(model, analysis, status, messages));
+    EXPECT_TRUE(messages.errors.empty());
+    EXPECT_TRUE(messages.faults.empty());
+    EXPECT_GT(maximumDisplacement(analysis), 0.0);
+    for (const ShellElement& element : analysis.shellElements)
+        for (double value : element.results)
+            ASSERT_TRUE(std::isfinite(value));
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, ExampleCalculation,
+                         ::testing::Values("kuppel", "wassertank", "kuehlturm"));
+
+} // namespace
+} // namespace venkar
