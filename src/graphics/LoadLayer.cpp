@@ -34,7 +34,7 @@ struct Station {
 
 int stationCount(double minimum, double extent, double largestOrdinate) {
     const double n = std::max(minimum, 2.0 * extent / largestOrdinate);
-    return std::clamp(static_cast<int>(n), 1, maxStations);
+    return static_cast<int>(std::clamp(n, 1.0, static_cast<double>(maxStations)));
 }
 
 Station stationAt(PlotContext& context, int shell, DistributionKind kind, const BoundingBox& box,

@@ -25,7 +25,9 @@ constexpr double pi = std::numbers::pi;
 std::string displacementText(const char* number, const PlotDisplacement& d) {
     const std::string format = std::string("(") + number + ", " + number + ", " + number + ")";
     char buffer[128];
-    std::snprintf(buffer, sizeof buffer, format.c_str(), d.radial, d.axial, d.rotation);
+    // Adding 0.0 turns a negative zero (a fixed degree of freedom) into 0.
+    std::snprintf(buffer, sizeof buffer, format.c_str(), d.radial + 0.0, d.axial + 0.0,
+                  d.rotation + 0.0);
     return buffer;
 }
 

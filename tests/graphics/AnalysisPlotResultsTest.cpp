@@ -1,0 +1,91 @@
+#include "PictureProbe.h"
+
+#include "analysis/AnalysisDriver.h"
+#include "analysis/AnalysisModel.h"
+#include "graphics/AnalysisPlotResults.h"
+#include "graphics/GraphSettings.h"
+#include "graphics/GraphView.h"
+#include "model/Model.h"
+#include "model/ModelFiles.h"
+#include "model/TextFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace venkar;
+using namespace venkar::test;
+
+namespace {
+
+class QuietStatus : public CalculationStatus, public UserMessages {
+public:
+    void start() override {}
+    void setPhase(int) override {}
+    void setCount(StatusCount, std::int64_t) override {}
+    void finishOk() override {}
+    void finishFailed() override {}
+    void plausibilityFault(const InputFault&) override {}
+    void calculationError(const std::string&) override {}
+};
+
+struct CalculatedTank {
+    Model model;
+    AnalysisModel analysis;
+    bool ok = false;
+
+    CalculatedTank() {
+        readSystemText(model, readTextFile(VENKAR_EXAMPLES_DIR "/wassertank.vsy").value());
+        readLoadText(model, readTextFile(VENKAR_EXAMPLES_DIR "/wassertank.vla").value());
+        QuietStatus status;
+        ok = calculate(model, analysis, status, status);
+    }
+};
+
+} // namespace
+
+TEST(AnalysisPlotResults, ShellElementsFollowTheChainAndCoverTheShell) {
+    CalculatedTank tank;
+    ASSERT_TRUE(tank.ok);
+    const AnalysisPlotResults results(tank.model, tank.analysis);
+    const std::vector<PlotElement> elements = results.shellElements(0);
+    ASSERT_GT(elements.size(), 2u);
+    EXPECT_EQ(elements.front().startPosition, 0.0);
+    EXPECT_EQ(elements.back().endPosition, 1.0);
+    for (std::size_t i = 1; i < elements.size(); ++i)
+        EXPECT_EQ(elements[i].startPosition, elements[i - 1].endPosition);
+    // The ends of an element carry its nodes' displacements.
+    const PlotElement& e = elements[1];
+    EXPECT_NEAR(results.elementDisplacement(e.element, 1.0).radial,
+                results.nodeDisplacement(e.endNode).radial, 1e-15);
+    EXPECT_TRUE(results.shellElements(5).empty());
+    ASSERT_EQ(results.ringBeams().size(), 1u);
+    EXPECT_NEAR(results.ringBeams()[0].sqrtArea, std::sqrt(0.12), 1e-15);
+    // The clamped foot carries the weight of the tank.
+    const int foot = tank.model.nodes.row(0).calcNode;
+    EXPECT_LT(results.reaction(foot).forceZ, 0.0);
+}
+
+TEST(AnalysisPlotResults, PlotsOfACalculatedTankUseTheFullScales) {
+    CalculatedTank tank;
+    ASSERT_TRUE(tank.ok);
+    const AnalysisPlotResults results(tank.model, tank.analysis);
+    GraphSettings settings;
+    settings.values.results.deformationColour = 0x0000aa;
+    GraphView view(tank.model, settings);
+    view.setResults(&results);
+    view.selectTab(1);
+    const double h = view.referenceLength();
+    // The node that moves most is drawn 0.2 h from where it was.
+    double largest = 0.0;
+    for (int node = 0; node < results.nodeCount(); ++node) {
+        const PlotDisplacement d = results.nodeDisplacement(node);
+        largest = std::max(largest, std::hypot(d.radial, d.axial));
+    }
+    EXPECT_DOUBLE_EQ(largest, results.maxDisplacement());
+
+    view.selectTab(2); // "Normalkraft Phi": the hoop force, tension outwards
+    const std::vector<DrawnLine> blue = linesWithPen(view.picture(), colours::blue, 0.001 * h);
+    ASSERT_FALSE(blue.empty());
+    EXPECT_NEAR(boxOf(blue).maxX, 6.0 + 0.16 * h, 1e-9);
+}

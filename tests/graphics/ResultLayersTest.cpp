@@ -1,0 +1,224 @@
+#include "FakePlotResults.h"
+#include "PictureProbe.h"
+#include "support/ModelRows.h"
+
+#include "graphics/GraphSettings.h"
+#include "graphics/GraphView.h"
+#include "model/Model.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+using namespace venkar;
+using namespace venkar::test;
+
+namespace {
+
+constexpr double h = 10.0; // the reference length of the shell below
+
+// Pens that tell diagram lines, value labels and ring texts apart.
+struct ResultPens : GraphSettings {
+    ResultPens() {
+        values.results.diagramLineWidth = 0.0021;
+        values.valueText.height = 0.013;
+        values.results.deformationColour = 0x0000aa;
+        values.results.deformationLineWidth = 0.0031;
+        values.results.reactionColour = 0x0000bb;
+    }
+    static constexpr double diagramPen = 0.0021 * h;
+    static constexpr double labelPen = 0.1 * 0.013 * h;
+    static constexpr double ringTextPen = 0.1 * 0.018 * h;
+};
+
+// A horizontal shell from (0, 0) to (10, 0): positive values are drawn
+// downwards (+y), opposite to the shell's normal.
+struct Plot {
+    Model model;
+    ResultPens settings;
+    FakePlotResults results;
+
+    explicit Plot(const std::vector<double>& positions,
+                  const std::vector<std::array<double, 2>>& values) {
+        addMaterial(model, 3e7, 0.2, 0.2);
+        addShellWithNodes(model, 0, 0, 10, 0);
+        results.addShell(model, 0, positions, values);
+        model.nodes.row(0).calcNode = 0;
+        model.nodes.row(1).calcNode = results.nodeCount() - 1;
+    }
+    GraphView view(int tab) {
+        GraphView v(model, settings);
+        v.setResults(&results);
+        v.selectTab(tab);
+        return v;
+    }
+};
+
+std::vector<DrawnLine> ordinates(const Picture& picture) {
+    return linesWhere(picture, [](const DrawnLine& l) {
+        return std::fabs(l.width - ResultPens::diagramPen) < 1e-12 && l.start.y == 0 &&
+               std::fabs(l.start.x - l.end.x) < 1e-12 && l.length() > 0;
+    });
+}
+
+std::vector<DrawnLine> labels(const Picture& picture, Colour colour) {
+    return linesWithPen(picture, colour, ResultPens::labelPen);
+}
+
+} // namespace
+
+TEST(ResultDiagram, LargestValueIsASixthOfTheReferenceLengthAndColoursFollowTheSign) {
+    Plot plot({0, 0.5, 1}, {{10, 3}, {-2, -1}});
+    GraphView view = plot.view(2);
+    ASSERT_DOUBLE_EQ(view.referenceLength(), h);
+    const std::vector<DrawnLine> lines = ordinates(view.picture());
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.front().colour, colours::blue);
+    EXPECT_NEAR(lines.front().end.y, 0.16 * h, 1e-12);
+    EXPECT_EQ(lines.back().colour, colours::red);
+    EXPECT_NEAR(lines.back().end.x, 10.0, 1e-12);
+    EXPECT_NEAR(lines.back().end.y, -0.016 * h, 1e-12);
+
+    view.setFunctionScale(2.0);
+    EXPECT_NEAR(ordinates(view.picture()).front().end.y, 0.32 * h, 1e-12);
+}
+
+TEST(ResultDiagram, StepBetweenElementsIsLabelledOnBothSidesInTheColoursOfItsValues) {
+    Plot plot({0, 0.5, 1}, {{10, 3}, {-2, -1}});
+    GraphView view = plot.view(3);
+    // Both values stand at the step x = 5: 3 below its ordinate (towards the
+    // element it ends), -2 above its own (towards the element it starts).
+    auto nearStep = [](const DrawnLine& l) { return std::fabs(l.start.x - 5) < 1.0; };
+    const std::vector<DrawnLine> three =
+        linesWhere(labels(view.picture(), colours::blue), nearStep);
+    const std::vector<DrawnLine> minusTwo =
+        linesWhere(labels(view.picture(), colours::red), nearStep);
+    EXPECT_EQ(three.size(), static_cast<std::size_t>(textLineCount("3.000")));
+    EXPECT_EQ(minusTwo.size(), static_cast<std::size_t>(textLineCount("-2.000")));
+    EXPECT_LT(boxOf(three).maxX, 5.0);
+    EXPECT_GT(boxOf(minusTwo).minX, 5.0);
+    EXPECT_GT(centreOf(boxOf(three)).y, 0.0);    // along the positive ordinate
+    EXPECT_LT(centreOf(boxOf(minusTwo)).y, 0.0); // along the negative one
+    // Both ordinates at the step are drawn.
+    int atStep = 0;
+    for (const DrawnLine& l : ordinates(view.picture()))
+        atStep += l.start.x == 5.0 ? 1 : 0;
+    EXPECT_EQ(atStep, 2);
+
+    view.setSwitch(ShowValues, false);
+    EXPECT_TRUE(labels(view.picture(), colours::blue).empty());
+}
+
+TEST(ResultDiagram, FirstElementIsLabelledAtItsStartButAnEqualSuccessorGetsNoStartOrdinate) {
+    Plot plot({0, 0.5, 1}, {{5, 5}, {5, 5}});
+    GraphView view = plot.view(4);
+    EXPECT_EQ(ordinates(view.picture()).size(), 3u); // x = 0, 5 and 10
+    EXPECT_EQ(labels(view.picture(), colours::blue).size(),
+              2u * static_cast<std::size_t>(textLineCount("5.000")));
+}
+
+TEST(ResultDiagram, LocalExtremumGetsItsOwnOrdinateOnlyWithTheExtremaSwitch) {
+    Plot plot({0, 0.5, 1}, {{0, 5}, {5, 2}});
+    GraphView view = plot.view(5);
+    EXPECT_EQ(ordinates(view.picture()).size(), 3u); // the peak twice
+    const std::size_t labelLines = labels(view.picture(), colours::blue).size();
+    view.setSwitch(ShowExtrema, false);
+    EXPECT_EQ(ordinates(view.picture()).size(), 2u);
+    EXPECT_EQ(labels(view.picture(), colours::blue).size(),
+              labelLines - static_cast<std::size_t>(textLineCount("5.000")));
+}
+
+TEST(ResultDiagram, VanishingQuantityLiesOnTheShellAndExactZerosAreStillLabelled) {
+    Plot tiny({0, 0.5, 1}, {{0, 0}, {-1e-9, -1e-9}});
+    GraphView view = tiny.view(6);
+    const std::vector<DrawnLine> diagram =
+        linesWithPen(view.picture(), colours::red, ResultPens::diagramPen);
+    ASSERT_FALSE(diagram.empty());
+    EXPECT_EQ(boxOf(diagram).minY, 0.0);
+    EXPECT_EQ(boxOf(diagram).maxY, 0.0);
+
+    // With Q = 0 nothing is suppressed: the first start and the last end.
+    Plot zero({0, 0.5, 1}, {{0, 0}, {0, 0}});
+    GraphView zeroView = zero.view(6);
+    EXPECT_EQ(labels(zeroView.picture(), colours::red).size(),
+              2u * static_cast<std::size_t>(textLineCount("0.000")));
+}
+
+TEST(ResultDiagram, RingBeamShowsItsNegatedMomentOnTabMomentePhiInTheColourOfTheMoment) {
+    Plot plot({0, 1}, {{1, 1}});
+    plot.results.rings.push_back({1, 4.0, 12.5, 0.5});
+    GraphView view = plot.view(4);
+    const std::vector<DrawnLine> text =
+        linesWithPen(view.picture(), colours::blue, ResultPens::ringTextPen);
+    EXPECT_EQ(text.size(), static_cast<std::size_t>(textLineCount(" M=-12.5")));
+    // Half the ring's square right of the node, then the leading blank.
+    EXPECT_NEAR(boxOf(text).minX, 10 + 0.25 + 0.5 * 0.018 * h, 1e-9);
+    // A larger text scale does not move the text away from the ring.
+    view.setTextScale(2.0);
+    EXPECT_NEAR(
+        boxOf(linesWithPen(view.picture(), colours::blue, 2 * ResultPens::ringTextPen)).minX,
+        10 + 0.25 + 2 * 0.5 * 0.018 * h, 1e-9);
+
+    view.selectTab(2);
+    EXPECT_EQ(linesWithPen(view.picture(), colours::blue, 2 * ResultPens::ringTextPen).size(),
+              static_cast<std::size_t>(textLineCount(" N=4")));
+    view.selectTab(3);
+    EXPECT_TRUE(linesWithPen(view.picture(), colours::blue, 2 * ResultPens::ringTextPen).empty());
+}
+
+TEST(ResultDiagram, NothingOfTheResultsIsDrawnWithoutResults) {
+    Plot plot({0, 1}, {{1, 1}});
+    GraphView view = plot.view(2);
+    EXPECT_FALSE(ordinates(view.picture()).empty());
+    view.setResults(nullptr);
+    view.rebuild();
+    EXPECT_TRUE(ordinates(view.picture()).empty());
+    EXPECT_TRUE(labels(view.picture(), colours::blue).empty());
+}
+
+TEST(DeformedShape, DoublingTheDisplacementScaleDoublesTheDisplacementsButNotTheNodeSquares) {
+    Plot plot({0, 0.5, 1}, {{0, 0}, {0, 0}});
+    plot.results.nodes.back().displacement = {0.0, 0.5, 0.01};
+    GraphView view = plot.view(1);
+    const Colour colour = plot.settings.values.results.deformationColour;
+    auto shapeLines = [&] { return linesWithPen(view.picture(), colour, 0.0031 * h); };
+    auto squares = [&] { return linesWithPen(view.picture(), colour, 0.001 * h); };
+    // The largest displacement is drawn a fifth of h long.
+    EXPECT_NEAR(boxOf(shapeLines()).maxY, 0.2 * h, 1e-12);
+    EXPECT_EQ(shapeLines().size(), 2u);
+    EXPECT_EQ(squares().size(), 3u * 4u);
+    const double squareSide =
+        boxOf({squares().front()}).width() + boxOf({squares().front()}).height();
+
+    view.setDisplacementScale(2.0);
+    EXPECT_NEAR(boxOf(shapeLines()).maxY, 0.4 * h, 1e-12);
+    EXPECT_NEAR(boxOf({squares().front()}).width() + boxOf({squares().front()}).height(),
+                squareSide, 1e-12);
+    // Only on the tab "Verformung".
+    view.selectTab(0);
+    EXPECT_TRUE(shapeLines().empty());
+}
+
+TEST(SupportReactions, ForceArrowEndsAtTheNodeAndMomentArcsOnlyAtClampedNodes) {
+    Plot plot({0, 1}, {{1, 1}});
+    NodeRecord& node = plot.model.nodes.row(0);
+    node.supportR = node.supportZ = 1;
+    plot.results.nodes.front().reaction = {0.0, -6.0, 3.0};
+    GraphView view = plot.view(0);
+    const Colour colour = plot.settings.values.results.reactionColour;
+    EXPECT_TRUE(linesWithPen(view.picture(), colour).empty()); // switch off
+    view.setSwitch(ShowReactions, true);
+    std::vector<DrawnLine> lines = linesWithPen(view.picture(), colour);
+    const DrawnLine arrow =
+        *std::max_element(lines.begin(), lines.end(), [](const DrawnLine& a, const DrawnLine& b) {
+            return a.length() < b.length();
+        });
+    EXPECT_NEAR(arrow.start.y, 0.1 * h, 1e-12); // the reaction pushes up (-z)
+    EXPECT_NEAR(arrow.end.y, 0.0, 1e-12);
+    const std::size_t withoutMoment = lines.size();
+
+    node.supportRot = 1;
+    view.rebuild();
+    EXPECT_GT(linesWithPen(view.picture(), colour).size(), withoutMoment + 5);
+}
