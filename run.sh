@@ -19,8 +19,14 @@ mkdir -p "$out_dir"
   --json "$out_dir/ergebnisse.json" \
   examples/wassertank.vsy examples/wassertank.vla
 
+# The nine plots of the graph window: geometry and loads, deformed shape and
+# the seven section-force and strain diagrams.
+"$build_dir/src/batch/venkar-batch" --plot all --out-dir "$out_dir/grafik" \
+  examples/wassertank.vsy examples/wassertank.vla
+
 cat "$out_dir/ergebnisse.txt"
 echo
 echo "Input report:   $out_dir/eingabe.txt"
 echo "Results report: $out_dir/ergebnisse.txt"
 echo "JSON results:   $out_dir/ergebnisse.json"
+echo "Plots (PNG):    $out_dir/grafik/wassertank-*.png"

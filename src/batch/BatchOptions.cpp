@@ -1,5 +1,13 @@
 #include "batch/BatchOptions.h"
 
+#include "graphics/PlotContext.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cmath>
+#include <cstdlib>
+
 namespace venkar {
 
 namespace {
@@ -21,15 +29,159 @@ private:
     std::size_t next_ = 0;
 };
 
+constexpr std::array<const char*, 9> tabShortNames{"geometrie", "verformung", "n-phi",
+                                                   "n-theta",   "m-phi",      "m-theta",
+                                                   "q-theta",   "eps-phi",    "eps-theta"};
+
+// The display switches the command line can set, named after the hints of
+// the graph window's tool buttons: --show-NAME and --hide-NAME.
+struct SwitchName {
+    const char* name;
+    DisplaySwitch displaySwitch;
+};
+constexpr std::array<SwitchName, 9> switchNames{{
+    {"node-numbers", ShowNodeNumbers},         // "Knotennummer"
+    {"axis", ShowSymmetryAxis},                // "Symetrieachse"
+    {"supports", ShowSupports},                // "Auflager"
+    {"loads", ShowLoads},                      // "Belastung"
+    {"shell-numbers", ShowShellNumbers},       // "Schalennummer"
+    {"material-numbers", ShowMaterialNumbers}, // "Materialnummer"
+    {"reactions", ShowReactions},              // "Auflagerkräfte"
+    {"extrema", ShowExtrema},                  // "Funktionsextrema"
+    {"values", ShowValues},                    // "Wertangabe"
+}};
+
+std::string lowerCase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+// A scale in percent as a factor: a positive number up to 100000 %.
+double percentOption(const std::string& option, const std::string& value) {
+    char* end = nullptr;
+    const double percent = std::strtod(value.c_str(), &end);
+    if (value.empty() || *end != '\0' || !(percent > 0) || percent > 100000)
+        throw UsageError("Die Option " + option + " braucht eine Prozentzahl größer 0: " + value);
+    return percent / 100.0;
+}
+
+// "WxH" with two whole numbers from 1 to 20000.
+void sizeOption(const std::string& value, PlotOptions& plot) {
+    const std::size_t x = lowerCase(value).find('x');
+    auto number = [&](const std::string& text) {
+        if (text.empty() || text.size() > 5 ||
+            !std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); }))
+            return 0;
+        return std::stoi(text);
+    };
+    const int width = x == std::string::npos ? 0 : number(value.substr(0, x));
+    const int height = x == std::string::npos ? 0 : number(value.substr(x + 1));
+    if (width < 1 || height < 1 || width > 20000 || height > 20000)
+        throw UsageError("Die Option --size braucht BREITExHÖHE in Pixeln (1 bis 20000): " + value);
+    plot.width = width;
+    plot.height = height;
+}
+
+bool switchOption(const std::string& argument, PlotOptions& plot) {
+    for (const SwitchName& s : switchNames) {
+        const std::string name = s.name;
+        if (argument == "--show-" + name || argument == "--hide-" + name) {
+            plot.switches.push_back({s.displaySwitch, argument.starts_with("--show-")});
+            return true;
+        }
+    }
+    return false;
+}
+
+bool hasPlotExtension(const std::string& file) {
+    const std::string lower = lowerCase(file);
+    return lower.ends_with(".png") || lower.ends_with(".svg") || lower.ends_with(".pdf");
+}
+
+void checkPlotOptions(const PlotOptions& plot, bool plotAsked, const std::string& firstPlotOption) {
+    if (!plotAsked) {
+        if (!firstPlotOption.empty())
+            throw UsageError("Die Option " + firstPlotOption + " braucht --plot.");
+        return;
+    }
+    if (plot.outFile.empty() == plot.outDirectory.empty())
+        throw UsageError("--plot braucht entweder --out DATEI oder --out-dir ORDNER.");
+    if (!plot.outFile.empty()) {
+        if (plot.tabs.size() != 1)
+            throw UsageError("--out schreibt eine Grafik; für mehrere Grafiken --out-dir.");
+        if (!hasPlotExtension(plot.outFile))
+            throw UsageError("Die Grafikdatei braucht die Endung .png, .svg oder .pdf: " +
+                             plot.outFile);
+    }
+}
+
 } // namespace
+
+int plotTabByName(const std::string& name) {
+    const std::string lower = lowerCase(name);
+    if (lower.size() == 1 && lower[0] >= '0' && lower[0] <= '8')
+        return lower[0] - '0';
+    for (std::size_t tab = 0; tab < tabShortNames.size(); ++tab)
+        if (lower == tabShortNames[tab])
+            return static_cast<int>(tab);
+    return -1;
+}
+
+const char* plotTabShortName(int tab) {
+    return tabShortNames.at(static_cast<std::size_t>(tab));
+}
 
 BatchOptions parseBatchOptions(const std::vector<std::string>& arguments) {
     BatchOptions options;
     std::vector<std::string> files;
     ArgumentList list(arguments);
+    PlotOptions plot;
+    bool plotAsked = false;
+    std::string firstPlotOption; // the first option that only makes sense with --plot
+    auto plotOption = [&](const std::string& option) {
+        if (firstPlotOption.empty())
+            firstPlotOption = option;
+    };
     while (!list.done()) {
         const std::string& argument = list.take();
-        if (argument == "--help" || argument == "-h")
+        if (argument == "--plot") {
+            plotAsked = true;
+            const std::string& tab = list.valueOf(argument);
+            if (lowerCase(tab) == "all") {
+                for (int t = 0; t < static_cast<int>(tabShortNames.size()); ++t)
+                    plot.tabs.push_back(t);
+            } else if (plotTabByName(tab) >= 0) {
+                plot.tabs.push_back(plotTabByName(tab));
+            } else {
+                throw UsageError("Unbekannte Grafik: " + tab +
+                                 " (0 bis 8, all oder geometrie, verformung, n-phi, n-theta, "
+                                 "m-phi, m-theta, q-theta, eps-phi, eps-theta)");
+            }
+        } else if (argument == "--out") {
+            plotOption(argument);
+            plot.outFile = list.valueOf(argument);
+        } else if (argument == "--out-dir") {
+            plotOption(argument);
+            plot.outDirectory = list.valueOf(argument);
+        } else if (argument == "--text-scale") {
+            plotOption(argument);
+            plot.textScale = percentOption(argument, list.valueOf(argument));
+        } else if (argument == "--function-scale") {
+            plotOption(argument);
+            plot.functionScale = percentOption(argument, list.valueOf(argument));
+        } else if (argument == "--displacement-scale") {
+            plotOption(argument);
+            plot.displacementScale = percentOption(argument, list.valueOf(argument));
+        } else if (argument == "--size") {
+            plotOption(argument);
+            sizeOption(list.valueOf(argument), plot);
+        } else if (argument == "--config") {
+            plotOption(argument);
+            plot.configFile = list.valueOf(argument);
+        } else if (switchOption(argument, plot)) {
+            plotOption(argument);
+        } else if (argument == "--help" || argument == "-h")
             options.help = true;
         else if (argument == "--check")
             options.checkOnly = true;
@@ -48,6 +200,9 @@ BatchOptions parseBatchOptions(const std::vector<std::string>& arguments) {
     }
     if (options.help)
         return options;
+    checkPlotOptions(plot, plotAsked, firstPlotOption);
+    if (plotAsked)
+        options.plot = plot;
     if (files.empty())
         throw UsageError("Keine Systemdatei angegeben.");
     if (files.size() > 2)
@@ -71,6 +226,31 @@ Optionen:
   --json DATEI          alle Ergebnisse in voller Genauigkeit als JSON
                         ("-" = Standardausgabe)
   --verbose, -v         Phasen und Kennzahlen der Berechnung auf stderr
+
+Grafiken (wie im Grafikfenster; Ergebnisgrafiken nach der Berechnung):
+  --plot GRAFIK         0 bis 8 oder geometrie, verformung, n-phi, n-theta,
+                        m-phi, m-theta, q-theta, eps-phi, eps-theta;
+                        "all" für alle neun
+  --out DATEI           die eine Grafik; Typ nach der Endung .png, .svg, .pdf
+  --out-dir ORDNER      je Grafik ORDNER/<System>-<Kurzname>.png
+  --size BxH            Größe von PNG und SVG in Pixeln (Vorgabe 1600x1200)
+  --text-scale P        Textskalierung in Prozent (Vorgabe 100)
+  --function-scale P    Funktionsskalierung in Prozent (Vorgabe 100)
+  --displacement-scale P  Verschiebungsskalierung in Prozent (Vorgabe 100)
+  --config DATEI        Grafik-Einstellungen aus dieser Konfigurationsdatei
+                        (Vorgabe: die Datei des Programms venkar, venkar.dat)
+  --show-X, --hide-X    Schalter der Werkzeugleiste ein- oder ausschalten:
+                          node-numbers      Knotennummer       (aus)
+                          axis              Symetrieachse      (ein)
+                          supports          Auflager           (ein)
+                          loads             Belastung          (ein auf geometrie)
+                          shell-numbers     Schalennummer      (aus)
+                          material-numbers  Materialnummer     (aus)
+                          reactions         Auflagerkräfte     (aus)
+                          extrema           Funktionsextrema   (ein)
+                          values            Wertangabe         (ein)
+                        Ohne gültige Ergebnisse zeigen die Grafiken nur
+                        System und Belastung (Hinweis auf stderr).
   --help, -h            diese Hilfe
 
 Ohne Ausgabeoption werden die Ergebnisse auf die Standardausgabe geschrieben.

@@ -13,19 +13,43 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A display switch of the plots turned on or off by the command line.
+struct PlotSwitchChange {
+    unsigned displaySwitch = 0; // a DisplaySwitch of the graph view
+    bool on = false;
+};
+
+// The plots venkar-batch is asked to write.
+struct PlotOptions {
+    std::vector<int> tabs;                  // graph tabs 0 ... 8, in the order asked
+    std::string outFile;                    // --out: one file, its type from the extension
+    std::string outDirectory;               // --out-dir: <system base>-<short name>.png per tab
+    std::vector<PlotSwitchChange> switches; // applied in order after the tab is chosen
+    double textScale = 1.0;                 // the three scale factors (the options take percent)
+    double functionScale = 1.0;
+    double displacementScale = 1.0;
+    int width = 1600; // PNG and SVG size in pixels
+    int height = 1200;
+    std::optional<std::string> configFile; // plot settings; default: the program's
+};
+
 // What venkar-batch was asked to do. An output file "-" means standard output.
 struct BatchOptions {
     std::string systemFile;
-    std::string loadFile;  // empty: an empty load case
+    std::string loadFile; // empty: an empty load case
     bool checkOnly = false;
     bool verbose = false;
     bool help = false;
     std::optional<std::string> inputReport;
     std::optional<std::string> resultsReport;
     std::optional<std::string> json;
+    std::optional<PlotOptions> plot;
+    // The absolute path of the running program; the default configuration
+    // file of the plots is found from it.
+    std::string programPath;
 
     // With no output option at all, the results report goes to standard output.
-    bool hasOutputOption() const { return inputReport || resultsReport || json; }
+    bool hasOutputOption() const { return inputReport || resultsReport || json || plot; }
 };
 
 // Parses the arguments after the program name. Throws UsageError.
@@ -33,5 +57,12 @@ BatchOptions parseBatchOptions(const std::vector<std::string>& arguments);
 
 // The text of --help.
 const char* batchUsage();
+
+// The graph tab named by "0" ... "8" or by its short name ("geometrie",
+// "verformung", "n-phi", "n-theta", "m-phi", "m-theta", "q-theta",
+// "eps-phi", "eps-theta"); -1 for anything else.
+int plotTabByName(const std::string& name);
+// The short name of a tab (0 ... 8).
+const char* plotTabShortName(int tab);
 
 } // namespace venkar

@@ -3,9 +3,11 @@
 #include "analysis/AnalysisModel.h"
 #include "analysis/ResultsReport.h"
 #include "batch/BatchStatus.h"
+#include "batch/PlotExport.h"
 #include "batch/ResultsJson.h"
 #include "checks/LoadCheck.h"
 #include "checks/SystemCheck.h"
+#include "graphics/AnalysisPlotResults.h"
 #include "model/Error.h"
 #include "model/InputReport.h"
 #include "model/Model.h"
@@ -67,16 +69,23 @@ public:
                            options_.loadFile.empty() ? "" : absolutePath(options_.loadFile)};
         if (options_.inputReport)
             emit(*options_.inputReport, writeInputReport(model_, head_), out_);
-        if (options_.checkOnly)
-            return check();
-        if (!calculate(model_, analysis_, status_, status_))
-            return failure();
+        if (options_.checkOnly) {
+            const int code = check();
+            writePlots(false);
+            return code;
+        }
+        if (!calculate(model_, analysis_, status_, status_)) {
+            const int code = failure();
+            writePlots(false);
+            return code;
+        }
         const bool resultsToStandardOutput = !options_.hasOutputOption();
         if (options_.resultsReport || resultsToStandardOutput)
-            emit(options_.resultsReport.value_or("-"),
-                 writeResultsReport(model_, analysis_, head_), out_);
+            emit(options_.resultsReport.value_or("-"), writeResultsReport(model_, analysis_, head_),
+                 out_);
         if (options_.json)
             emit(*options_.json, resultsJson(model_, analysis_, status_), out_);
+        writePlots(analysis_.resultsValid != 0);
         return exitSuccess;
     }
 
@@ -91,6 +100,18 @@ private:
         }
         err_ << "Eingabe in Ordnung\n";
         return exitSuccess;
+    }
+
+    // The plots of --plot, with the results when they are valid.
+    void writePlots(bool withResults) {
+        if (!options_.plot)
+            return;
+        const AnalysisPlotResults results(model_, analysis_);
+        const std::optional<std::string> error =
+            venkar::writePlots(*options_.plot, options_.systemFile, options_.programPath, model_,
+                               withResults ? &results : nullptr, err_);
+        if (error)
+            throw FileError(*error);
     }
 
     int failure() {

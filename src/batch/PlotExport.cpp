@@ -1,0 +1,102 @@
+#include "batch/PlotExport.h"
+
+#include "graphics/ConfigurationFile.h"
+#include "graphics/GraphSettings.h"
+#include "graphics/GraphView.h"
+#include "render/PictureExport.h"
+
+#include <QSize>
+#include <QString>
+
+#include <cctype>
+#include <filesystem>
+#include <ostream>
+#include <system_error>
+
+namespace venkar {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+QString qText(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+bool writePicture(const Picture& picture, const fs::path& file, const PlotOptions& plot,
+                  const std::string& title) {
+    std::string extension = file.extension().string();
+    for (char& c : extension)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    const QString path = qText(file.string());
+    const QSize size(plot.width, plot.height);
+    if (extension == ".svg")
+        return writeSvg(picture, path, size, qText(title));
+    if (extension == ".pdf")
+        return writePdf(picture, path, qText(title));
+    return writePng(picture, path, size);
+}
+
+fs::path plotFile(const PlotOptions& plot, const std::string& systemFile, int tab) {
+    if (!plot.outFile.empty())
+        return plot.outFile;
+    return fs::path(plot.outDirectory) /
+           (fs::path(systemFile).stem().string() + "-" + plotTabShortName(tab) + ".png");
+}
+
+} // namespace
+
+std::string defaultPlotConfiguration(const std::string& programPath) {
+    std::error_code ignored;
+    const fs::path program = fs::absolute(programPath, ignored);
+    return configurationFilePath(program.parent_path() / "venkar").string();
+}
+
+std::optional<std::string> writePlots(const PlotOptions& plot, const std::string& systemFile,
+                                      const std::string& programPath, const Model& model,
+                                      const PlotResults* results, std::ostream& err) {
+    GraphSettings settings;
+    if (plot.configFile) {
+        if (!fs::is_regular_file(*plot.configFile))
+            return "Fehler beim öffnen der Konfigurationsdatei: " + *plot.configFile;
+        readSettings(settings.root(), *plot.configFile);
+    } else {
+        readSettings(settings.root(), defaultPlotConfiguration(programPath));
+    }
+
+    bool resultTabs = false;
+    for (const int tab : plot.tabs)
+        resultTabs = resultTabs || tab > 0;
+    if (!results && resultTabs)
+        err << "Keine gültigen Ergebnisse: die Ergebnisgrafiken zeigen nur System und "
+               "Belastung.\n";
+
+    if (!plot.outDirectory.empty()) {
+        std::error_code error;
+        fs::create_directories(plot.outDirectory, error);
+        if (error)
+            return "Fehler beim Anlegen des Ordners: " + plot.outDirectory;
+    }
+
+    ensureGuiApplication();
+    GraphView view(model, settings);
+    view.setResults(results);
+    view.setTextScale(plot.textScale);
+    view.setFunctionScale(plot.functionScale);
+    view.setDisplacementScale(plot.displacementScale);
+    for (const int tab : plot.tabs) {
+        view.selectTab(tab);
+        // Without results a result tab would show the bare structure; its
+        // loads say more.
+        if (!results && tab > 0)
+            view.setSwitch(ShowLoads, true);
+        for (const PlotSwitchChange& change : plot.switches)
+            view.setSwitch(static_cast<DisplaySwitch>(change.displaySwitch), change.on);
+        const fs::path file = plotFile(plot, systemFile, tab);
+        if (!writePicture(view.picture(), file, plot, std::string("Venkar - ") + view.caption()))
+            return "Fehler beim Schreiben der Datei: " + file.string();
+    }
+    return std::nullopt;
+}
+
+} // namespace venkar

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "batch/BatchOptions.h"
+
+#include <iosfwd>
+#include <optional>
+#include <string>
+
+namespace venkar {
+
+class Model;
+class PlotResults;
+
+// Writes the plots of `plot` for the model, its load case and, when not
+// null, the valid results of its calculation, as the graph window draws
+// them. The plot settings come from the configuration file of the options,
+// else from the one the program "venkar" beside this program uses. Without
+// results every result tab shows the structure and its loads, and `err` says
+// so once. Returns the message of the first file that could not be read or
+// written; nothing on success. `systemFile` names the output files of
+// --out-dir: <its base name>-<short tab name>.png.
+std::optional<std::string> writePlots(const PlotOptions& plot, const std::string& systemFile,
+                                      const std::string& programPath, const Model& model,
+                                      const PlotResults* results, std::ostream& err);
+
+// The configuration file whose plot settings venkar-batch uses by default:
+// that of the program "venkar" in the folder of `programPath`.
+std::string defaultPlotConfiguration(const std::string& programPath);
+
+} // namespace venkar

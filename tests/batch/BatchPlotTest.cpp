@@ -1,0 +1,193 @@
+// The plot export of venkar-batch: its options and the real executable.
+#include "batch/BatchOptions.h"
+#include "graphics/PlotContext.h"
+#include "model/TextFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+#include <sys/wait.h>
+
+using namespace venkar;
+namespace fs = std::filesystem;
+
+TEST(BatchPlotOptions, TabsByNumberOrShortNameAndAllForTheNine) {
+    EXPECT_EQ(plotTabByName("0"), 0);
+    EXPECT_EQ(plotTabByName("8"), 8);
+    EXPECT_EQ(plotTabByName("M-Phi"), 4);
+    EXPECT_EQ(plotTabByName("eps-theta"), 8);
+    EXPECT_EQ(plotTabByName("9"), -1);
+    EXPECT_EQ(plotTabByName("momente"), -1);
+    EXPECT_STREQ(plotTabShortName(1), "verformung");
+
+    const BatchOptions all = parseBatchOptions({"--plot", "all", "--out-dir", "p", "t.vsy"});
+    ASSERT_TRUE(all.plot);
+    EXPECT_EQ(all.plot->tabs.size(), 9u);
+    EXPECT_EQ(all.plot->width, 1600);
+    EXPECT_TRUE(all.hasOutputOption()); // no results report on standard output
+
+    const BatchOptions one = parseBatchOptions(
+        {"t.vsy", "--plot", "q-theta", "--out", "q.SVG", "--hide-values", "--show-reactions",
+         "--function-scale", "250", "--size", "800x600", "--config", "my.dat"});
+    EXPECT_EQ(one.plot->tabs, std::vector<int>{6});
+    ASSERT_EQ(one.plot->switches.size(), 2u);
+    EXPECT_EQ(one.plot->switches[0].displaySwitch, static_cast<unsigned>(ShowValues));
+    EXPECT_FALSE(one.plot->switches[0].on);
+    EXPECT_EQ(one.plot->switches[1].displaySwitch, static_cast<unsigned>(ShowReactions));
+    EXPECT_TRUE(one.plot->switches[1].on);
+    EXPECT_DOUBLE_EQ(one.plot->functionScale, 2.5);
+    EXPECT_EQ(one.plot->height, 600);
+    EXPECT_EQ(one.plot->configFile.value(), "my.dat");
+}
+
+TEST(BatchPlotOptions, RefusesPlotsItCannotWrite) {
+    EXPECT_THROW(parseBatchOptions({"t.vsy", "--plot", "9", "--out", "a.png"}), UsageError);
+    EXPECT_THROW(parseBatchOptions({"t.vsy", "--plot", "0"}), UsageError);
+    EXPECT_THROW(parseBatchOptions({"t.vsy", "--plot", "all", "--out", "a.png"}), UsageError);
+    EXPECT_THROW(parseBatchOptions({"t.vsy", "--plot", "0", "--out", "a.gif"}), UsageError);
+    EXPECT_THROW(parseBatchOptions({"t.vsy", "--plot", "0", "--out", "a.png", "--out-dir", "d"}),
+                 UsageError);
+    EXPECT_THROW(parseBatchOptions({"t.vsy", "--out", "a.png"}), UsageError);
+    EXPECT_THROW(parseBatchOptions({"t.vsy", "--hide-loads"}), UsageError);
+    for (const char* size : {"0x100", "100", "100x", "x100", "25000x10", "1e3x10", "-5x5"})
+        EXPECT_THROW(parseBatchOptions({"t.vsy", "--plot", "0", "--out", "a.png", "--size", size}),
+                     UsageError)
+            << size;
+    for (const char* percent : {"0", "-10", "abc", "12%", "nan", "inf"})
+        EXPECT_THROW(
+            parseBatchOptions({"t.vsy", "--plot", "0", "--out", "a.png", "--text-scale", percent}),
+            UsageError)
+            << percent;
+}
+
+namespace {
+
+struct CommandResult {
+    int exitCode = -1;
+    std::string err;
+};
+
+// The width and height in the header of a PNG file; (0, 0) for anything else.
+std::pair<int, int> pngSize(const fs::path& file) {
+    const std::string bytes = readTextFile(file).value_or("");
+    if (bytes.size() < 24 || bytes.compare(0, 8, "\x89PNG\r\n\x1a\n") != 0)
+        return {0, 0};
+    auto big = [&](std::size_t at) {
+        std::uint32_t value = 0;
+        for (std::size_t i = 0; i < 4; ++i)
+            value = value << 8 | static_cast<unsigned char>(bytes[at + i]);
+        return static_cast<int>(value);
+    };
+    return {big(16), big(20)};
+}
+
+class BatchPlotTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() /
+                 ("venkar-plot-" +
+                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    CommandResult run(const std::string& arguments) const {
+        const fs::path err = folder / "stderr.txt";
+        const std::string command = std::string(VENKAR_BATCH_EXECUTABLE) + " " + arguments +
+                                    " >/dev/null 2>" + err.string() + " </dev/null";
+        const int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, readTextFile(err).value_or("")};
+    }
+    static std::string example(const std::string& name) {
+        return std::string(VENKAR_EXAMPLES_DIR) + "/" + name;
+    }
+    std::string file(const std::string& name, const std::string& content) const {
+        writeTextFileAtomically(folder / name, content);
+        return (folder / name).string();
+    }
+
+    fs::path folder;
+};
+
+} // namespace
+
+TEST_F(BatchPlotTest, WritesTheNinePlotsOfEveryExample) {
+    const char* shortNames[] = {"geometrie", "verformung", "n-phi",   "n-theta",  "m-phi",
+                                "m-theta",   "q-theta",    "eps-phi", "eps-theta"};
+    for (const char* name : {"wassertank", "kuppel", "kuehlturm"}) {
+        const fs::path out = folder / name;
+        const CommandResult result =
+            run("--plot all --out-dir " + out.string() + " " + example(std::string(name) + ".vsy") +
+                " " + example(std::string(name) + ".vla"));
+        ASSERT_EQ(result.exitCode, 0) << result.err;
+        std::set<std::string> contents;
+        for (const char* shortName : shortNames) {
+            const fs::path png = out / (std::string(name) + "-" + shortName + ".png");
+            EXPECT_EQ(pngSize(png), std::make_pair(1600, 1200)) << png;
+            contents.insert(readTextFile(png).value_or(""));
+        }
+        // Every tab draws something of its own.
+        EXPECT_EQ(contents.size(), 9u) << name;
+    }
+}
+
+TEST_F(BatchPlotTest, FileTypeFollowsTheExtensionAndTheSizeOption) {
+    const std::string files = example("kuppel.vsy") + " " + example("kuppel.vla");
+    const fs::path png = folder / "m.png";
+    ASSERT_EQ(run("--plot m-phi --size 640x480 --out " + png.string() + " " + files).exitCode, 0);
+    EXPECT_EQ(pngSize(png), std::make_pair(640, 480));
+    const fs::path svg = folder / "m.svg";
+    ASSERT_EQ(run("--plot 4 --out " + svg.string() + " " + files).exitCode, 0);
+    EXPECT_NE(readTextFile(svg).value_or("").find("<svg"), std::string::npos);
+    const fs::path pdf = folder / "m.pdf";
+    ASSERT_EQ(run("--plot 4 --out " + pdf.string() + " " + files).exitCode, 0);
+    EXPECT_TRUE(readTextFile(pdf).value_or("").starts_with("%PDF"));
+    // A folder that cannot be written to is a file error.
+    EXPECT_EQ(run("--plot 4 --out " + (folder / "no" / "m.png").string() + " " + files).exitCode,
+              3);
+}
+
+TEST_F(BatchPlotTest, ConfigurationFileSetsTheColoursOfThePlots) {
+    // Shells in 0x00123456: red 0x56, green 0x34, blue 0x12.
+    const std::string config =
+        file("plot.dat", "EinstellungGrafik-EinstellungGeometrieSchalenLinieFarbe = 1193046\n");
+    const fs::path svg = folder / "g.svg";
+    ASSERT_EQ(
+        run("--plot 0 --config " + config + " --out " + svg.string() + " " + example("kuppel.vsy"))
+            .exitCode,
+        0);
+    EXPECT_NE(readTextFile(svg).value_or("").find("#563412"), std::string::npos);
+    const fs::path plain = folder / "plain.svg";
+    ASSERT_EQ(run("--plot 0 --out " + plain.string() + " " + example("kuppel.vsy")).exitCode, 0);
+    EXPECT_EQ(readTextFile(plain).value_or("").find("#563412"), std::string::npos);
+    EXPECT_EQ(run("--plot 0 --config " + (folder / "missing.dat").string() + " --out " +
+                  svg.string() + " " + example("kuppel.vsy"))
+                  .exitCode,
+              3);
+}
+
+TEST_F(BatchPlotTest, WithoutResultsThePlotsShowModelAndLoadsAndSaySo) {
+    // A free cylinder without any support moves: no results.
+    const std::string system = file("free.vsy", "NODES\n2\n    1 5.0 0.0 0 0 0 0\n"
+                                                "    2 5.0 4.0 0 0 0 0\n\n"
+                                                "SHELLS\n1\n    1 1 2 0 0 1 1 2\n\n"
+                                                "MATERIALS\n1\n    1 3e7 0.2 0.2 25 0 0\n");
+    const std::string load = file("free.vla", "NODELOAD\n1\n    1 2 0 10 0\n");
+    const fs::path out = folder / "free";
+    const CommandResult result =
+        run("--plot all --out-dir " + out.string() + " " + system + " " + load);
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_NE(result.err.find("Keine gültigen Ergebnisse"), std::string::npos) << result.err;
+    // Geometry and the result tabs alike show the structure with its load.
+    EXPECT_EQ(readTextFile(out / "free-geometrie.png"), readTextFile(out / "free-m-phi.png"));
+
+    const CommandResult checked =
+        run("--check --plot 0 --out " + (folder / "c.png").string() + " " + system);
+    EXPECT_EQ(checked.exitCode, 0);
+    EXPECT_EQ(checked.err.find("Keine gültigen Ergebnisse"), std::string::npos);
+    EXPECT_EQ(pngSize(folder / "c.png"), std::make_pair(1600, 1200));
+}
