@@ -231,10 +231,13 @@ void drawNodeLoads(PlotContext& context, double f, double g) {
                            context.size(settings.nodeForceHeadSize),
                            context.size(settings.nodeLoadTextHeight), settings.nodeLoadColour,
                            labelFlag(context));
+        // The arc takes the pen of the node forces: the moments' own line
+        // width is bound to the same value as their radius, and a pen as
+        // wide as the radius would paint a blob instead of an arc.
         if (load.loadM != 0)
             drawMomentArc(context.picture, context.textScale, p,
                           context.size(settings.nodeMomentSize), signum(load.loadM) * g,
-                          std::fabs(load.loadM), context.size(settings.nodeMomentSize),
+                          std::fabs(load.loadM), context.size(settings.nodeForceLineWidth),
                           context.size(settings.nodeLoadTextHeight), settings.nodeLoadColour,
                           labelFlag(context));
     }

@@ -225,3 +225,28 @@ TEST(LoadLayer, SelfWeightPointLoadsAndPrescribedDisplacements) {
         longest(linesWithPen(view.picture(), settings.values.loads.prescribedDisplacementColour));
     EXPECT_NEAR(moved.end.x, 10 + 0.4 * h, 1e-9);
 }
+
+TEST(LoadLayer, LargestNodeMomentSweepsThreeQuartersOfACircleWithAThinPen) {
+    Model model;
+    addDownWall(model);
+    addRow(model.nodeLoads, NodeLoadRecord{.node = 1, .loadM = -8});
+    addRow(model.nodeLoads, NodeLoadRecord{.node = 2, .loadM = 4});
+    LoadColours settings;
+    GraphView view(model, settings);
+    view.setSwitch(ShowValues, false);
+    const double h = view.referenceLength();
+    const std::vector<DrawnLine> arcs =
+        linesWithPen(view.picture(), settings.values.loads.nodeLoadColour, 0.004 * h);
+    ASSERT_FALSE(arcs.empty());
+    EXPECT_EQ(arcs.size(),
+              linesWithPen(view.picture(), settings.values.loads.nodeLoadColour).size());
+    // The arc of -8 around node 1 at (10, 0): radius 0.05 h, starting straight
+    // above the node and sweeping 270 degrees anticlockwise on the page, over
+    // the left and the bottom to the right of the node.
+    const std::vector<DrawnLine> first =
+        linesWhere(arcs, [](const DrawnLine& l) { return l.start.y < 1.0; });
+    const BoundingBox box = boxOf(first);
+    EXPECT_NEAR(box.minY, -0.05 * h, 1e-9);
+    EXPECT_NEAR(box.maxY, 0.05 * h, 0.02 * h);
+    EXPECT_NEAR(box.minX, 10 - 0.05 * h, 0.02 * h);
+}
