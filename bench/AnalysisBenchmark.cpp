@@ -215,6 +215,7 @@ void HingedCylinderCalculation(benchmark::State& state) {
 BENCHMARK(HingedCylinderCalculation)
     ->Arg(1000)
     ->Arg(5000)
+    ->Arg(20000)
     ->Unit(benchmark::kMillisecond)
     ->MeasureProcessCPUTime()
     ->UseRealTime();
