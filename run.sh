@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Set-up, release build and the program's main job.
+# Set-up, release build and the program's main job: calculate the first
+# example with the batch command, show its results report and write the
+# input report and the JSON results next to it.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -9,6 +11,16 @@ build_dir=build-release
 cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVENKAR_BUILD_TESTS=OFF
 cmake --build "$build_dir" -j "$(nproc)"
 
+out_dir=out/wassertank
+mkdir -p "$out_dir"
+"$build_dir/src/batch/venkar-batch" --verbose \
+  --input-report "$out_dir/eingabe.txt" \
+  --results "$out_dir/ergebnisse.txt" \
+  --json "$out_dir/ergebnisse.json" \
+  examples/wassertank.vsy examples/wassertank.vla
+
+cat "$out_dir/ergebnisse.txt"
 echo
-echo "Built the core libraries in $build_dir:"
-find "$build_dir" -maxdepth 3 -name 'libvenkar_*.a' -printf '  %p\n' | sort
+echo "Input report:   $out_dir/eingabe.txt"
+echo "Results report: $out_dir/ergebnisse.txt"
+echo "JSON results:   $out_dir/ergebnisse.json"

@@ -92,6 +92,10 @@ std::optional<InputFault> checkShell(const Model& model, int shell) {
     // or unbounded one would never reach the end of the shell.
     if (!(std::isfinite(s.discretisationFactor) && s.discretisationFactor >= 0))
         return fault(6, "Ungültiger Diskretisierungsfaktor !");
+    // The reports print a line per interval: a huge count would write
+    // without end.
+    if (s.intervals > maxShellIntervals)
+        return fault(7, "Zu viele Intervalle !");
     return std::nullopt;
 }
 

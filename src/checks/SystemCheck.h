@@ -22,7 +22,8 @@ class Model;
 //   nodes on the axis (col 1); E-Modul > 0, Wanddicke > 0, 0 <= nu <= 0.5,
 //   specific weight, bedding and thermal expansion >= 0 ("Materialien",
 //   cols 1-6, on the material's row); the radius 0 or at least half the
-//   chord (col 5); the Diskretisierungsfaktor a number >= 0 (col 6).
+//   chord (col 5); the Diskretisierungsfaktor a number >= 0 (col 6); at most
+//   maxShellIntervals "Intervalle" (col 7).
 // Per hinge ("Gelenke"): the x-position a number (col 2); its shell defined
 // (col 1); then no two hinges of one shell at the same x-position (on the
 // first of them, col 2).
@@ -30,5 +31,8 @@ class Model;
 // defined (col 1); that node's coordinates numbers ("Knoten"); the node not
 // on the axis (col 1); A, Iy and E-Modul > 0 (cols 2, 3, 4).
 std::optional<InputFault> checkSystem(const Model& model);
+
+// The most output intervals a shell may have in the reports.
+inline constexpr int maxShellIntervals = 10000;
 
 } // namespace venkar

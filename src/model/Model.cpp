@@ -28,7 +28,6 @@ void Model::clearSystem() {
 void Model::clearLoad() {
     for (InputContainer* table : loadTables())
         table->clearAll();
-    selfWeight = 0;
 }
 
 } // namespace venkar

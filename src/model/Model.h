@@ -52,8 +52,9 @@ public:
     // Tells `observer` (not owned; may be null) of every user change.
     void setObserver(DocumentObserver* observer);
 
+    // Empty the tables of one document; the self-weight switch keeps its value.
     void clearSystem();
-    void clearLoad();  // also resets the self-weight switch
+    void clearLoad();
 };
 
 } // namespace venkar

@@ -121,6 +121,15 @@ TEST(SystemCheck, DiscretisationFactorMustBeAFiniteNumberNotBelowZero) {
     EXPECT_TRUE(noFault(checkSystem(model)));
 }
 
+TEST(SystemCheck, IntervalsAreLimitedSoTheReportsStayFinite) {
+    Model model;
+    addCylinder(model);
+    model.shells.row(0).intervals = maxShellIntervals;
+    EXPECT_TRUE(noFault(checkSystem(model)));
+    model.shells.row(0).intervals = maxShellIntervals + 1;
+    EXPECT_TRUE(isFault(checkSystem(model), InputPage::Shells, 0, 7, "Zu viele Intervalle !"));
+}
+
 TEST(SystemCheck, HingesNeedTheirShellAndTheirOwnPlace) {
     Model model;
     addCylinder(model);

@@ -1,0 +1,48 @@
+// The whole way of a file through the program: the bytes are read as system
+// file and as load file (each reader takes its own sections), checked,
+// calculated, and both reports are written. Nothing may crash, hang or leak.
+#include "analysis/AnalysisDriver.h"
+#include "analysis/AnalysisModel.h"
+#include "analysis/ResultsReport.h"
+#include "checks/InputFault.h"
+#include "model/Error.h"
+#include "model/InputReport.h"
+#include "model/Model.h"
+#include "model/ModelFiles.h"
+#include "model/ReportHead.h"
+
+#include <cstdint>
+#include <string>
+
+namespace {
+
+class QuietStatus : public venkar::CalculationStatus, public venkar::UserMessages {
+public:
+    void start() override {}
+    void setPhase(int) override {}
+    void setCount(venkar::StatusCount, std::int64_t) override {}
+    void finishOk() override {}
+    void finishFailed() override {}
+    void plausibilityFault(const venkar::InputFault&) override {}
+    void calculationError(const std::string&) override {}
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string text(reinterpret_cast<const char*>(data), size);
+    venkar::Model model;
+    venkar::AnalysisModel analysis;
+    QuietStatus status;
+    try {
+        venkar::readSystemText(model, text);
+        venkar::readLoadText(model, text);
+        const venkar::ReportHead head;
+        venkar::writeInputReport(model, head);
+        if (venkar::calculate(model, analysis, status, status))
+            venkar::writeResultsReport(model, analysis, head);
+    } catch (const venkar::VenkarError&) {
+        // A refused file or a calculation too large: the command ends.
+    }
+    return 0;
+}

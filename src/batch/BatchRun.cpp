@@ -1,0 +1,132 @@
+#include "batch/BatchRun.h"
+
+#include "analysis/AnalysisModel.h"
+#include "analysis/ResultsReport.h"
+#include "batch/BatchStatus.h"
+#include "batch/ResultsJson.h"
+#include "checks/LoadCheck.h"
+#include "checks/SystemCheck.h"
+#include "model/Error.h"
+#include "model/InputReport.h"
+#include "model/Model.h"
+#include "model/ModelFiles.h"
+#include "model/ReportHead.h"
+#include "model/TextFile.h"
+
+#include <filesystem>
+#include <new>
+#include <ostream>
+
+namespace venkar {
+
+namespace {
+
+// A file that cannot be read or written ends the run with exit status 3.
+class FileError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+std::string absolutePath(const std::string& path) {
+    std::error_code ignored;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ignored);
+    return absolute.empty() ? path : absolute.string();
+}
+
+void readInput(Model& model, const BatchOptions& options) {
+    const std::optional<std::string> system = readTextFile(options.systemFile);
+    if (!system)
+        throw FileError("Fehler beim öffnen der Systemdatei: " + options.systemFile);
+    readSystemText(model, *system);
+    if (options.loadFile.empty())
+        return;
+    const std::optional<std::string> load = readTextFile(options.loadFile);
+    if (!load)
+        throw FileError("Fehler beim öffnen der Lastdatei: " + options.loadFile);
+    readLoadText(model, *load);
+}
+
+// Writes `text` to the file named by an output option, or to `out` for "-".
+void emit(const std::string& target, const std::string& text, std::ostream& out) {
+    if (target == "-") {
+        out << text;
+        return;
+    }
+    if (!writeTextFileAtomically(target, text))
+        throw FileError("Fehler beim Schreiben der Datei: " + target);
+}
+
+class Run {
+public:
+    Run(const BatchOptions& options, std::ostream& out, std::ostream& err)
+        : options_(options), out_(out), err_(err), status_(err, options.verbose) {}
+
+    int execute() {
+        readInput(model_, options_);
+        head_ = ReportHead{currentLocalTime(), absolutePath(options_.systemFile),
+                           options_.loadFile.empty() ? "" : absolutePath(options_.loadFile)};
+        if (options_.inputReport)
+            emit(*options_.inputReport, writeInputReport(model_, head_), out_);
+        if (options_.checkOnly)
+            return check();
+        if (!calculate(model_, analysis_, status_, status_))
+            return failure();
+        const bool resultsToStandardOutput = !options_.hasOutputOption();
+        if (options_.resultsReport || resultsToStandardOutput)
+            emit(options_.resultsReport.value_or("-"),
+                 writeResultsReport(model_, analysis_, head_), out_);
+        if (options_.json)
+            emit(*options_.json, resultsJson(model_, analysis_, status_), out_);
+        return exitSuccess;
+    }
+
+private:
+    int check() {
+        std::optional<InputFault> fault = checkSystem(model_);
+        if (!fault)
+            fault = checkLoad(model_);
+        if (fault) {
+            err_ << BatchStatus::describe(*fault) << "\n";
+            return exitInputFault;
+        }
+        err_ << "Eingabe in Ordnung\n";
+        return exitSuccess;
+    }
+
+    int failure() {
+        if (status_.fault()) {
+            err_ << BatchStatus::describe(*status_.fault()) << "\n";
+            return exitInputFault;
+        }
+        err_ << "Berechnungsfehler: " << status_.error().value_or("unbekannt") << "\n";
+        return exitCalculation;
+    }
+
+    const BatchOptions& options_;
+    std::ostream& out_;
+    std::ostream& err_;
+    BatchStatus status_;
+    Model model_;
+    AnalysisModel analysis_;
+    ReportHead head_;
+};
+
+} // namespace
+
+int runBatch(const BatchOptions& options, std::ostream& out, std::ostream& err) {
+    try {
+        return Run(options, out, err).execute();
+    } catch (const FileError& error) {
+        err << error.what() << "\n";
+        return exitUsage;
+    } catch (const VenkarError& error) {
+        // "Line to long", a refused row line, "Schale nicht gefunden".
+        err << "Fehler: " << error.what() << "\n";
+        return exitUsage;
+    } catch (const std::bad_alloc&) {
+        err << "Fehler: Nicht genug Speicher\n";
+        return exitUsage;
+    }
+}
+
+} // namespace venkar

@@ -1,0 +1,202 @@
+#include "documents/Documents.h"
+
+#include "model/Error.h"
+#include "model/Model.h"
+#include "model/ModelFiles.h"
+#include "model/TextFile.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace venkar {
+
+namespace {
+
+struct KindTexts {
+    const char* saveQuestion;
+    const char* changedCaption;
+    const char* fileError;
+    const char* extension;
+};
+
+KindTexts textsOf(DocumentKind kind) {
+    if (kind == DocumentKind::System)
+        return {"Geometrie erst speichern ?", "System geändert",
+                "Fehler beim öffnen der Systemdatei", ".vsy"};
+    return {"Lasteingaben erst speichern ?", "Lasfall geändert",
+            "Fehler beim öffnen der Lastdatei", ".vla"};
+}
+
+const char* const errorCaption = "Fehler";
+
+std::string withDefaultExtension(const std::string& path, const char* extension) {
+    if (std::filesystem::path(path).has_extension())
+        return path;
+    return path + extension;
+}
+
+} // namespace
+
+Documents::Documents(Model& model, DocumentDialogs& dialogs) : model_(model), dialogs_(dialogs) {
+    model_.setObserver(this);
+}
+
+Documents::~Documents() { model_.setObserver(nullptr); }
+
+void Documents::addListener(DocumentListener* listener) { listeners_.push_back(listener); }
+
+void Documents::removeListener(DocumentListener* listener) {
+    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener),
+                     listeners_.end());
+}
+
+const std::string& Documents::fileName(DocumentKind kind) const { return state(kind).fileName; }
+
+bool Documents::isModified(DocumentKind kind) const { return state(kind).modified; }
+
+std::string Documents::shortName(const std::string& path) {
+    const auto separator = path.find_last_of("/\\");
+    return separator == std::string::npos ? path : path.substr(separator + 1);
+}
+
+void Documents::systemChanged() { changed(DocumentKind::System); }
+
+void Documents::loadChanged() { changed(DocumentKind::Load); }
+
+void Documents::changed(DocumentKind kind) {
+    setModified(kind, true);
+    modelChanged();
+}
+
+void Documents::modelChanged() {
+    for (DocumentListener* listener : std::vector(listeners_))
+        listener->modelChanged();
+}
+
+bool Documents::saveQuery(DocumentKind kind) {
+    if (!state(kind).modified)
+        return true;
+    const KindTexts texts = textsOf(kind);
+    switch (dialogs_.ask(texts.saveQuestion, texts.changedCaption)) {
+    case Answer::Cancel:
+        return false;
+    case Answer::Yes:
+        return save(kind);
+    case Answer::No:
+        return true;
+    }
+    return true;
+}
+
+void Documents::clear(DocumentKind kind) {
+    if (kind == DocumentKind::System)
+        model_.clearSystem();
+    else
+        model_.clearLoad();
+    changed(kind);
+    setModified(kind, false);
+    setFileName(kind, "");
+}
+
+bool Documents::newDocument(DocumentKind kind) {
+    if (!saveQuery(kind))
+        return false;
+    clear(kind);
+    return true;
+}
+
+void Documents::open(DocumentKind kind) {
+    const std::optional<std::string> path = dialogs_.chooseFileToOpen(kind);
+    if (!path || !newDocument(kind))
+        return;
+    openFile(kind, *path);
+}
+
+bool Documents::openFile(DocumentKind kind, const std::string& path) {
+    const std::optional<std::string> text = readTextFile(path);
+    if (!text) {
+        // Not bound to the name: a later "Speichern" must not write the
+        // empty tables over a file that exists but could not be read.
+        setFileName(kind, "");
+        dialogs_.showError(textsOf(kind).fileError, errorCaption);
+        return false;
+    }
+    try {
+        if (kind == DocumentKind::System)
+            readSystemText(model_, *text);
+        else
+            readLoadText(model_, *text);
+    } catch (const VenkarError&) {
+        // The tables hold what was read up to the error. They stay unbound
+        // and modified, so that saving asks for a name instead of
+        // overwriting the user's file with the partial tables.
+        setFileName(kind, "");
+        changed(kind);
+        throw;
+    }
+    setFileName(kind, path);
+    changed(kind);
+    setModified(kind, false);
+    return true;
+}
+
+bool Documents::save(DocumentKind kind) {
+    if (state(kind).fileName.empty()) {
+        const std::optional<std::string> path = dialogs_.chooseFileToSave(kind);
+        if (!path)
+            return true;
+        setFileName(kind, withDefaultExtension(*path, textsOf(kind).extension));
+    }
+    if (!writeFile(kind)) {
+        dialogs_.showError(textsOf(kind).fileError, errorCaption);
+        return false;
+    }
+    setModified(kind, false);
+    return true;
+}
+
+bool Documents::saveAs(DocumentKind kind) {
+    const std::optional<std::string> path = dialogs_.chooseFileToSave(kind);
+    if (!path)
+        return false;
+    setFileName(kind, withDefaultExtension(*path, textsOf(kind).extension));
+    save(kind);
+    return true;
+}
+
+bool Documents::writeFile(DocumentKind kind) {
+    const std::string text =
+        kind == DocumentKind::System ? writeSystemText(model_) : writeLoadText(model_);
+    return writeTextFileAtomically(state(kind).fileName, text);
+}
+
+void Documents::newBoth() {
+    newDocument(DocumentKind::System);
+    newDocument(DocumentKind::Load);
+}
+
+void Documents::saveBoth() {
+    save(DocumentKind::System);
+    save(DocumentKind::Load);
+}
+
+bool Documents::queryClose() {
+    return saveQuery(DocumentKind::System) && saveQuery(DocumentKind::Load);
+}
+
+void Documents::setFileName(DocumentKind kind, const std::string& path) {
+    state(kind).fileName = path;
+    notifyState();
+}
+
+void Documents::setModified(DocumentKind kind, bool modified) {
+    state(kind).modified = modified;
+    notifyState();
+}
+
+void Documents::notifyState() {
+    for (DocumentListener* listener : std::vector(listeners_))
+        listener->documentStateChanged();
+}
+
+} // namespace venkar

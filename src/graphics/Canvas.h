@@ -1,0 +1,32 @@
+#pragma once
+
+#include "graphics/Colour.h"
+#include "graphics/ViewTransform.h"
+
+#include <span>
+
+namespace venkar {
+
+class Picture;
+
+// A drawing surface in device pixels: the window, the printer page, an image
+// or a vector file. The painting layer implements it; the core only replays
+// pictures onto it.
+class Canvas {
+public:
+    virtual ~Canvas() = default;
+
+    virtual void setPenColour(Colour colour) = 0;
+    // Pen width in whole pixels; 0 is the thinnest line the device draws.
+    virtual void setPenWidth(int pixels) = 0;
+    virtual void setBrushColour(Colour colour) = 0;
+    virtual void drawLine(DevicePoint from, DevicePoint to) = 0;
+    // A polygon filled with the brush and outlined with the pen.
+    virtual void drawPolygon(std::span<const DevicePoint> points) = 0;
+};
+
+// Replays every command of `picture` in order onto `canvas` through
+// `transform`. Pen widths become width * min(scaleX, scaleY) pixels, rounded.
+void render(const Picture& picture, Canvas& canvas, const ViewTransform& transform);
+
+} // namespace venkar

@@ -1,0 +1,141 @@
+#include "model/InputReport.h"
+
+#include "model/Error.h"
+#include "model/Model.h"
+#include "model/ReportHead.h"
+
+#include <initializer_list>
+
+namespace venkar {
+
+namespace {
+
+const char* const dashRule = "------------------------------------------------------------------\n";
+
+char yesNo(int flag) { return flag == 0 ? 'N' : 'J'; }
+
+// One block: title, rule, headings, rule, a line per defined row, two line
+// ends. An empty table writes nothing.
+template <class Record, class WriteLine>
+void writeBlock(std::string& out, const Table<Record>& table, const char* title,
+                std::initializer_list<const char*> headings, WriteLine writeLine) {
+    if (table.definedCount() == 0)
+        return;
+    out += title;
+    out += dashRule;
+    for (const char* heading : headings)
+        out += heading;
+    out += dashRule;
+    for (int row : table.definedRows())
+        writeLine(row + 1, table.row(row));
+    out += "\n\n";
+}
+
+void writeSystemBlocks(std::string& out, const Model& model) {
+    writeBlock(out, model.nodes, "\nKnoten\n",
+               {"         Knotenkoordinaten          Auflager\n",
+                "   Nr      r          z          r z R   Schiefstellung (in°)\n"},
+               [&](int number, const NodeRecord& n) {
+                   appendFormat(out, "%5d %#10.4g %#10.4g      %c %c %c   %10g\n", number, n.r,
+                                n.z, yesNo(n.supportR), yesNo(n.supportZ), yesNo(n.supportRot),
+                                n.skewAngle);
+               });
+    writeBlock(out, model.shells, "\nSchalen\n",
+               {"        Knotennummer  \n",
+                "Schale  Anfang  Ende    Mat.   Krümmung    Radius\n"},
+               [&](int number, const ShellRecord& s) {
+                   appendFormat(out, "%5d   %5d  %5d  %5d     %5s %#10.4g\n", number, s.startNode,
+                                s.endNode, s.material, s.curvature == 0 ? "Innen" : "Außen",
+                                s.radius);
+               });
+    writeBlock(out, model.materials, "\nMaterialien\n",
+               {"   Nr   E-Modul   Wanddicke Querkontraktion Spf.Gewicht El.Bettung\n"},
+               [&](int number, const MatRecord& m) {
+                   appendFormat(out, "%5d %#10.4g %#10.4g %#10.4g       %#10.4g%#10.4g\n", number,
+                                m.youngsModulus, m.wallThickness, m.poissonRatio,
+                                m.specificWeight, m.beddingModulus);
+               });
+    writeBlock(out, model.hinges, "\nGelenke\n",
+               {"                          Gelenke\n", "   Nr  Schale x-Position   N Q M\n"},
+               [&](int number, const HingeRecord& h) {
+                   appendFormat(out, "%5d %5d   %#10.4g   %c %c %c\n", number, h.shell,
+                                h.xPosition, yesNo(h.releaseN), yesNo(h.releaseQ),
+                                yesNo(h.releaseM));
+               });
+    writeBlock(out, model.rings, "\nRingträger\n",
+               {"                                           gelenkige Verbindung in\n",
+                "   Nr Knoten      A          Iy          E      r       R\n"},
+               [&](int number, const RingRecord& r) {
+                   appendFormat(out, "%5d %5d %#10.4g %#10.4g %#10.4g    %c       %c\n", number,
+                                r.node, r.area, r.inertia, r.modulus, yesNo(r.hingedR),
+                                yesNo(r.hingedRot));
+               });
+}
+
+void writeLoadBlocks(std::string& out, const Model& model) {
+    writeBlock(out, model.nodeLoads, "\nKnotenlasten\n",
+               {"                        Lastkomponenten\n",
+                " Last Knoten        r          z          R\n"},
+               [&](int number, const NodeLoadRecord& l) {
+                   appendFormat(out, "%5d  %5d %#10.4g %#10.4g %#10.4g\n", number, l.node, l.loadR,
+                                l.loadZ, l.loadM);
+               });
+    writeBlock(out, model.shellLoads, "\nFlächenlasten\n",
+               {"                                  Lastkomponenten\n",
+                "         Schale          Querrichtung         Längsrichtung\n",
+                " Last   von   bis     Anfang       Ende     Anfang       Ende\n"},
+               [&](int number, const ShellLoadRecord& l) {
+                   appendFormat(out, "%5d %5d %5d %#10.4g %#10.4g %#10.4g %#10.4g\n", number,
+                                l.fromShell, l.toShell, l.transverseStart, l.transverseEnd,
+                                l.longitudinalStart, l.longitudinalEnd);
+               });
+    writeBlock(out, model.pointLoads, "\nEinzellasten\n",
+               {"                                  Lastkomponenten\n",
+                " Last Schale     xPos          r          z          R\n"},
+               [&](int number, const PointLoadRecord& l) {
+                   appendFormat(out, "%5d  %5d %#10.4g %#10.4g %#10.4g %#10.4g\n", number, l.shell,
+                                l.xPosition, l.loadR, l.loadZ, l.loadM);
+               });
+    writeBlock(out, model.constraintLoads, "\nZwangsverschiebungen\n",
+               {"              Zwangsverschiebung in Richtung\n",
+                "   Nr Knoten        r          z          R\n"},
+               [&](int number, const ZwvRecord& d) {
+                   appendFormat(out, "%5d %5d %#10.4g %#10.4g %#10.4g\n", number, d.node, d.dispR,
+                                d.dispZ, d.dispRot);
+               });
+    writeBlock(out, model.waterLoads, "\nWasserlasten\n",
+               {"          Schale    Nullpunkt  Wichte Gamma\n", " Last   von   bis \n"},
+               [&](int number, const WaterLoadRecord& w) {
+                   appendFormat(out, "%5d %5d %5d %#10.4g   %#10.4g\n", number, w.fromShell,
+                                w.toShell, w.zeroLevel, w.unitWeight);
+               });
+    writeBlock(out, model.snowLoads, "\nSchneelasten\n",
+               {"          Schale    Betrag\n", " Last   von   bis \n"},
+               [&](int number, const SnowLoadRecord& s) {
+                   appendFormat(out, "%5d %5d %5d %#10.4g\n", number, s.fromShell, s.toShell,
+                                s.amount);
+               });
+    writeBlock(out, model.tempLoads, "\nTemperaturlasten\n",
+               {"          Schale          Temperatur\n",
+                " Last   von   bis  gleichmässige ungleichmässige\n"},
+               [&](int number, const TempLoadRecord& t) {
+                   appendFormat(out, "%5d %5d %5d %#10.4g %#10.4g\n", number, t.fromShell,
+                                t.toShell, t.uniformTemp, t.gradientTemp);
+               });
+}
+
+} // namespace
+
+std::string writeInputReport(const Model& model, const ReportHead& head) {
+    std::string out = "Venkar - Ausdruck der Eingabewerte\n\n";
+    writeReportHead(out, head);
+    out += "============================= System =============================\n";
+    writeSystemBlocks(out, model);
+    out += "\n========================== Belastungen ===========================\n";
+    if (model.selfWeight)
+        out += "\nUnter Berücksichtigung des Eigengewichtes\n";
+    writeLoadBlocks(out, model);
+    return out;
+}
+
+} // namespace venkar

@@ -1,0 +1,55 @@
+#include "render/PainterCanvas.h"
+
+#include <QBrush>
+#include <QPainter>
+#include <QPen>
+#include <QPoint>
+#include <QPolygon>
+
+namespace venkar {
+
+QColor toQColor(Colour colour) {
+    return QColor(redOf(colour), greenOf(colour), blueOf(colour));
+}
+
+PainterCanvas::PainterCanvas(QPainter& painter)
+    : painter_(painter), penColour_(toQColor(colours::black)) {
+    applyPen();
+    painter_.setBrush(QBrush(toQColor(colours::white)));
+}
+
+void PainterCanvas::applyPen() {
+    QPen pen(penColour_);
+    pen.setWidth(penWidth_);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+    painter_.setPen(pen);
+}
+
+void PainterCanvas::setPenColour(Colour colour) {
+    penColour_ = toQColor(colour);
+    applyPen();
+}
+
+void PainterCanvas::setPenWidth(int pixels) {
+    penWidth_ = pixels;
+    applyPen();
+}
+
+void PainterCanvas::setBrushColour(Colour colour) {
+    painter_.setBrush(QBrush(toQColor(colour)));
+}
+
+void PainterCanvas::drawLine(DevicePoint from, DevicePoint to) {
+    painter_.drawLine(QPoint(from.x, from.y), QPoint(to.x, to.y));
+}
+
+void PainterCanvas::drawPolygon(std::span<const DevicePoint> points) {
+    QPolygon polygon;
+    polygon.reserve(static_cast<qsizetype>(points.size()));
+    for (const DevicePoint& p : points)
+        polygon.append(QPoint(p.x, p.y));
+    painter_.drawPolygon(polygon);
+}
+
+} // namespace venkar

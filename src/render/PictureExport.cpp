@@ -1,0 +1,104 @@
+#include "render/PictureExport.h"
+
+#include "graphics/Picture.h"
+#include "render/PainterCanvas.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+
+#include <clocale>
+#include <cstdlib>
+
+namespace venkar {
+
+void paintPicture(const Picture& picture, QPainter& painter, const QRect& target, double aspect) {
+    ViewTransform transform;
+    fitView(transform, picture.boundingBox(),
+            {target.left(), target.top(), target.left() + target.width(),
+             target.top() + target.height()},
+            aspect);
+    if (transform.scaleX == 0.0 || transform.scaleY == 0.0)
+        return;
+    painter.setRenderHint(QPainter::Antialiasing);
+    PainterCanvas canvas(painter);
+    render(picture, canvas, transform);
+}
+
+QImage renderToImage(const Picture& picture, QSize size) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    paintPicture(picture, painter, QRect(QPoint(0, 0), size));
+    painter.end();
+    return image;
+}
+
+QByteArray renderToSvg(const Picture& picture, QSize size, const QString& title) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(size);
+    generator.setViewBox(QRect(QPoint(0, 0), size));
+    generator.setTitle(title);
+    QPainter painter(&generator);
+    painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
+    paintPicture(picture, painter, QRect(QPoint(0, 0), size));
+    painter.end();
+    return buffer.data();
+}
+
+bool writePng(const Picture& picture, const QString& path, QSize size) {
+    return renderToImage(picture, size).save(path, "PNG");
+}
+
+bool writeSvg(const Picture& picture, const QString& path, QSize size, const QString& title) {
+    const QByteArray svg = renderToSvg(picture, size, title);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    const bool written = file.write(svg) == svg.size();
+    file.close();
+    return written && file.error() == QFileDevice::NoError;
+}
+
+bool writePdf(const Picture& picture, const QString& path, const QString& title) {
+    {
+        // QPdfWriter reports no open failure; check the file first.
+        QFile probe(path);
+        if (!probe.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            return false;
+    }
+    QPdfWriter writer(path);
+    writer.setTitle(title);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape,
+                                     QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    const QRect page = writer.pageLayout().paintRectPixels(writer.resolution());
+    paintPicture(picture, painter, QRect(QPoint(0, 0), page.size()));
+    return painter.end();
+}
+
+void ensureGuiApplication() {
+    if (QCoreApplication::instance())
+        return;
+    if (!std::getenv("QT_QPA_PLATFORM") && !std::getenv("DISPLAY") &&
+        !std::getenv("WAYLAND_DISPLAY"))
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // The application keeps references to argc and argv for its lifetime.
+    static int argc = 1;
+    static char name[] = "venkar";
+    static char* argv[] = {name, nullptr};
+    static QGuiApplication application(argc, argv);
+    std::setlocale(LC_NUMERIC, "C");
+}
+
+} // namespace venkar

@@ -1,0 +1,200 @@
+#include "documents/Documents.h"
+#include "model/Error.h"
+#include "model/Model.h"
+#include "model/ModelFiles.h"
+#include "model/TextFile.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+
+using namespace venkar;
+namespace fs = std::filesystem;
+
+namespace {
+
+// Answers questions and dialogs from scripted queues and records what was
+// asked and shown.
+class ScriptedDialogs : public DocumentDialogs {
+public:
+    Answer ask(const std::string& question, const std::string& caption) override {
+        asked.push_back(caption + ": " + question);
+        return take(answers, Answer::Cancel);
+    }
+    std::optional<std::string> chooseFileToOpen(DocumentKind) override {
+        return take(openNames, std::optional<std::string>());
+    }
+    std::optional<std::string> chooseFileToSave(DocumentKind kind) override {
+        saveDialogs.push_back(kind);
+        return take(saveNames, std::optional<std::string>());
+    }
+    void showError(const std::string& message, const std::string& caption) override {
+        errors.push_back(caption + ": " + message);
+    }
+
+    std::deque<Answer> answers;
+    std::deque<std::optional<std::string>> openNames;
+    std::deque<std::optional<std::string>> saveNames;
+    std::vector<std::string> asked;
+    std::vector<DocumentKind> saveDialogs;
+    std::vector<std::string> errors;
+
+private:
+    template <class T>
+    static T take(std::deque<T>& queue, T fallback) {
+        if (queue.empty())
+            return fallback;
+        T value = queue.front();
+        queue.pop_front();
+        return value;
+    }
+};
+
+class CountingListener : public DocumentListener {
+public:
+    void modelChanged() override { ++modelChanges; }
+    int modelChanges = 0;
+};
+
+class DocumentsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder = fs::temp_directory_path() /
+                 ("venkar-documents-" +
+                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        documents.addListener(&listener);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    // A user edit of the system and of the load case.
+    void editBoth() {
+        model.nodes.setCell(0, 0, 1.0);
+        model.snowLoads.setCell(0, 2, 0.5);
+    }
+    std::string path(const std::string& name) const { return (folder / name).string(); }
+
+    Model model;
+    ScriptedDialogs dialogs;
+    Documents documents{model, dialogs};
+    CountingListener listener;
+    fs::path folder;
+};
+
+} // namespace
+
+TEST_F(DocumentsTest, EditsMarkTheirDocumentModifiedAndAnnounceAModelChange) {
+    model.nodes.setCell(0, 0, 1.0);
+    EXPECT_TRUE(documents.isModified(DocumentKind::System));
+    EXPECT_FALSE(documents.isModified(DocumentKind::Load));
+    EXPECT_EQ(listener.modelChanges, 1);
+    model.tempLoads.setCell(0, 2, 10.0);
+    EXPECT_TRUE(documents.isModified(DocumentKind::Load));
+    EXPECT_EQ(listener.modelChanges, 2);
+}
+
+TEST_F(DocumentsTest, NewAsksForBothDocumentsSystemFirstAndCancelDoesNotSkipTheLoad) {
+    editBoth();
+    dialogs.answers = {Answer::Cancel, Answer::No};
+    documents.newBoth();
+    ASSERT_EQ(dialogs.asked.size(), 2u);
+    EXPECT_EQ(dialogs.asked[0], "System geändert: Geometrie erst speichern ?");
+    EXPECT_EQ(dialogs.asked[1], "Lasfall geändert: Lasteingaben erst speichern ?");
+    EXPECT_EQ(model.nodes.count(), 1);    // cancelled: kept
+    EXPECT_EQ(model.snowLoads.count(), 0); // answered No: cleared
+    EXPECT_TRUE(documents.isModified(DocumentKind::System));
+    EXPECT_FALSE(documents.isModified(DocumentKind::Load));
+}
+
+TEST_F(DocumentsTest, SaveWithoutNamesAsksForThemAndCancellingTheSystemStillSavesTheLoad) {
+    editBoth();
+    dialogs.saveNames = {std::nullopt, path("fall")};
+    documents.saveBoth();
+    ASSERT_EQ(dialogs.saveDialogs.size(), 2u);
+    EXPECT_EQ(dialogs.saveDialogs[0], DocumentKind::System);
+    EXPECT_TRUE(documents.isModified(DocumentKind::System));
+    EXPECT_EQ(documents.fileName(DocumentKind::Load), path("fall.vla")); // default extension
+    EXPECT_FALSE(documents.isModified(DocumentKind::Load));
+    EXPECT_TRUE(fs::exists(path("fall.vla")));
+    EXPECT_EQ(Documents::shortName(documents.fileName(DocumentKind::Load)), "fall.vla");
+}
+
+TEST_F(DocumentsTest, OpenRoundTripsAFileAndKeepsTheOtherDocument) {
+    model.nodes.setCell(0, 0, 2.5);
+    model.nodes.changeValid(0, 0, rowEdited);
+    dialogs.saveNames = {path("a.vsy")};
+    documents.save(DocumentKind::System);
+    model.snowLoads.setCell(0, 2, 0.5);
+
+    dialogs.openNames = {path("a.vsy")};
+    dialogs.answers = {Answer::No};
+    model.nodes.setCell(0, 0, 9.0);
+    documents.open(DocumentKind::System);
+    EXPECT_EQ(model.nodes.row(0).r, 2.5);
+    EXPECT_FALSE(documents.isModified(DocumentKind::System));
+    EXPECT_EQ(documents.fileName(DocumentKind::System), path("a.vsy"));
+    EXPECT_EQ(model.snowLoads.row(0).amount, 0.5);
+    EXPECT_TRUE(documents.isModified(DocumentKind::Load));
+}
+
+TEST_F(DocumentsTest, CancellingTheSaveQueryOfOpenKeepsEverything) {
+    editBoth();
+    dialogs.openNames = {path("whatever.vsy")};
+    dialogs.answers = {Answer::Cancel};
+    documents.open(DocumentKind::System);
+    EXPECT_EQ(model.nodes.count(), 1);
+    EXPECT_TRUE(documents.fileName(DocumentKind::System).empty());
+}
+
+TEST_F(DocumentsTest, AFileThatCannotBeOpenedIsReportedAndNotBound) {
+    dialogs.openNames = {path("missing.vla")};
+    documents.open(DocumentKind::Load);
+    ASSERT_EQ(dialogs.errors.size(), 1u);
+    EXPECT_EQ(dialogs.errors[0], "Fehler: Fehler beim öffnen der Lastdatei");
+    EXPECT_TRUE(documents.fileName(DocumentKind::Load).empty());
+}
+
+TEST_F(DocumentsTest, AFileThatFailsWhileReadingIsNotBoundSoSavingCannotOverwriteIt) {
+    const std::string broken = "NODES\n2\n    1 1 2 0 0 0 0\n" + std::string(300, 'x') + "\n";
+    ASSERT_TRUE(writeTextFileAtomically(path("broken.vsy"), broken));
+    dialogs.openNames = {path("broken.vsy")};
+    EXPECT_THROW(documents.open(DocumentKind::System), VenkarError);
+    EXPECT_EQ(model.nodes.definedCount(), 1);
+    EXPECT_TRUE(documents.fileName(DocumentKind::System).empty());
+    EXPECT_TRUE(documents.isModified(DocumentKind::System));
+
+    dialogs.saveNames = {std::nullopt};
+    documents.save(DocumentKind::System);
+    EXPECT_EQ(dialogs.saveDialogs.size(), 1u);
+    EXPECT_EQ(readTextFile(path("broken.vsy")).value(), broken);
+}
+
+TEST_F(DocumentsTest, AFailedSaveInTheQueryKeepsTheDocument) {
+    editBoth();
+    dialogs.saveNames = {path("no-such-folder/x.vsy")};
+    dialogs.answers = {Answer::Yes, Answer::No};
+    documents.newBoth();
+    ASSERT_EQ(dialogs.errors.size(), 1u);
+    EXPECT_EQ(dialogs.errors[0], "Fehler: Fehler beim öffnen der Systemdatei");
+    EXPECT_EQ(model.nodes.count(), 1);
+    EXPECT_TRUE(documents.isModified(DocumentKind::System));
+}
+
+TEST_F(DocumentsTest, CloseQueryClearsNothingAndStopsAtCancel) {
+    editBoth();
+    dialogs.answers = {Answer::No, Answer::Cancel};
+    EXPECT_FALSE(documents.queryClose());
+    EXPECT_EQ(model.nodes.count(), 1);
+    EXPECT_EQ(model.snowLoads.count(), 1);
+
+    dialogs.answers = {Answer::No, Answer::No};
+    EXPECT_TRUE(documents.queryClose());
+}
+
+TEST_F(DocumentsTest, NewLoadKeepsTheSelfWeightSwitch) {
+    model.selfWeight = 1;
+    documents.newDocument(DocumentKind::Load);
+    EXPECT_EQ(model.selfWeight, 1);
+}
