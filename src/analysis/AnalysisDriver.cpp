@@ -31,6 +31,7 @@ bool inputIsPlausible(const Model& model, UserMessages& messages) {
 bool calculate(Model& model, AnalysisModel& analysis, CalculationStatus& status,
                UserMessages& messages, int flags) {
     analysis.clear();
+    analysis.flags = flags | (model.selfWeight ? selfWeightFlag : 0);
     if (!inputIsPlausible(model, messages))
         return false;
     return analyse(model, analysis, status, messages, flags);
