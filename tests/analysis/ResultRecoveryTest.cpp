@@ -103,5 +103,44 @@ TEST_F(ResultRecovery, ReactionsBalanceTheAppliedLoad) {
     EXPECT_NEAR(loaded.reaction(axial, 2, 1), -2.0, 1e-6);
 }
 
+TEST(ResultRecoveryOnTheAxis, ConeApexOnTheAxisHasNoResultsAndNoReaction) {
+    // The apex of a cone lies on the axis with a sloping tangent: all seven
+    // results at that end are 0, and so are the reactions there.
+    Model model;
+    addFullMaterial(model, MatRecord{.youngsModulus = 1e7,
+                                     .wallThickness = 0.1,
+                                     .poissonRatio = 0.2,
+                                     .specificWeight = 25.0});
+    addNode(model, 0.0, 0.0);
+    addNode(model, 5.0, 5.0);
+    addShell(model, 1, 2);
+    support(model, 1, true, true, true);
+    support(model, 2, true, true, false);
+    model.selfWeight = 1;
+    Calculation calc;
+    ASSERT_TRUE(calc.run(model));
+    const ShellElement& apex = findElement(model, calc.analysis, 0, 0.0);
+    for (int c = 0; c < resultComponentCount; ++c)
+        EXPECT_EQ(apex.result(0, c), 0.0) << resultComponentName(c);
+    EXPECT_NE(apex.result(1, resultNTheta), 0.0);
+    for (int k = 0; k < 3; ++k)
+        EXPECT_EQ(calc.reaction(model, 1, k), 0.0);
+}
+
+TEST(ResultRecoveryOnTheAxis, LaterTemperatureLoadOnTheSameShellReplacesTheEarlier) {
+    Model model;
+    addFullMaterial(
+        model, MatRecord{.youngsModulus = 1e7, .wallThickness = 0.1, .thermalCoefficient = 1e-5});
+    addNode(model, 10.0, 0.0);
+    addNode(model, 10.0, 5.0);
+    addShell(model, 1, 2);
+    addRow(model.tempLoads, TempLoadRecord{.fromShell = 1, .toShell = 1, .uniformTemp = 50.0});
+    addRow(model.tempLoads,
+           TempLoadRecord{.fromShell = 1, .toShell = 1, .uniformTemp = 10.0, .gradientTemp = 4.0});
+    const ThermalStrains strains = thermalStrains(model, 1);
+    EXPECT_DOUBLE_EQ(strains.plus, 1e-5 * (10.0 - 2.0));
+    EXPECT_DOUBLE_EQ(strains.minus, 1e-5 * (10.0 + 2.0));
+}
+
 } // namespace
 } // namespace venkar
