@@ -367,13 +367,16 @@ TEST(ShellTheoryValidation, HingeReleasingTheShearLeavesTheLoadedPartOnItsOwn) {
 }
 
 TEST(ShellTheoryValidation, HangingShellCutByAnAxialHingeIsReportedAsMoving) {
+    // Below the hinge nothing holds the shell axially. Its last pivot is
+    // rounding noise, here positive and above the absolute threshold: only
+    // its size relative to its row's diagonal reveals the mechanism.
     Model model;
     addFullMaterial(model, material(25.0));
     addNode(model, 10.0, 0.0);
     addNode(model, 10.0, 10.0);
     addShell(model, 1, 2);
     support(model, 1, true, true, true);
-    addRow(model.hinges, HingeRecord{.shell = 1, .xPosition = 0.5, .releaseN = 1});
+    addRow(model.hinges, HingeRecord{.shell = 1, .xPosition = 0.01, .releaseN = 1});
     model.selfWeight = 1;
     Calculation calc;
     EXPECT_FALSE(calc.run(model));
