@@ -5,6 +5,7 @@
 #include "model/LineReader.h"
 #include "model/TextFile.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 #include <system_error>
@@ -58,7 +59,10 @@ void readSettingsText(SettingNode& root, std::string_view bytes) {
     // limit counts the characters of a Windows-1252 file as written.
     LineReader reader{std::string(bytes)};
     while (!reader.atEnd()) {
-        const std::string raw = reader.readLine();
+        std::string raw = reader.readLine();
+        // A line ends at a NUL byte, as the C strings its values are written
+        // from; what follows could never be written back.
+        raw.resize(std::min(raw.size(), raw.find('\0')));
         const std::string line = utf8 ? raw : windows1252ToUtf8(raw);
         const std::size_t equals = line.find('=');
         if (equals == std::string::npos)

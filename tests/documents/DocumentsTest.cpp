@@ -3,6 +3,7 @@
 #include "model/Model.h"
 #include "model/ModelFiles.h"
 #include "model/TextFile.h"
+#include "support/FileSizeLimit.h"
 
 #include <gtest/gtest.h>
 
@@ -197,4 +198,25 @@ TEST_F(DocumentsTest, NewLoadKeepsTheSelfWeightSwitch) {
     model.selfWeight = 1;
     documents.newDocument(DocumentKind::Load);
     EXPECT_EQ(model.selfWeight, 1);
+}
+
+TEST_F(DocumentsTest, ASaveThatFailsPartWayKeepsTheFileAndTheModifiedFlag) {
+    dialogs.saveNames = {path("gross.vsy")};
+    model.nodes.setCell(0, 0, 1.0);
+    model.nodes.changeValid(0, 0, rowEdited);
+    documents.save(DocumentKind::System);
+    const std::string saved = readTextFile(path("gross.vsy")).value();
+
+    for (int row = 0; row < 2000; ++row) {
+        model.nodes.setCell(row, 0, 1.0 + row);
+        model.nodes.changeValid(row, 0, rowEdited);
+    }
+    {
+        test::FileSizeLimit diskFull(8192);
+        EXPECT_FALSE(documents.save(DocumentKind::System));
+    }
+    ASSERT_EQ(dialogs.errors.size(), 1u);
+    EXPECT_EQ(dialogs.errors[0], "Fehler: Fehler beim öffnen der Systemdatei");
+    EXPECT_TRUE(documents.isModified(DocumentKind::System));
+    EXPECT_EQ(readTextFile(path("gross.vsy")).value(), saved);
 }

@@ -2,6 +2,7 @@
 #include "graphics/GraphSettings.h"
 #include "model/Error.h"
 #include "model/TextFile.h"
+#include "support/FileSizeLimit.h"
 
 #include <gtest/gtest.h>
 
@@ -209,6 +210,21 @@ TEST_F(ConfigurationFileTest, WritingCreatesTheFolderAndReportsFailure) {
     fs::create_directories(blocked);
     EXPECT_FALSE(writeSettings(settings.root(), blocked));
     EXPECT_TRUE(fs::is_directory(blocked));
+}
+
+TEST_F(ConfigurationFileTest, AWriteFailingPartWayKeepsThePreviousFile) {
+    const fs::path file = folder / "venkar.dat";
+    settings.values.axis.lineWidth = 0.01;
+    ASSERT_TRUE(writeSettings(settings.root(), file));
+    const std::string previous = fileContent(file);
+
+    settings.values.editorAndMargins.editor = std::string(150, 'e');
+    settings.values.geometry.nodeLineWidth = 0.5;
+    {
+        test::FileSizeLimit diskFull(64);
+        EXPECT_FALSE(writeSettings(settings.root(), file));
+    }
+    EXPECT_EQ(fileContent(file), previous);
 }
 
 TEST_F(ConfigurationFileTest, FileLivesNextToAWritableProgramAsDatFile) {

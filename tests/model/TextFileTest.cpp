@@ -1,4 +1,5 @@
 #include "model/TextFile.h"
+#include "support/FileSizeLimit.h"
 
 #include <gtest/gtest.h>
 
@@ -47,6 +48,17 @@ TEST_F(TextFileTest, FailedWriteLeavesTheTargetAsItWas) {
     EXPECT_EQ(entriesInFolder(), 1);
 
     EXPECT_FALSE(writeTextFileAtomically(folder / "missing" / "x.vsy", "data"));
+}
+
+TEST_F(TextFileTest, WriteFailingPartWayKeepsThePreviousFile) {
+    const fs::path file = folder / "tank.vsy";
+    ASSERT_TRUE(writeTextFileAtomically(file, "previous\n"));
+    {
+        test::FileSizeLimit diskFull(4096);
+        EXPECT_FALSE(writeTextFileAtomically(file, std::string(100000, 'x')));
+    }
+    EXPECT_EQ(readTextFile(file).value(), "previous\n");
+    EXPECT_EQ(entriesInFolder(), 1);
 }
 
 TEST_F(TextFileTest, ReadingAMissingFileGivesNothing) {
