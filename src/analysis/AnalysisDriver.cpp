@@ -7,10 +7,12 @@
 #include "analysis/Discretisation.h"
 #include "analysis/ResultRecovery.h"
 #include "analysis/SkylineMatrix.h"
-#include "model/Model.h"
-
 #include "checks/LoadCheck.h"
 #include "checks/SystemCheck.h"
+#include "model/Error.h"
+#include "model/Model.h"
+
+#include <new>
 #include <optional>
 
 namespace venkar {
@@ -26,18 +28,9 @@ bool inputIsPlausible(const Model& model, UserMessages& messages) {
     return !fault;
 }
 
-} // namespace
-
-bool calculate(Model& model, AnalysisModel& analysis, CalculationStatus& status,
+// Phases 1 to 7 of a calculation (see analyse).
+bool runPhases(Model& model, AnalysisModel& analysis, CalculationStatus& status,
                UserMessages& messages, int flags) {
-    analysis.clear();
-    if (!inputIsPlausible(model, messages))
-        return false;
-    return analyse(model, analysis, status, messages, flags);
-}
-
-bool analyse(Model& model, AnalysisModel& analysis, CalculationStatus& status,
-             UserMessages& messages, int flags) {
     analysis.clear();
     analysis.flags = flags | (model.selfWeight ? selfWeightFlag : 0);
     const int options = analysis.flags;
@@ -86,6 +79,30 @@ bool analyse(Model& model, AnalysisModel& analysis, CalculationStatus& status,
     status.finishOk();
     analysis.resultsValid = 1;
     return true;
+}
+
+} // namespace
+
+bool calculate(Model& model, AnalysisModel& analysis, CalculationStatus& status,
+               UserMessages& messages, int flags) {
+    analysis.clear();
+    analysis.flags = flags | (model.selfWeight ? selfWeightFlag : 0);
+    if (!inputIsPlausible(model, messages))
+        return false;
+    return analyse(model, analysis, status, messages, flags);
+}
+
+bool analyse(Model& model, AnalysisModel& analysis, CalculationStatus& status,
+             UserMessages& messages, int flags) {
+    // The lists of the analysis grow with the model; running out of memory
+    // ends the command with the program's own error, like every other
+    // allocation of the analysis.
+    try {
+        return runPhases(model, analysis, status, messages, flags);
+    } catch (const std::bad_alloc&) {
+        analysis.resultsValid = 0;
+        raiseError("Nicht genug Speicher");
+    }
 }
 
 } // namespace venkar

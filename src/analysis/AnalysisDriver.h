@@ -37,8 +37,10 @@ enum class StatusCount {
 class CalculationStatus {
 public:
     virtual ~CalculationStatus() = default;
-    // The calculation starts after the input checks passed.
+    // The calculation starts after the input checks passed: the status
+    // window appears, its button "Fehler" captioned "Berechnung".
     virtual void start() = 0;
+    // Highlights phase 1 to 7 (a CalculationPhase); 0 highlights none.
     virtual void setPhase(int phase) = 0;
     virtual void setCount(StatusCount count, std::int64_t value) = 0;
     // Success: "Fertig" shown, "Fehler" hidden.

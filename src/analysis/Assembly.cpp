@@ -156,9 +156,14 @@ void assembleStiffness(const Model& model, const AnalysisModel& analysis, int fl
 
 void applyNodeLoad(AnalysisModel& analysis, int node, int k, double value,
                    RealMatrix& rightHandSide) {
-    const DofExpansion expansion = analysis.dofs.expansion(analysis.dofIndex(node, k));
-    for (const EquationTerm& term : expansion.terms)
-        rightHandSide.at(term.equation) += term.factor * value;
+    const Dof& dof = analysis.dof(node, k);
+    if (!dof.dependent) {
+        rightHandSide.at(dof.equation) += 1.0 * value; // its expansion: factor 1
+    } else {
+        const DofExpansion expansion = analysis.dofs.expansion(dof.index);
+        for (const EquationTerm& term : expansion.terms)
+            rightHandSide.at(term.equation) += term.factor * value;
+    }
     const int partner = analysis.nodes[static_cast<std::size_t>(node)].partner;
     analysis.dof(partner, k).force -= value;
 }

@@ -4,6 +4,29 @@
 
 namespace venkar {
 
+namespace {
+
+// ξ raised to the power 2 or 3 with the general power function. The values
+// at the four meridian points are computed once: the element loops ask for
+// them millions of times.
+double power(double xi, double exponent) {
+    static const auto table = [] {
+        std::array<std::array<double, 2>, 4> values{};
+        for (std::size_t i = 0; i < 4; ++i) {
+            values[i][0] = std::pow(meridianPoints[i], 2.0);
+            values[i][1] = std::pow(meridianPoints[i], 3.0);
+        }
+        return values;
+    }();
+    if (exponent == 2.0 || exponent == 3.0)
+        for (std::size_t i = 0; i < 4; ++i)
+            if (xi == meridianPoints[i])
+                return table[i][exponent == 2.0 ? 0 : 1];
+    return std::pow(xi, exponent);
+}
+
+} // namespace
+
 ConicalElement::ConicalElement(Vector2 start, Vector2 end, const ElementMaterial& material)
     : start_(start), end_(end), material_(material) {
     const Vector2 chord = end - start;
@@ -28,8 +51,8 @@ ElementRow ConicalElement::nu(double xi) const {
 
 // Cubic Hermite polynomials; the rotation entries carry ds/dξ = L/2.
 ElementRow ConicalElement::nw(double xi) const {
-    const double xi3 = std::pow(xi, 3.0);
-    const double xi2 = std::pow(xi, 2.0);
+    const double xi3 = power(xi, 3.0);
+    const double xi2 = power(xi, 2.0);
     ElementRow row{};
     row[1] = (xi3 - 3.0 * xi + 2.0) / 4.0;
     row[2] = (xi3 - xi2 - xi + 1.0) * length_ / 8.0;
@@ -39,7 +62,7 @@ ElementRow ConicalElement::nw(double xi) const {
 }
 
 ElementRow ConicalElement::nwSlope(double xi) const {
-    const double xi2 = std::pow(xi, 2.0);
+    const double xi2 = power(xi, 2.0);
     ElementRow row{};
     row[1] = 1.5 * (xi2 - 1.0) / length_;
     row[2] = (3.0 * xi2 - 2.0 * xi - 1.0) / 4.0;
@@ -70,47 +93,103 @@ ElementRow ConicalElement::toGlobal(ElementRow row) const {
     return row;
 }
 
-// D = E/(1 - ν²)·[[1, ν], [ν, 1]].
-RealMatrix ConicalElement::elasticity() const {
+// D = E/(1 - ν²)·[[1, ν], [ν, 1]], built as [[E, E·ν], [E·ν, E]] and scaled.
+ConicalElement::Elasticity ConicalElement::elasticityValues() const {
     const double e = material_.youngsModulus;
     const double v = material_.poissonRatio;
+    const double scale = 1.0 / (1.0 - v * v);
+    return {{{scale * e, scale * (e * v)}, {scale * (e * v), scale * e}}};
+}
+
+RealMatrix ConicalElement::elasticity() const {
+    const Elasticity values = elasticityValues();
     RealMatrix d(2, 2);
-    d(0, 0) = e;
-    d(0, 1) = e * v;
-    d(1, 0) = e * v;
-    d(1, 1) = e;
-    scaleInPlace(d, 1.0 / (1.0 - v * v));
+    for (int i = 0; i < 2; ++i)
+        for (int j = 0; j < 2; ++j)
+            d(i, j) = values[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)];
     return d;
+}
+
+ConicalElement::Shape ConicalElement::shapeAt(double xi) const {
+    return {nu(xi), nw(xi), nwSlope(xi), nwCurvature(xi), radiusAt(xi)};
 }
 
 // At distance z = ζ·t/2 from the middle surface:
 //   ε_s = du/ds - z·d²w/ds²
 //   ε_h = (u·cos ψ - w·sin ψ)/r - z·cos ψ·(dw/ds)/r
-RealMatrix ConicalElement::strainMatrix(double xi, double zeta) const {
+ConicalElement::StrainRows ConicalElement::strainRows(const Shape& shape, double zeta) const {
     const double z = zeta * material_.wallThickness / 2.0;
-    const double r = radiusAt(xi);
-    const ElementRow u = nu(xi);
-    const ElementRow w = nw(xi);
-    const ElementRow slope = nwSlope(xi);
-    const ElementRow curvature = nwCurvature(xi);
-
-    ElementRow meridional{};
-    ElementRow hoop{};
+    StrainRows rows;
     for (std::size_t i = 0; i < 6; ++i) {
-        meridional[i] = -z * curvature[i];
-        hoop[i] = (-w[i] * sin_ + u[i] * cos_ - z * cos_ * slope[i]) / r;
+        rows.meridional[i] = -z * shape.curvature[i];
+        rows.hoop[i] =
+            (-shape.w[i] * sin_ + shape.u[i] * cos_ - z * cos_ * shape.slope[i]) / shape.r;
     }
-    meridional[0] -= 1.0 / length_;
-    meridional[3] += 1.0 / length_;
-    meridional = toGlobal(meridional);
-    hoop = toGlobal(hoop);
+    rows.meridional[0] -= 1.0 / length_;
+    rows.meridional[3] += 1.0 / length_;
+    rows.meridional = toGlobal(rows.meridional);
+    rows.hoop = toGlobal(rows.hoop);
+    return rows;
+}
 
+RealMatrix ConicalElement::strainMatrix(double xi, double zeta) const {
+    const StrainRows rows = strainRows(shapeAt(xi), zeta);
     RealMatrix b(2, 6);
     for (int i = 0; i < 6; ++i) {
-        b(0, i) = meridional[static_cast<std::size_t>(i)];
-        b(1, i) = hoop[static_cast<std::size_t>(i)];
+        b(0, i) = rows.meridional[static_cast<std::size_t>(i)];
+        b(1, i) = rows.hoop[static_cast<std::size_t>(i)];
     }
     return b;
+}
+
+void ConicalElement::addCongruence(Square& k, const StrainRows& b, const Elasticity& d,
+                                   double weight) {
+    const std::array<const ElementRow*, 2> row{&b.meridional, &b.hoop};
+    std::array<std::array<double, 2>, 6> btd{}; // Bᵀ·D
+    for (std::size_t i = 0; i < 6; ++i)
+        for (std::size_t l = 0; l < 2; ++l) {
+            double sum = 0.0;
+            for (std::size_t m = 0; m < 2; ++m)
+                sum += (*row[m])[i] * d[m][l];
+            btd[i][l] = sum;
+        }
+    Square product{};
+    for (std::size_t i = 0; i < 6; ++i)
+        for (std::size_t j = i; j < 6; ++j) {
+            double sum = 0.0;
+            for (std::size_t l = 0; l < 2; ++l)
+                sum += btd[i][l] * (*row[l])[j];
+            product[i][j] = sum;
+            product[j][i] = sum;
+        }
+    for (std::size_t i = 0; i < 6; ++i)
+        for (std::size_t j = 0; j < 6; ++j)
+            k[i][j] += weight * product[i][j];
+}
+
+void ConicalElement::addWeighted(ElementRow& f, const ElementRow& first, const ElementRow& second,
+                                 double p0, double p1, double weight) {
+    for (std::size_t i = 0; i < 6; ++i) {
+        double sum = 0.0;
+        sum += first[i] * p0;
+        sum += second[i] * p1;
+        f[i] += weight * sum;
+    }
+}
+
+RealMatrix ConicalElement::squareMatrix(const Square& k) {
+    RealMatrix result(6, 6);
+    for (int i = 0; i < 6; ++i)
+        for (int j = 0; j < 6; ++j)
+            result(i, j) = k[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)];
+    return result;
+}
+
+RealMatrix ConicalElement::columnMatrix(const ElementRow& f) {
+    RealMatrix result(6, 1);
+    for (int i = 0; i < 6; ++i)
+        result(i, 0) = f[static_cast<std::size_t>(i)];
+    return result;
 }
 
 // K = Σ_i Σ_j w_j·w_i·r(ξ_i)·2π·(L/2)·(t/2)·Bᵀ·D·B. The two thickness points
@@ -118,77 +197,76 @@ RealMatrix ConicalElement::strainMatrix(double xi, double zeta) const {
 // E·t³/(12(1 - ν²))). The bedding adds k·∫ n·nᵀ w² dA on the normal
 // displacement only.
 RealMatrix ConicalElement::stiffness() const {
-    const RealMatrix d = elasticity();
-    RealMatrix k(6, 6);
+    const Elasticity d = elasticityValues();
+    Square k{};
     for (std::size_t i = 0; i < meridianPoints.size(); ++i) {
         const double xi = meridianPoints[i];
+        const Shape shape = shapeAt(xi);
         for (std::size_t j = 0; j < thicknessPoints.size(); ++j) {
-            const RealMatrix b = strainMatrix(xi, thicknessPoints[j]);
-            const double weight = thicknessWeights[j] * meridianWeights[i] * radiusAt(xi) *
-                                  fullCircle * length_ * material_.wallThickness * 0.25;
-            addInPlace(k, scaled(congruence(d, b), weight));
+            const double weight = thicknessWeights[j] * meridianWeights[i] * shape.r * fullCircle *
+                                  length_ * material_.wallThickness * 0.25;
+            addCongruence(k, strainRows(shape, thicknessPoints[j]), d, weight);
         }
     }
     if (material_.beddingModulus > 0.0) {
         for (std::size_t i = 0; i < meridianPoints.size(); ++i) {
             const double xi = meridianPoints[i];
             const ElementRow normal = toGlobal(nw(xi));
-            RealMatrix column(6, 1);
-            for (int p = 0; p < 6; ++p)
-                column(p, 0) = normal[static_cast<std::size_t>(p)];
             const double weight = meridianWeights[i] * radiusAt(xi) * fullCircle * length_ * 0.5;
-            addInPlace(
-                k, scaled(multiply(column, transpose(column)), material_.beddingModulus * weight));
+            const double scale = material_.beddingModulus * weight;
+            for (std::size_t p = 0; p < 6; ++p)
+                for (std::size_t q = 0; q < 6; ++q) {
+                    double sum = 0.0;
+                    sum += normal[p] * normal[q];
+                    k[p][q] += scale * sum;
+                }
         }
     }
-    return k;
+    return squareMatrix(k);
 }
 
 // f = Σ_i w_i·r(ξ_i)·2π·(L/2)·Nᵀ·p with N = [Nu; Nw] in global terms and p
 // the (tangential, normal) load interpolated at ξ_i.
 RealMatrix ConicalElement::distributedLoad(double normalStart, double normalEnd,
                                            double tangentialStart, double tangentialEnd) const {
-    RealMatrix f(6, 1);
+    ElementRow f{};
     for (std::size_t i = 0; i < meridianPoints.size(); ++i) {
         const double xi = meridianPoints[i];
         const double s = (xi + 1.0) / 2.0;
-        RealMatrix p(2, 1);
-        p(0, 0) = tangentialStart * (1.0 - s) + tangentialEnd * s;
-        p(1, 0) = normalStart * (1.0 - s) + normalEnd * s;
-        const ElementRow u = toGlobal(nu(xi));
-        const ElementRow w = toGlobal(nw(xi));
-        RealMatrix n(2, 6);
-        for (int c = 0; c < 6; ++c) {
-            n(0, c) = u[static_cast<std::size_t>(c)];
-            n(1, c) = w[static_cast<std::size_t>(c)];
-        }
+        const double tangential = tangentialStart * (1.0 - s) + tangentialEnd * s;
+        const double normal = normalStart * (1.0 - s) + normalEnd * s;
         const double weight = meridianWeights[i] * radiusAt(xi) * fullCircle * length_ * 0.5;
-        addInPlace(f, scaled(multiply(transpose(n), p), weight));
+        addWeighted(f, toGlobal(nu(xi)), toGlobal(nw(xi)), tangential, normal, weight);
     }
-    return f;
+    return columnMatrix(f);
 }
 
 // f = ∫ Bᵀ·D·ε_T dV with ε_T = ((ζ + 1)/2)·ε⁺ + ((1 - ζ)/2)·ε⁻ in both
 // directions.
 RealMatrix ConicalElement::thermalLoad(double strainPlus, double strainMinus) const {
-    const RealMatrix d = elasticity();
-    RealMatrix f(6, 1);
+    const Elasticity d = elasticityValues();
+    ElementRow f{};
     for (std::size_t i = 0; i < meridianPoints.size(); ++i) {
         const double xi = meridianPoints[i];
+        const Shape shape = shapeAt(xi);
         for (std::size_t j = 0; j < thicknessPoints.size(); ++j) {
             const double zeta = thicknessPoints[j];
-            const RealMatrix b = strainMatrix(xi, zeta);
+            const StrainRows b = strainRows(shape, zeta);
             const double strain =
                 ((zeta + 1.0) / 2.0) * strainPlus + ((1.0 - zeta) / 2.0) * strainMinus;
-            RealMatrix free(2, 1);
-            free(0, 0) = strain;
-            free(1, 0) = strain;
-            const double weight = thicknessWeights[j] * meridianWeights[i] * radiusAt(xi) *
-                                  fullCircle * length_ * material_.wallThickness * 0.25;
-            addInPlace(f, scaled(multiply(transpose(b), multiply(d, free)), weight));
+            std::array<double, 2> stress{}; // D·(ε_T, ε_T)
+            for (std::size_t m = 0; m < 2; ++m) {
+                double sum = 0.0;
+                sum += d[m][0] * strain;
+                sum += d[m][1] * strain;
+                stress[m] = sum;
+            }
+            const double weight = thicknessWeights[j] * meridianWeights[i] * shape.r * fullCircle *
+                                  length_ * material_.wallThickness * 0.25;
+            addWeighted(f, b.meridional, b.hoop, stress[0], stress[1], weight);
         }
     }
-    return f;
+    return columnMatrix(f);
 }
 
 std::array<double, 3> ConicalElement::displacementAt(const ElementRow& d, double l) const {

@@ -80,6 +80,35 @@ public:
     std::array<double, 3> displacementAt(const ElementRow& d, double l) const;
 
 private:
+    // Shape functions and radius at one meridian point.
+    struct Shape {
+        ElementRow u;
+        ElementRow w;
+        ElementRow slope;
+        ElementRow curvature;
+        double r = 0.0;
+    };
+    // The two rows of the strain matrix, in global terms.
+    struct StrainRows {
+        ElementRow meridional;
+        ElementRow hoop;
+    };
+    using Elasticity = std::array<std::array<double, 2>, 2>;
+    using Square = std::array<std::array<double, 6>, 6>;
+
+    Shape shapeAt(double xi) const;
+    StrainRows strainRows(const Shape& shape, double zeta) const;
+    Elasticity elasticityValues() const;
+    // k += weight·Bᵀ·D·B, evaluated like congruence() followed by scaled()
+    // and addInPlace(), on fixed-size arrays.
+    static void addCongruence(Square& k, const StrainRows& b, const Elasticity& d, double weight);
+    // f += weight·Nᵀ·p for N = [Nu; Nw] in global terms, like the generic
+    // multiply(), scaled() and addInPlace().
+    static void addWeighted(ElementRow& f, const ElementRow& first, const ElementRow& second,
+                            double p0, double p1, double weight);
+    static RealMatrix squareMatrix(const Square& k);
+    static RealMatrix columnMatrix(const ElementRow& f);
+
     Vector2 start_;
     Vector2 end_;
     ElementMaterial material_;

@@ -95,11 +95,10 @@ int calcNodeOf(const Model& model, int nodeNumber) {
     return model.nodes.row(nodeNumber - 1).calcNode;
 }
 
-void discretiseShell(Model& model, const ShellsAtNode& shellsAtNode, AnalysisModel& analysis,
-                     int shellIndex) {
+void discretiseShell(Model& model, AnalysisModel& analysis, int shellIndex,
+                     const std::vector<DivisionPoint>& points) {
     ShellRecord& shell = model.shells.row(shellIndex);
     shell.firstElement = -1;
-    const std::vector<DivisionPoint> points = divideShell(model, shellsAtNode, shellIndex);
     const int endNode = calcNodeOf(model, shell.endNode);
     int c = calcNodeOf(model, shell.startNode);
     int previousElement = -1;
@@ -172,9 +171,20 @@ void discretise(Model& model, AnalysisModel& analysis) {
                               prescribed[static_cast<std::size_t>(row)]);
     }
 
+    // Divide every shell first so that the node and element lists are
+    // allocated once.
     const ShellsAtNode shellsAtNode(model);
+    std::vector<std::vector<DivisionPoint>> divisions;
+    std::size_t pointCount = 0;
+    for (int row : model.shells.definedRows()) {
+        divisions.push_back(divideShell(model, shellsAtNode, row));
+        pointCount += divisions.back().size();
+    }
+    analysis.nodes.reserve(analysis.nodes.size() + pointCount + model.rings.definedCount());
+    analysis.shellElements.reserve(pointCount);
+    std::size_t next = 0;
     for (int row : model.shells.definedRows())
-        discretiseShell(model, shellsAtNode, analysis, row);
+        discretiseShell(model, analysis, row, divisions[next++]);
 
     addAxisConstraints(analysis);
 

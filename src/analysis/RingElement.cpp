@@ -6,10 +6,6 @@
 
 namespace venkar {
 
-const Dof& Element::dof(const AnalysisModel& analysis, int k) const {
-    return analysis.dofs[globalDof(analysis, k)];
-}
-
 int RingElement::globalDof(const AnalysisModel& analysis, int k) const {
     return analysis.nodes[static_cast<std::size_t>(node_)].firstDof + 2 * k;
 }

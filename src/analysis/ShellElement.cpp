@@ -118,8 +118,10 @@ RealMatrix ShellElement::loadVector(const Model& model, const AnalysisModel& ana
                                               sinPsi * spread));
     }
 
+    // Without a temperature load the thermal vector is exactly zero.
     const ThermalStrains thermal = thermalStrains(model, shellNumber);
-    addInPlace(f, element.thermalLoad(thermal.plus, thermal.minus));
+    if (thermal.plus != 0.0 || thermal.minus != 0.0)
+        addInPlace(f, element.thermalLoad(thermal.plus, thermal.minus));
 
     if (flags & selfWeightFlag) {
         const MatRecord& material = shellMaterial(model, shellIndex());

@@ -5,7 +5,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
+#include <cstring>
 #include <new>
+#include <utility>
+
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
 
 namespace venkar {
 
@@ -17,6 +24,27 @@ constexpr double pivotThreshold = 1e-15;
 // A pivot that has lost all but this fraction of its row's own diagonal is
 // rounding noise: the row depends on the rows before it (a mechanism).
 constexpr double pivotNoiseRatio = 1e-12;
+
+// A zeroed block of `count` doubles, to be released with std::free; null
+// when the memory cannot be had. A large profile is placed in huge pages
+// where the system offers them, which saves most of the page faults of its
+// first use.
+double* allocateZeroed(std::size_t count) {
+#ifdef __linux__
+    constexpr std::size_t hugePage = 2u << 20;
+    const std::size_t bytes = count * sizeof(double);
+    if (bytes >= 2 * hugePage) {
+        const std::size_t rounded = (bytes + hugePage - 1) / hugePage * hugePage;
+        void* block = std::aligned_alloc(hugePage, rounded);
+        if (block == nullptr)
+            return nullptr;
+        madvise(block, rounded, MADV_HUGEPAGE);
+        std::memset(block, 0, bytes);
+        return static_cast<double*>(block);
+    }
+#endif
+    return static_cast<double*>(std::calloc(count == 0 ? 1 : count, sizeof(double)));
+}
 
 } // namespace
 
@@ -42,15 +70,17 @@ void SkylineMatrix::finaliseProfile() {
             value = 1;
         value += rowIndex_[static_cast<std::size_t>(r) - 1];
     }
-    try {
-        entries_.assign(static_cast<std::size_t>(storedEntries()), 0.0);
-    } catch (const std::bad_alloc&) {
+    entries_.reset(allocateZeroed(static_cast<std::size_t>(storedEntries())));
+    if (!entries_)
         raiseError("Speicher");
-    }
+}
+
+void SkylineMatrix::FreeDeleter::operator()(double* p) const {
+    std::free(p);
 }
 
 void SkylineMatrix::clearEntries() {
-    std::fill(entries_.begin(), entries_.end(), 0.0);
+    std::fill_n(entries_.get(), static_cast<std::size_t>(storedEntries()), 0.0);
 }
 
 double SkylineMatrix::entry(int row, int col) const {
@@ -79,8 +109,8 @@ double SkylineMatrix::scaleByLargestDiagonal(RealMatrix& b) {
     if (largest == 0.0)
         return 1.0;
     const double factor = 1.0 / largest;
-    for (double& value : entries_)
-        value *= factor;
+    std::for_each(entries_.get(), entries_.get() + storedEntries(),
+                  [factor](double& value) { value *= factor; });
     scaleInPlace(b, factor);
     return factor;
 }
@@ -95,17 +125,41 @@ double SkylineMatrix::scaleByLargestDiagonal(RealMatrix& b) {
 // finished rows above it, and its entries are divided by their pivots at the
 // end. The cost follows the profile, not n x bandwidth.
 SolveCode SkylineMatrix::factorise() {
+    // The rows of a profile without reordering are mostly short, but a few
+    // span nearly the whole matrix (a node coupled to an early input node)
+    // and stay almost empty. Terms with a factor that is exactly zero change
+    // nothing, so they are skipped: row k skips the rows j whose range holds
+    // no nonzero of row k yet, and a finished long row that is mostly zero
+    // keeps the list of its nonzero columns for the rows below it.
+    constexpr int longRow = 64;
+    std::vector<int> sparseIndex(static_cast<std::size_t>(n_), -1);
+    std::vector<std::vector<int>> sparseColumns;
+
     for (int k = 0; k < n_; ++k) {
         const int firstK = firstColumn(k);
         const double originalDiagonal = at(k, k);
         double* rowK = &entries_[static_cast<std::size_t>(offset(k))]; // rowK[k - c] = A(k, c)
-        for (int j = firstK + 1; j < k; ++j) {
-            const double* rowJ = &entries_[static_cast<std::size_t>(offset(j))];
+        int lastNonzero = -1; // the largest column left of j with A(k, c) != 0
+        for (int j = firstK; j < k; ++j) {
             const int first = std::max(firstK, firstColumn(j));
             double value = rowK[k - j];
-            for (int i = first; i < j; ++i)
-                value -= rowJ[j - i] * rowK[k - i]; // L(j, i) · A(k, i)
-            rowK[k - j] = value;
+            if (lastNonzero >= first) {
+                const double* rowJ = &entries_[static_cast<std::size_t>(offset(j))];
+                const int sparse = sparseIndex[static_cast<std::size_t>(j)];
+                if (sparse >= 0) {
+                    const std::vector<int>& columns =
+                        sparseColumns[static_cast<std::size_t>(sparse)];
+                    for (auto it = std::lower_bound(columns.begin(), columns.end(), first);
+                         it != columns.end(); ++it)
+                        value -= rowJ[j - *it] * rowK[k - *it]; // L(j, i) · A(k, i)
+                } else {
+                    for (int i = first; i < j; ++i)
+                        value -= rowJ[j - i] * rowK[k - i];
+                }
+                rowK[k - j] = value;
+            }
+            if (value != 0.0)
+                lastNonzero = j;
         }
         double pivot = rowK[0];
         for (int i = firstK; i < k; ++i) {
@@ -119,6 +173,18 @@ SolveCode SkylineMatrix::factorise() {
             return solveSingular;
         if (std::fabs(pivot) < pivotNoiseRatio * std::fabs(originalDiagonal))
             return solveSingular;
+
+        if (k - firstK >= longRow) {
+            std::vector<int> columns;
+            for (int c = firstK; c < k && columns.size() * 4 < static_cast<std::size_t>(k - firstK);
+                 ++c)
+                if (rowK[k - c] != 0.0)
+                    columns.push_back(c);
+            if (columns.size() * 4 < static_cast<std::size_t>(k - firstK)) {
+                sparseIndex[static_cast<std::size_t>(k)] = static_cast<int>(sparseColumns.size());
+                sparseColumns.push_back(std::move(columns));
+            }
+        }
     }
     for (int r = 0; r < n_; ++r)
         if (!(at(r, r) > 0.0))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace venkar {
@@ -72,7 +73,12 @@ private:
     int n_ = 0;
     int bandwidth_ = 0;
     std::vector<std::int64_t> rowIndex_; // n + 1 offsets (heights before finalising)
-    std::vector<double> entries_;
+    // Zeroed by calloc: fresh pages arrive zeroed, so a large profile is not
+    // written twice before the assembly touches it.
+    struct FreeDeleter {
+        void operator()(double* p) const;
+    };
+    std::unique_ptr<double[], FreeDeleter> entries_;
 };
 
 } // namespace venkar

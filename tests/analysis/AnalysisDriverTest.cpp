@@ -100,6 +100,23 @@ TEST(AnalysisDriver, PlausibilityFaultStopsBeforeTheStatusIsShown) {
     EXPECT_TRUE(analysis.nodes.empty());
 }
 
+TEST(AnalysisDriver, NodeLoadOnANodeWithoutAnalysisNodeIsSkipped) {
+    // A defined node that no shell uses has no DOFs: its load must not reach
+    // any index, even when no input check keeps it out.
+    Model model;
+    loadedCylinder(model);
+    const int loose = addNode(model, 3.0, 3.0);
+    AnalysisModel reference;
+    RecordingStatus status;
+    RecordingMessages messages;
+    ASSERT_TRUE(analyse(model, reference, status, messages));
+    addRow(model.nodeLoads, NodeLoadRecord{.node = loose, .loadR = 5.0, .loadZ = 5.0});
+    AnalysisModel analysis;
+    ASSERT_TRUE(analyse(model, analysis, status, messages));
+    EXPECT_EQ(model.nodes.row(loose - 1).calcNode, -1);
+    EXPECT_EQ(maximumDisplacement(analysis), maximumDisplacement(reference));
+}
+
 TEST(AnalysisDriver, ANewCalculationReplacesTheOldResults) {
     Model model;
     loadedCylinder(model);

@@ -45,6 +45,26 @@ TEST(ConicalElement, StiffnessIsSymmetricForAnInclinedElement) {
             EXPECT_TRUE(isClose(k(i, j), k(j, i), 1e-12, k(i, i)));
 }
 
+TEST(ConicalElement, StiffnessEqualsTheIntegralOfTheGenericCongruence) {
+    // The element sums w_j·w_i·r·2π·L·t/4·(Bᵀ·D·B) with fixed-size kernels;
+    // the generic matrix operations must give the very same numbers.
+    const ConicalElement element({2.0, 1.0}, {2.6, 1.8}, steel());
+    RealMatrix expected(6, 6);
+    for (std::size_t i = 0; i < 4; ++i)
+        for (std::size_t j = 0; j < 2; ++j) {
+            const double xi = meridianPoints[i];
+            const double weight = thicknessWeights[j] * meridianWeights[i] * element.radiusAt(xi) *
+                                  fullCircle * element.length() * steel().wallThickness * 0.25;
+            addInPlace(expected, scaled(congruence(element.elasticity(),
+                                                   element.strainMatrix(xi, thicknessPoints[j])),
+                                        weight));
+        }
+    const RealMatrix k = element.stiffness();
+    for (int p = 0; p < 6; ++p)
+        for (int q = 0; q < 6; ++q)
+            EXPECT_EQ(k(p, q), expected(p, q)) << p << "," << q;
+}
+
 TEST(ConicalElement, AxialTranslationIsARigidBodyMotion) {
     const ConicalElement element({2.0, 1.0}, {2.6, 1.8}, steel());
     const ElementRow f = timesK(element.stiffness(), {0, 1, 0, 0, 1, 0});
