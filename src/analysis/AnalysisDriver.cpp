@@ -101,7 +101,14 @@ bool analyse(Model& model, AnalysisModel& analysis, CalculationStatus& status,
         return runPhases(model, analysis, status, messages, flags);
     } catch (const std::bad_alloc&) {
         analysis.resultsValid = 0;
+        status.finishFailed();
         raiseError("Nicht genug Speicher");
+    } catch (const VenkarError&) {
+        // Too many elements, a profile too large: the status shows the
+        // failure, the command ends with the message.
+        analysis.resultsValid = 0;
+        status.finishFailed();
+        throw;
     }
 }
 

@@ -69,7 +69,9 @@ inline constexpr const char* singularMessage =
 // results into `analysis`. `flags` is the caller's option value; the self
 // weight of the load case adds selfWeightFlag. Returns true when the results
 // are valid (analysis.resultsValid = 1). A failed calculation leaves what it
-// built in `analysis` with resultsValid = 0. Out of memory raises VenkarError.
+// built in `analysis` with resultsValid = 0. Out of memory, more than
+// maxAnalysisElements elements or a profile above the matrix limit raise
+// VenkarError after status.finishFailed().
 bool calculate(Model& model, AnalysisModel& analysis, CalculationStatus& status,
                UserMessages& messages, int flags = 0);
 

@@ -5,6 +5,7 @@
 #include "geometry/ElementLength.h"
 #include "geometry/ShellGeometry.h"
 #include "geometry/ShellsAtNode.h"
+#include "model/Error.h"
 #include "model/Model.h"
 
 #include <algorithm>
@@ -44,6 +45,12 @@ void mergeCoincident(std::vector<DivisionPoint>& points) {
     }
 }
 
+[[noreturn]] void raiseTooManyElements() {
+    raiseError("Zu viele Elemente (höchstens %zu) !\n"
+               "Diskretisierungsfaktor oder Wanddicke prüfen.",
+               maxAnalysisElements);
+}
+
 // The admissible element length at x as a fraction of the meridian.
 double relativeStep(const Model& model, const ShellsAtNode& shellsAtNode, int shellIndex, double x,
                     double factor) {
@@ -66,8 +73,11 @@ void divideInterval(const Model& model, const ShellsAtNode& shellsAtNode, int sh
     int n = 0;
     while (b > s) {
         s = s + ((1.0 - s) * stepA + s * stepB);
-        ++n;
+        if (++n > static_cast<int>(maxAnalysisElements))
+            raiseTooManyElements();
     }
+    if (out.size() + static_cast<std::size_t>(n) > maxAnalysisElements)
+        raiseTooManyElements();
     const double correction = (b - s) / n;
     s = a;
     for (int k = 1; k <= n - 1; ++k) {
@@ -179,6 +189,8 @@ void discretise(Model& model, AnalysisModel& analysis) {
     for (int row : model.shells.definedRows()) {
         divisions.push_back(divideShell(model, shellsAtNode, row));
         pointCount += divisions.back().size();
+        if (pointCount > maxAnalysisElements + divisions.size())
+            raiseTooManyElements();
     }
     analysis.nodes.reserve(analysis.nodes.size() + pointCount + model.rings.definedCount());
     analysis.shellElements.reserve(pointCount);

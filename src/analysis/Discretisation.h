@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 namespace venkar {
@@ -21,9 +22,15 @@ struct DivisionPoint {
 // and between these fixed positions points spaced by the admissible element
 // length (scaled down by the discretisation factor) and shrunk evenly so
 // that each interval ends exactly at its end. Coincident positions merge,
-// except that a hinge pair stays a pair.
+// except that a hinge pair stays a pair. Raises "Zu viele Elemente" when the
+// shell alone would need more than maxAnalysisElements elements.
 std::vector<DivisionPoint> divideShell(const Model& model, const ShellsAtNode& shellsAtNode,
                                        int shellIndex);
+
+// The most elements a calculation may have. A shell divided into more (a
+// huge discretisation factor, a very thin wall on a long shell) ends the
+// calculation with "Zu viele Elemente" instead of exhausting the memory.
+inline constexpr std::size_t maxAnalysisElements = 2000000;
 
 // Clears `analysis` and builds its nodes, elements and the constraints of
 // supports, hinges, the axis and ring beams; writes calcNode into every

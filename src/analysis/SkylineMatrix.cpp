@@ -70,6 +70,13 @@ void SkylineMatrix::finaliseProfile() {
             value = 1;
         value += rowIndex_[static_cast<std::size_t>(r) - 1];
     }
+    // Input nodes are numbered first, so every shell end couples to the last
+    // nodes of its shell: many long shells make a profile that grows with
+    // their product. Refuse it before the allocation rather than let the
+    // system run out of memory.
+    if (storedEntries() > maxStoredEntries)
+        raiseError("Nicht genug Speicher (Steifigkeitsmatrix mit %lld Byte)",
+                   static_cast<long long>(8 * storedEntries()));
     entries_.reset(allocateZeroed(static_cast<std::size_t>(storedEntries())));
     if (!entries_)
         raiseError("Speicher");

@@ -35,8 +35,12 @@ public:
 
     // Raises the height of `row` to at least `height` (before finalising).
     void noteHeight(int row, int height);
+    // The most entries a profile may hold: 4 GB of doubles.
+    static constexpr std::int64_t maxStoredEntries = std::int64_t{1} << 29;
+
     // Turns the heights into offsets (a row keeps at least its diagonal) and
-    // allocates the zeroed entries; raises "Speicher" when memory runs out.
+    // allocates the zeroed entries; raises "Nicht genug Speicher" for a
+    // profile above maxStoredEntries and "Speicher" when memory runs out.
     void finaliseProfile();
 
     int height(int row) const { return static_cast<int>(offset(row + 1) - offset(row)); }

@@ -74,7 +74,7 @@ public:
             writePlots(false);
             return code;
         }
-        if (!calculate(model_, analysis_, status_, status_)) {
+        if (!calculateWithin()) {
             const int code = failure();
             writePlots(false);
             return code;
@@ -112,6 +112,17 @@ private:
                                withResults ? &results : nullptr, err_);
         if (error)
             throw FileError(*error);
+    }
+
+    // The calculation; an error that ends it (too many elements, not enough
+    // memory) counts as a calculation failure.
+    bool calculateWithin() {
+        try {
+            return calculate(model_, analysis_, status_, status_);
+        } catch (const VenkarError& error) {
+            status_.calculationError(error.what());
+            return false;
+        }
     }
 
     int failure() {

@@ -1,4 +1,5 @@
 #include "AnalysisTestSupport.h"
+#include "model/Error.h"
 #include "model/ModelFiles.h"
 
 #include <gtest/gtest.h>
@@ -67,6 +68,23 @@ TEST(AnalysisDriver, ContradictoryConstraintsStopAfterTheDofPhase) {
     EXPECT_FALSE(calculate(model, analysis, status, messages));
     EXPECT_EQ(status.phases, (std::vector<int>{1, 2}));
     EXPECT_EQ(messages.errors, std::vector<std::string>{"Wiederspruch in der Randbedingungen"});
+    EXPECT_EQ(status.finished, "failed");
+    EXPECT_EQ(analysis.resultsValid, 0);
+}
+
+TEST(AnalysisDriver, AHugeDiscretisationFactorEndsWithTooManyElements) {
+    Model model;
+    loadedCylinder(model);
+    model.shells.row(0).discretisationFactor = 1e12;
+    AnalysisModel analysis;
+    RecordingStatus status;
+    RecordingMessages messages;
+    try {
+        calculate(model, analysis, status, messages);
+        ADD_FAILURE() << "the calculation ran";
+    } catch (const VenkarError& error) {
+        EXPECT_TRUE(std::string(error.what()).starts_with("Zu viele Elemente (höchstens 2000000) !"));
+    }
     EXPECT_EQ(status.finished, "failed");
     EXPECT_EQ(analysis.resultsValid, 0);
 }

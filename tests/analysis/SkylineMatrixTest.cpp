@@ -1,5 +1,6 @@
 #include "analysis/SkylineMatrix.h"
 #include "analysis/RealMatrix.h"
+#include "model/Error.h"
 #include "support/Tolerance.h"
 
 #include <gtest/gtest.h>
@@ -293,6 +294,14 @@ TEST(SkylineMatrix, ScalingLeavesTheSolutionUnchanged) {
     ASSERT_EQ(matrix.solve(b), solveSolved);
     EXPECT_TRUE(isClose(b.at(0), 0.2));
     EXPECT_TRUE(isClose(b.at(1), 0.6));
+}
+
+TEST(SkylineMatrix, AProfileAboveTheLimitIsRefusedBeforeItIsAllocated) {
+    // 40000 full rows: 8e8 entries, 6.4 GB.
+    SkylineMatrix matrix(40000);
+    for (int row = 0; row < matrix.order(); ++row)
+        matrix.noteHeight(row, row + 1);
+    EXPECT_THROW(matrix.finaliseProfile(), VenkarError);
 }
 
 } // namespace

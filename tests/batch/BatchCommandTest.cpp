@@ -140,6 +140,16 @@ TEST_F(BatchCommandTest, MovingSystemEndsWithExitTwo) {
     EXPECT_NE(result.err.find("Singuläre Steifigkeitsmatrix !"), std::string::npos) << result.err;
 }
 
+TEST_F(BatchCommandTest, ACalculationTooLargeEndsWithExitTwo) {
+    const std::string system = file("fine.vsy", "NODES\n2\n    1 5.0 0.0 1 1 1 0\n"
+                                                "    2 5.0 4.0 0 0 0 0\n\n"
+                                                "SHELLS\n1\n    1 1 2 0 0 1 1e15 2\n\n"
+                                                "MATERIALS\n1\n    1 3e7 0.2 0.2 25 0 0\n");
+    const CommandResult result = run(system);
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_NE(result.err.find("Zu viele Elemente"), std::string::npos) << result.err;
+}
+
 TEST_F(BatchCommandTest, FileAndUsageErrorsEndWithExitThree) {
     EXPECT_EQ(run("").exitCode, 3);
     EXPECT_EQ(run("--nonsense " + example("kuppel.vsy")).exitCode, 3);
