@@ -1,8 +1,12 @@
 #include "analysis/ResultsReport.h"
+#include "model/ModelFiles.h"
 #include "model/ReportHead.h"
+#include "model/TextFile.h"
 #include "AnalysisTestSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <cstdlib>
 
 using namespace venkar;
 using namespace venkar::test;
@@ -81,4 +85,33 @@ TEST_F(ResultsReportTest, HingeInsideAShellPrintsBothSidesOnOneLine) {
     // The line holds the position and two sets of three displacements.
     const std::string line = lines.substr(lines.find("\n     1     0.5000"));
     EXPECT_EQ(occurrences(line.substr(0, line.find('\n', 1)), "e-"), 6u);
+}
+
+// The results reports of the example structures, read line by line against
+// the report's formats when they were made, guard every block, format and
+// number of the calculation.
+TEST(ResultsReportExamples, MatchTheirGoldenReports) {
+    for (const char* name : {"wassertank", "kuppel", "kuehlturm"}) {
+        const std::string examples = VENKAR_EXAMPLES_DIR;
+        Model model;
+        readSystemText(model, readTextFile(examples + "/" + name + ".vsy").value());
+        readLoadText(model, readTextFile(examples + "/" + name + ".vla").value());
+        AnalysisModel analysis;
+        RecordingStatus status;
+        RecordingMessages messages;
+        ASSERT_TRUE(calculate(model, analysis, status, messages)) << name;
+        ReportHead head;
+        head.time.tm_year = 2026 - 1900;
+        head.time.tm_mon = 11;
+        head.time.tm_mday = 8;
+        head.time.tm_hour = 9;
+        head.systemPath = std::string("/daten/") + name + ".vsy";
+        head.loadPath = std::string("/daten/") + name + ".vla";
+        const std::string report = writeResultsReport(model, analysis, head);
+        const std::string golden = std::string(VENKAR_SOURCE_DIR) + "/tests/analysis/golden/" +
+                                   name + ".ergebnisse.txt";
+        if (std::getenv("VENKAR_UPDATE_GOLDEN"))
+            writeTextFileAtomically(golden, report);
+        EXPECT_EQ(report, readTextFile(golden).value_or("")) << name;
+    }
 }
