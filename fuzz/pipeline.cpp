@@ -1,10 +1,15 @@
 // The whole way of a file through the program: the bytes are read as system
 // file and as load file (each reader takes its own sections), checked,
-// calculated, and both reports are written. Nothing may crash, hang or leak.
+// calculated, both reports are written and one plot picture is built: the
+// structure with its loads, or the diagram the input selects. Nothing may
+// crash, hang or leak.
 #include "analysis/AnalysisDriver.h"
 #include "analysis/AnalysisModel.h"
 #include "analysis/ResultsReport.h"
 #include "checks/InputFault.h"
+#include "graphics/AnalysisPlotResults.h"
+#include "graphics/GraphSettings.h"
+#include "graphics/GraphView.h"
 #include "model/Error.h"
 #include "model/InputReport.h"
 #include "model/Model.h"
@@ -39,8 +44,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         venkar::readLoadText(model, text);
         const venkar::ReportHead head;
         venkar::writeInputReport(model, head);
-        if (venkar::calculate(model, analysis, status, status))
+        const bool calculated = venkar::calculate(model, analysis, status, status);
+        if (calculated)
             venkar::writeResultsReport(model, analysis, head);
+        venkar::GraphSettings settings;
+        venkar::GraphView view(model, settings);
+        const venkar::AnalysisPlotResults results(model, analysis);
+        if (calculated)
+            view.setResults(&results);
+        view.selectTab(static_cast<int>(size % 9));
     } catch (const venkar::VenkarError&) {
         // A refused file or a calculation too large: the command ends.
     }
