@@ -52,6 +52,12 @@ const ShellElement& findElement(const Model& model, const AnalysisModel& analysi
     raiseError("Schale nicht gefunden");
 }
 
+ElementPosition locateOnShell(const Model& model, const AnalysisModel& analysis, int shell,
+                              double x) {
+    const ShellElement& element = findElement(model, analysis, shell, x);
+    return {element, (x - element.startPosition) / (element.endPosition - element.startPosition)};
+}
+
 ResultExtremes extremes(const Model& model, const AnalysisModel& analysis, int shell,
                         int component) {
     ResultExtremes result;

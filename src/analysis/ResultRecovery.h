@@ -26,6 +26,16 @@ void recoverResults(const Model& model, AnalysisModel& analysis, int flags);
 const ShellElement& findElement(const Model& model, const AnalysisModel& analysis, int shell,
                                 double x);
 
+// The element of the shell that holds position x (as findElement) and the
+// relative position l = (x - start)/(end - start) of x inside it: where the
+// reports read displacements and section values.
+struct ElementPosition {
+    const ShellElement& element;
+    double l;
+};
+ElementPosition locateOnShell(const Model& model, const AnalysisModel& analysis, int shell,
+                              double x);
+
 // Largest and smallest value of a result component along a shell with their
 // positions; the first occurrence wins a tie. A shell without elements keeps
 // the initial values (the lowest and the largest double) and positions 0.

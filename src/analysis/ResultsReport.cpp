@@ -16,19 +16,6 @@ namespace {
 const char* const dashLine =
     "------------------------------------------------------------------------------------\n";
 
-// Where position x of a shell lies: the element that holds it and the
-// relative position inside that element.
-struct ElementPosition {
-    const ShellElement& element;
-    double l;
-};
-
-ElementPosition locate(const Model& model, const AnalysisModel& analysis, int shell, double x) {
-    const ShellElement& element = findElement(model, analysis, shell, x);
-    return {element,
-            (x - element.startPosition) / (element.endPosition - element.startPosition)};
-}
-
 void writeNodeDisplacements(std::string& out, const Model& model, const AnalysisModel& analysis) {
     out += "\n---------------------------------- Knotenverschiebung ------------------------------\n";
     out += "Knoten      wr         wz     Rotation\n";
@@ -56,7 +43,7 @@ void writeShellDisplacements(std::string& out, const Model& model,
         out += dashLine;
         for (int i = 1; i < n; ++i) {
             const double x = i * (1.0 / n);
-            const ElementPosition at = locate(model, analysis, shell, x);
+            const ElementPosition at = locateOnShell(model, analysis, shell, x);
             appendFormat(out, "%#10.4g %#10.4g %#10.4g %#10.4g\n", x,
                          at.element.displacementAt(model, analysis, 0, at.l),
                          at.element.displacementAt(model, analysis, 1, at.l),
@@ -118,7 +105,7 @@ void writeSectionForces(std::string& out, const Model& model, const AnalysisMode
             appendFormat(out, "%#7.4g", x);
             // On an element boundary the first element holding x is the one
             // before it, so its end values are printed.
-            const ElementPosition at = locate(model, analysis, shell, x);
+            const ElementPosition at = locateOnShell(model, analysis, shell, x);
             for (int j = 0; j < resultComponentCount; ++j)
                 appendFormat(out, " %#10.4g", at.element.resultValue(at.l, j));
             out += "\n";

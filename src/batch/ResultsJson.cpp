@@ -76,8 +76,7 @@ void writeStations(JsonWriter& json, const Model& model, const AnalysisModel& an
     json.beginArray();
     for (int k = 0; k <= n; ++k) {
         const double x = k * (1.0 / n);
-        const ShellElement& element = findElement(model, analysis, shell, x);
-        const double l = (x - element.startPosition) / (element.endPosition - element.startPosition);
+        const auto [element, l] = locateOnShell(model, analysis, shell, x);
         json.beginObject();
         json.field("x", x);
         json.field("wr", element.displacementAt(model, analysis, 0, l));
