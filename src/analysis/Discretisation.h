@@ -30,7 +30,7 @@ std::vector<DivisionPoint> divideShell(const Model& model, const ShellsAtNode& s
 // The most elements a calculation may have. A shell divided into more (a
 // huge discretisation factor, a very thin wall on a long shell) ends the
 // calculation with "Zu viele Elemente" instead of exhausting the memory.
-inline constexpr std::size_t maxAnalysisElements = 2000000;
+inline constexpr std::size_t maxAnalysisElements = 1000000;
 
 // Clears `analysis` and builds its nodes, elements and the constraints of
 // supports, hinges, the axis and ring beams; writes calcNode into every

@@ -7,6 +7,7 @@
 #include "graphics/PlotContext.h"
 #include "graphics/Shape.h"
 #include "graphics/StrokeFont.h"
+#include "model/Error.h"
 #include "model/Model.h"
 
 #include <algorithm>
@@ -59,7 +60,7 @@ void drawShellNumber(PlotContext& context, int shell) {
         readableText(tangentAngle(model, shell, 0.5), TextCentred | TextAbove);
     drawText(context.picture, context.textScale, pointAt(model, shell, 0.5), text.angle,
              context.size(settings.shellNumberGap), context.size(settings.shellNumberHeight),
-             settings.shellNumberColour, "S" + std::to_string(shell + 1), text.placement);
+             settings.shellNumberColour, formatText("S%d", shell + 1), text.placement);
 }
 
 void drawBedding(PlotContext& context, int shell) {
@@ -87,7 +88,7 @@ void drawMaterialNumber(PlotContext& context, int shell) {
     const GeometrySettings& settings = context.settings.geometry;
     drawText(context.picture, context.textScale, pointAt(context.model, shell, 0.7), 0.0, 0.0,
              context.size(settings.materialNumberHeight), settings.materialNumberColour,
-             "M" + std::to_string(context.model.shells.row(shell).material), TextRight | TextAbove);
+             formatText("M%d", context.model.shells.row(shell).material), TextRight | TextAbove);
 }
 
 void drawHinges(PlotContext& context) {
