@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Set-up, release build and the program's main job: calculate the first
 # example with the batch command, show its results report and write the
-# input report and the JSON results next to it.
+# input report, the JSON results and the nine plots of the graph window
+# (geometry and loads, deformed shape, the seven diagrams) next to it.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -17,11 +18,7 @@ mkdir -p "$out_dir"
   --input-report "$out_dir/eingabe.txt" \
   --results "$out_dir/ergebnisse.txt" \
   --json "$out_dir/ergebnisse.json" \
-  examples/wassertank.vsy examples/wassertank.vla
-
-# The nine plots of the graph window: geometry and loads, deformed shape and
-# the seven section-force and strain diagrams.
-"$build_dir/src/batch/venkar-batch" --plot all --out-dir "$out_dir/grafik" \
+  --plot all --out-dir "$out_dir/grafik" \
   examples/wassertank.vsy examples/wassertank.vla
 
 cat "$out_dir/ergebnisse.txt"
