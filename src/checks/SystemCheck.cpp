@@ -102,8 +102,14 @@ std::optional<InputFault> checkShell(const Model& model, int shell) {
 std::optional<InputFault> checkHinge(const Model& model, int hinge) {
     if (auto invalid = nonFiniteField(model.hinges, InputPage::Hinges, hinge, {2}))
         return invalid;
-    if (!model.shells.isDefined(model.hinges.row(hinge).shell - 1))
+    const HingeRecord& h = model.hinges.row(hinge);
+    if (!model.shells.isDefined(h.shell - 1))
         return faultAt(InputPage::Hinges, hinge, 1, "Schale nicht definiert !");
+    // The grid clamps the position to the shell; a file can hold any value,
+    // and a hinge outside the shell would add elements beyond its ends.
+    if (h.xPosition < 0.0 || h.xPosition > 1.0)
+        return faultAt(InputPage::Hinges, hinge, 2,
+                       "Die X-Position ist nur gültig für Werte zwischen 0 und 1 !");
     return std::nullopt;
 }
 

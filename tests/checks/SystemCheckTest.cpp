@@ -148,6 +148,20 @@ TEST(SystemCheck, HingesNeedTheirShellAndTheirOwnPlace) {
     EXPECT_TRUE(isFault(checkSystem(model), InputPage::Hinges, 4, 1, "Schale nicht definiert !"));
 }
 
+TEST(SystemCheck, HingePositionsFromAFileMustLieOnTheShell) {
+    for (double x : {-0.2, 1.5}) {
+        Model model;
+        addCylinder(model);
+        addRow(model.hinges, HingeRecord{1, x, 0, 0, 1});
+        EXPECT_TRUE(isFault(checkSystem(model), InputPage::Hinges, 0, 2,
+                            "Die X-Position ist nur gültig für Werte zwischen 0 und 1 !"));
+    }
+    Model model;
+    addCylinder(model);
+    addRow(model.hinges, HingeRecord{1, 1.0, 0, 0, 1});
+    EXPECT_TRUE(noFault(checkSystem(model)));
+}
+
 TEST(SystemCheck, RingBeamFaultsKeepTheirLeadingBlank) {
     struct Case {
         RingRecord ring;
