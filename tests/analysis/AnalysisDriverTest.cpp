@@ -11,21 +11,15 @@
 namespace venkar {
 namespace {
 
-using test::addFullMaterial;
 using test::addNode;
 using test::addRow;
-using test::addShell;
 using test::RecordingMessages;
 using test::RecordingStatus;
 using test::support;
 
 // A clamped cylinder under a radial edge load.
 void loadedCylinder(Model& model) {
-    addFullMaterial(model,
-                    MatRecord{.youngsModulus = 1e7, .wallThickness = 0.1, .poissonRatio = 0.2});
-    addNode(model, 10.0, 0.0);
-    addNode(model, 10.0, 10.0);
-    addShell(model, 1, 2);
+    test::addTestCylinder(model);
     support(model, 2, true, true, true);
     addRow(model.nodeLoads, NodeLoadRecord{.node = 1, .loadR = 1.0});
 }

@@ -57,6 +57,16 @@ inline int addFullMaterial(Model& model, const MatRecord& material) {
     return addRow(model.materials, material) + 1;
 }
 
+// A cylinder of radius 10 (E = 1e7, t = 0.1, nu = 0.2) from node 1 at z = 0
+// to node 2 at z = height, as shell row 0.
+inline void addTestCylinder(Model& model, double height = 10.0) {
+    addFullMaterial(model,
+                    MatRecord{.youngsModulus = 1e7, .wallThickness = 0.1, .poissonRatio = 0.2});
+    addNode(model, 10.0, 0.0);
+    addNode(model, 10.0, height);
+    addShell(model, 1, 2);
+}
+
 inline void setFactor(Model& model, int shell, double factor) {
     model.shells.row(shell).discretisationFactor = factor;
 }

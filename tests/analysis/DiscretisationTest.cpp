@@ -7,19 +7,11 @@
 namespace venkar {
 namespace {
 
-using test::addFullMaterial;
 using test::addNode;
 using test::addRow;
-using test::addShell;
 
 // A cylinder of radius 10 and height 10 from node 1 to node 2 (shell row 0).
-void cylinder(Model& model) {
-    addFullMaterial(model,
-                    MatRecord{.youngsModulus = 1e7, .wallThickness = 0.1, .poissonRatio = 0.2});
-    addNode(model, 10.0, 0.0);
-    addNode(model, 10.0, 10.0);
-    addShell(model, 1, 2);
-}
+void cylinder(Model& model) { test::addTestCylinder(model); }
 
 std::vector<double> elementBoundaries(const Model& model, const AnalysisModel& analysis,
                                       int shell) {

@@ -20,11 +20,7 @@ using test::support;
 class ResultRecovery : public ::testing::Test {
 protected:
     void SetUp() override {
-        addFullMaterial(model,
-                        MatRecord{.youngsModulus = 1e7, .wallThickness = 0.1, .poissonRatio = 0.2});
-        addNode(model, 10.0, 0.0);
-        addNode(model, 10.0, 5.0);
-        addShell(model, 1, 2);
+        test::addTestCylinder(model, 5.0);
         support(model, 2, true, true, true);
         addRow(model.nodeLoads, NodeLoadRecord{.node = 1, .loadR = 1.0});
         ASSERT_TRUE(calc.run(model));
