@@ -5,6 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 tools/install-deps.sh
+tools/check-format.sh
 
 build_dir=build-test
 cmake -S . -B "$build_dir" -G Ninja \

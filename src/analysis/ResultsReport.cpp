@@ -17,7 +17,8 @@ const char* const dashLine =
     "------------------------------------------------------------------------------------\n";
 
 void writeNodeDisplacements(std::string& out, const Model& model, const AnalysisModel& analysis) {
-    out += "\n---------------------------------- Knotenverschiebung ------------------------------\n";
+    out +=
+        "\n---------------------------------- Knotenverschiebung ------------------------------\n";
     out += "Knoten      wr         wz     Rotation\n";
     out += dashLine;
     for (int row : model.nodes.definedRows()) {
@@ -29,8 +30,7 @@ void writeNodeDisplacements(std::string& out, const Model& model, const Analysis
     }
 }
 
-void writeShellDisplacements(std::string& out, const Model& model,
-                             const AnalysisModel& analysis) {
+void writeShellDisplacements(std::string& out, const Model& model, const AnalysisModel& analysis) {
     for (int shell : model.shells.definedRows()) {
         const int n = model.shells.row(shell).intervals;
         if (n <= 1)
@@ -53,11 +53,11 @@ void writeShellDisplacements(std::string& out, const Model& model,
 }
 
 // One line per hinge: the node before the hinge, then the node after it.
-void writeHingeDisplacements(std::string& out, const Model& model,
-                             const AnalysisModel& analysis) {
+void writeHingeDisplacements(std::string& out, const Model& model, const AnalysisModel& analysis) {
     if (model.hinges.definedCount() == 0)
         return;
-    out += "\n-------------------------------- Gelenkverschiebungen ------------------------------\n";
+    out +=
+        "\n-------------------------------- Gelenkverschiebungen ------------------------------\n";
     out += "\nSchale Nr. xi-Pos.      wr         wz         Rot        wr         wz         Rot\n";
     out += "------------------------------------------------------------------------------------";
     for (const HingeLine& line : hingeLines(analysis)) {
@@ -76,7 +76,8 @@ void writeHingeDisplacements(std::string& out, const Model& model,
 }
 
 void writeExtremes(std::string& out, const Model& model, const AnalysisModel& analysis) {
-    out += "\n\n---------------------------------- Schnittkräfte -----------------------------------\n";
+    out += "\n\n---------------------------------- Schnittkräfte "
+           "-----------------------------------\n";
     for (int shell : model.shells.definedRows()) {
         appendFormat(out, "\nSchale Nr.%d\n", shell + 1);
         out += "Kraft      Maximum     Xi-Max    Minimum     Xi-Min\n";
@@ -114,7 +115,8 @@ void writeSectionForces(std::string& out, const Model& model, const AnalysisMode
 }
 
 void writeReactions(std::string& out, const Model& model, const AnalysisModel& analysis) {
-    out += "\n------------------------------------- Auflagerkräfte -------------------------------\n";
+    out +=
+        "\n------------------------------------- Auflagerkräfte -------------------------------\n";
     out += "Knoten       r          z     Rotation\n";
     out += dashLine;
     for (int row : model.nodes.definedRows()) {
@@ -132,7 +134,8 @@ void writeReactions(std::string& out, const Model& model, const AnalysisModel& a
 void writeRingBeams(std::string& out, const Model& model, const AnalysisModel& analysis) {
     if (model.rings.definedCount() == 0)
         return;
-    out += "\n------------------------------------- Kreisringträger ------------------------------\n";
+    out +=
+        "\n------------------------------------- Kreisringträger ------------------------------\n";
     out += "Ring.Nr.       wr       Rot             M          N\n";
     out += dashLine;
     for (const RingElement& ring : analysis.ringElements) {

@@ -9,9 +9,9 @@ namespace venkar {
 // Exit statuses of venkar-batch.
 enum BatchExit : int {
     exitSuccess = 0,
-    exitInputFault = 1,   // a plausibility check failed
-    exitCalculation = 2,  // contradictory constraints or a moving system
-    exitUsage = 3,        // the command line or a file could not be used
+    exitInputFault = 1,  // a plausibility check failed
+    exitCalculation = 2, // contradictory constraints or a moving system
+    exitUsage = 3,       // the command line or a file could not be used
 };
 
 // One run of the batch command: reads the files, checks, calculates and

@@ -27,9 +27,7 @@ public:
     void plausibilityFault(const InputFault& fault) override { fault_ = fault; }
     void calculationError(const std::string& message) override { error_ = message; }
 
-    std::int64_t count(StatusCount which) const {
-        return counts_[static_cast<std::size_t>(which)];
-    }
+    std::int64_t count(StatusCount which) const { return counts_[static_cast<std::size_t>(which)]; }
     const std::optional<InputFault>& fault() const { return fault_; }
     const std::optional<std::string>& error() const { return error_; }
 

@@ -24,8 +24,7 @@ public:
     void value(bool flag);
     void null();
 
-    template <class T>
-    void field(std::string_view name, T v) {
+    template <class T> void field(std::string_view name, T v) {
         key(name);
         value(v);
     }
@@ -42,7 +41,7 @@ private:
     void writeString(std::string_view text);
 
     std::string out_;
-    std::vector<bool> hasItems_;  // one entry per open object or array
+    std::vector<bool> hasItems_; // one entry per open object or array
     bool afterKey_ = false;
 };
 

@@ -69,8 +69,7 @@ void writeComponents(JsonWriter& json, const ShellElement& element, double l) {
         json.field(resultComponentName(j), element.resultValue(l, j));
 }
 
-void writeStations(JsonWriter& json, const Model& model, const AnalysisModel& analysis,
-                   int shell) {
+void writeStations(JsonWriter& json, const Model& model, const AnalysisModel& analysis, int shell) {
     const int n = std::max(model.shells.row(shell).intervals, 1);
     json.key("stations");
     json.beginArray();
@@ -88,8 +87,7 @@ void writeStations(JsonWriter& json, const Model& model, const AnalysisModel& an
     json.endArray();
 }
 
-void writeExtremes(JsonWriter& json, const Model& model, const AnalysisModel& analysis,
-                   int shell) {
+void writeExtremes(JsonWriter& json, const Model& model, const AnalysisModel& analysis, int shell) {
     json.key("extremes");
     json.beginObject();
     for (int j = 0; j < resultComponentCount; ++j) {
@@ -105,8 +103,7 @@ void writeExtremes(JsonWriter& json, const Model& model, const AnalysisModel& an
     json.endObject();
 }
 
-void writeElements(JsonWriter& json, const Model& model, const AnalysisModel& analysis,
-                   int shell) {
+void writeElements(JsonWriter& json, const Model& model, const AnalysisModel& analysis, int shell) {
     json.key("elements");
     json.beginArray();
     for (int index = model.shells.row(shell).firstElement; index >= 0;) {

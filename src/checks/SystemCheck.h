@@ -25,11 +25,10 @@ class Model;
 //   chord (col 5); the Diskretisierungsfaktor a number >= 0 (col 6); at most
 //   maxShellIntervals "Intervalle" (col 7).
 // Per hinge ("Gelenke"): the x-position a number (col 2); its shell defined
-// (col 1); the x-position within [0, 1] (col 2); then no two hinges of one shell at the same x-position (on the
-// first of them, col 2).
-// Per ring beam ("Ringträger"): A, Iy, E-Modul numbers (cols 2-4); its node
-// defined (col 1); that node's coordinates numbers ("Knoten"); the node not
-// on the axis (col 1); A, Iy and E-Modul > 0 (cols 2, 3, 4).
+// (col 1); the x-position within [0, 1] (col 2); then no two hinges of one shell at the same
+// x-position (on the first of them, col 2). Per ring beam ("Ringträger"): A, Iy, E-Modul numbers
+// (cols 2-4); its node defined (col 1); that node's coordinates numbers ("Knoten"); the node not on
+// the axis (col 1); A, Iy and E-Modul > 0 (cols 2, 3, 4).
 std::optional<InputFault> checkSystem(const Model& model);
 
 // The most output intervals a shell may have in the reports.

@@ -23,8 +23,8 @@ KindTexts textsOf(DocumentKind kind) {
     if (kind == DocumentKind::System)
         return {"Geometrie erst speichern ?", "System geändert",
                 "Fehler beim öffnen der Systemdatei", ".vsy"};
-    return {"Lasteingaben erst speichern ?", "Lasfall geändert",
-            "Fehler beim öffnen der Lastdatei", ".vla"};
+    return {"Lasteingaben erst speichern ?", "Lasfall geändert", "Fehler beim öffnen der Lastdatei",
+            ".vla"};
 }
 
 const char* const errorCaption = "Fehler";
@@ -41,27 +41,38 @@ Documents::Documents(Model& model, DocumentDialogs& dialogs) : model_(model), di
     model_.setObserver(this);
 }
 
-Documents::~Documents() { model_.setObserver(nullptr); }
-
-void Documents::addListener(DocumentListener* listener) { listeners_.push_back(listener); }
-
-void Documents::removeListener(DocumentListener* listener) {
-    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener),
-                     listeners_.end());
+Documents::~Documents() {
+    model_.setObserver(nullptr);
 }
 
-const std::string& Documents::fileName(DocumentKind kind) const { return state(kind).fileName; }
+void Documents::addListener(DocumentListener* listener) {
+    listeners_.push_back(listener);
+}
 
-bool Documents::isModified(DocumentKind kind) const { return state(kind).modified; }
+void Documents::removeListener(DocumentListener* listener) {
+    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), listener), listeners_.end());
+}
+
+const std::string& Documents::fileName(DocumentKind kind) const {
+    return state(kind).fileName;
+}
+
+bool Documents::isModified(DocumentKind kind) const {
+    return state(kind).modified;
+}
 
 std::string Documents::shortName(const std::string& path) {
     const auto separator = path.find_last_of("/\\");
     return separator == std::string::npos ? path : path.substr(separator + 1);
 }
 
-void Documents::systemChanged() { changed(DocumentKind::System); }
+void Documents::systemChanged() {
+    changed(DocumentKind::System);
+}
 
-void Documents::loadChanged() { changed(DocumentKind::Load); }
+void Documents::loadChanged() {
+    changed(DocumentKind::Load);
+}
 
 void Documents::changed(DocumentKind kind) {
     setModified(kind, true);

@@ -78,7 +78,7 @@ private:
 
     Model& model_;
     DocumentDialogs& dialogs_;
-    std::vector<DocumentListener*> listeners_;  // not owned
+    std::vector<DocumentListener*> listeners_; // not owned
     State system_;
     State load_;
 };

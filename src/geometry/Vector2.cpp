@@ -6,7 +6,9 @@
 
 namespace venkar {
 
-double length(Vector2 v) { return std::sqrt(v.x * v.x + v.y * v.y); }
+double length(Vector2 v) {
+    return std::sqrt(v.x * v.x + v.y * v.y);
+}
 
 double signum(double s) {
     if (std::fabs(s) < 1e-10)

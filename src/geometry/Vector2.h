@@ -11,16 +11,30 @@ struct Vector2 {
     double y = 0.0;
 };
 
-inline Vector2 difference(Vector2 a, Vector2 b) { return {a.x - b.x, a.y - b.y}; }
-inline Vector2 sum(Vector2 a, Vector2 b) { return {a.x + b.x, a.y + b.y}; }
-inline Vector2 scaled(double s, Vector2 v) { return {s * v.x, s * v.y}; }
+inline Vector2 difference(Vector2 a, Vector2 b) {
+    return {a.x - b.x, a.y - b.y};
+}
+inline Vector2 sum(Vector2 a, Vector2 b) {
+    return {a.x + b.x, a.y + b.y};
+}
+inline Vector2 scaled(double s, Vector2 v) {
+    return {s * v.x, s * v.y};
+}
 
-inline Vector2 operator-(Vector2 a, Vector2 b) { return difference(a, b); }
-inline Vector2 operator+(Vector2 a, Vector2 b) { return sum(a, b); }
-inline Vector2 operator*(double s, Vector2 v) { return scaled(s, v); }
+inline Vector2 operator-(Vector2 a, Vector2 b) {
+    return difference(a, b);
+}
+inline Vector2 operator+(Vector2 a, Vector2 b) {
+    return sum(a, b);
+}
+inline Vector2 operator*(double s, Vector2 v) {
+    return scaled(s, v);
+}
 
 // Exact comparison, no tolerance (so 0.0 equals -0.0).
-inline bool equals(Vector2 a, Vector2 b) { return a.x == b.x && a.y == b.y; }
+inline bool equals(Vector2 a, Vector2 b) {
+    return a.x == b.x && a.y == b.y;
+}
 
 double length(Vector2 v);
 
@@ -35,7 +49,11 @@ double angleOf(Vector2 v);
 
 // Running minimum and maximum: the first argument wins only when strictly
 // smaller (larger); on a tie the second is returned.
-inline double minOf(double a, double b) { return a < b ? a : b; }
-inline double maxOf(double a, double b) { return a > b ? a : b; }
+inline double minOf(double a, double b) {
+    return a < b ? a : b;
+}
+inline double maxOf(double a, double b) {
+    return a > b ? a : b;
+}
 
 } // namespace venkar

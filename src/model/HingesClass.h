@@ -6,9 +6,9 @@ namespace venkar {
 
 // A hinge line inside a shell.
 struct HingeRecord {
-    int shell = 0;            // shell row number
-    double xPosition = 0.0;   // relative position along the meridian, in [0, 1]
-    int releaseN = 0;         // 1: the force is released at the hinge
+    int shell = 0;          // shell row number
+    double xPosition = 0.0; // relative position along the meridian, in [0, 1]
+    int releaseN = 0;       // 1: the force is released at the hinge
     int releaseQ = 0;
     int releaseM = 0;
 };

@@ -37,7 +37,9 @@ const std::vector<int>& InputContainer::definedRows() const {
     return definedRows_;
 }
 
-int InputContainer::definedCount() const { return static_cast<int>(definedRows().size()); }
+int InputContainer::definedCount() const {
+    return static_cast<int>(definedRows().size());
+}
 
 int InputContainer::definedRow(int k) const {
     return definedRows().at(static_cast<std::size_t>(k));

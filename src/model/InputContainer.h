@@ -127,8 +127,8 @@ private:
     std::vector<int> states_;
     mutable std::vector<int> definedRows_;
     mutable bool definedStale_ = true;
-    TableView* grid_ = nullptr;             // not owned
-    DocumentObserver* observer_ = nullptr;  // not owned
+    TableView* grid_ = nullptr;            // not owned
+    DocumentObserver* observer_ = nullptr; // not owned
 };
 
 // Conversions of a typed cell value to a field's type. A double that does not
@@ -137,13 +137,11 @@ int cellAsInt(CellValue value);
 double cellAsDouble(CellValue value);
 
 // A data column of a table: the record field it shows.
-template <class Record>
-using Column = std::variant<int Record::*, double Record::*>;
+template <class Record> using Column = std::variant<int Record::*, double Record::*>;
 
 // A table whose rows are records of type Record. Each class lists its data
 // columns in grid order; cells are read and stored through that list.
-template <class Record>
-class Table : public InputContainer {
+template <class Record> class Table : public InputContainer {
 public:
     // The record of `row`, growing the table when needed.
     Record& rowAt(int row) {
@@ -172,7 +170,7 @@ protected:
         Record& record = records_[static_cast<std::size_t>(row)];
         const auto& member = columns()[static_cast<std::size_t>(column)];
         if (const auto* intMember = std::get_if<int Record::*>(&member))
-            record.**intMember = cellAsInt(value);
+            record.** intMember = cellAsInt(value);
         else
             record.*std::get<double Record::*>(member) = cellAsDouble(value);
     }
@@ -197,8 +195,7 @@ protected:
 
 // A load table that acts on the shells "von" fromShell "bis" toShell: storing
 // a "von" above "bis" raises "bis" to it.
-template <class Record>
-class ShellRangeTable : public Table<Record> {
+template <class Record> class ShellRangeTable : public Table<Record> {
 protected:
     using Table<Record>::Table;
 

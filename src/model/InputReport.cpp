@@ -12,7 +12,9 @@ namespace {
 
 const char* const dashRule = "------------------------------------------------------------------\n";
 
-char yesNo(int flag) { return flag == 0 ? 'N' : 'J'; }
+char yesNo(int flag) {
+    return flag == 0 ? 'N' : 'J';
+}
 
 // One block: title, rule, headings, rule, a line per defined row, two line
 // ends. An empty table writes nothing.
@@ -36,13 +38,12 @@ void writeSystemBlocks(std::string& out, const Model& model) {
                {"         Knotenkoordinaten          Auflager\n",
                 "   Nr      r          z          r z R   Schiefstellung (in°)\n"},
                [&](int number, const NodeRecord& n) {
-                   appendFormat(out, "%5d %#10.4g %#10.4g      %c %c %c   %10g\n", number, n.r,
-                                n.z, yesNo(n.supportR), yesNo(n.supportZ), yesNo(n.supportRot),
+                   appendFormat(out, "%5d %#10.4g %#10.4g      %c %c %c   %10g\n", number, n.r, n.z,
+                                yesNo(n.supportR), yesNo(n.supportZ), yesNo(n.supportRot),
                                 n.skewAngle);
                });
     writeBlock(out, model.shells, "\nSchalen\n",
-               {"        Knotennummer  \n",
-                "Schale  Anfang  Ende    Mat.   Krümmung    Radius\n"},
+               {"        Knotennummer  \n", "Schale  Anfang  Ende    Mat.   Krümmung    Radius\n"},
                [&](int number, const ShellRecord& s) {
                    appendFormat(out, "%5d   %5d  %5d  %5d     %5s %#10.4g\n", number, s.startNode,
                                 s.endNode, s.material, s.curvature == 0 ? "Innen" : "Außen",
@@ -52,15 +53,14 @@ void writeSystemBlocks(std::string& out, const Model& model) {
                {"   Nr   E-Modul   Wanddicke Querkontraktion Spf.Gewicht El.Bettung\n"},
                [&](int number, const MatRecord& m) {
                    appendFormat(out, "%5d %#10.4g %#10.4g %#10.4g       %#10.4g%#10.4g\n", number,
-                                m.youngsModulus, m.wallThickness, m.poissonRatio,
-                                m.specificWeight, m.beddingModulus);
+                                m.youngsModulus, m.wallThickness, m.poissonRatio, m.specificWeight,
+                                m.beddingModulus);
                });
     writeBlock(out, model.hinges, "\nGelenke\n",
                {"                          Gelenke\n", "   Nr  Schale x-Position   N Q M\n"},
                [&](int number, const HingeRecord& h) {
-                   appendFormat(out, "%5d %5d   %#10.4g   %c %c %c\n", number, h.shell,
-                                h.xPosition, yesNo(h.releaseN), yesNo(h.releaseQ),
-                                yesNo(h.releaseM));
+                   appendFormat(out, "%5d %5d   %#10.4g   %c %c %c\n", number, h.shell, h.xPosition,
+                                yesNo(h.releaseN), yesNo(h.releaseQ), yesNo(h.releaseM));
                });
     writeBlock(out, model.rings, "\nRingträger\n",
                {"                                           gelenkige Verbindung in\n",

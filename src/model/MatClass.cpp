@@ -35,9 +35,8 @@ void MatClass::writeRecord(std::string& out, int row) const {
 void MatClass::readRecord(const char* line, int row) {
     MatRecord& m = records_[static_cast<std::size_t>(row)];
     int rowNumber = 0;
-    std::sscanf(line, "%d %le %le %le %le %le %le", &rowNumber, &m.youngsModulus,
-                &m.wallThickness, &m.poissonRatio, &m.specificWeight, &m.beddingModulus,
-                &m.thermalCoefficient);
+    std::sscanf(line, "%d %le %le %le %le %le %le", &rowNumber, &m.youngsModulus, &m.wallThickness,
+                &m.poissonRatio, &m.specificWeight, &m.beddingModulus, &m.thermalCoefficient);
 }
 
 } // namespace venkar

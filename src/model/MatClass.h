@@ -5,12 +5,12 @@
 namespace venkar {
 
 struct MatRecord {
-    double youngsModulus = 0.0;       // "E-Modul"
-    double wallThickness = 0.0;       // "Wanddicke"
-    double poissonRatio = 0.0;        // "Querkontraktion"
-    double specificWeight = 0.0;      // "Spezifisches Gewicht"
-    double beddingModulus = 0.0;      // "Elastische Bettung"
-    double thermalCoefficient = 0.0;  // "Tem.ausd.Koef"
+    double youngsModulus = 0.0;      // "E-Modul"
+    double wallThickness = 0.0;      // "Wanddicke"
+    double poissonRatio = 0.0;       // "Querkontraktion"
+    double specificWeight = 0.0;     // "Spezifisches Gewicht"
+    double beddingModulus = 0.0;     // "Elastische Bettung"
+    double thermalCoefficient = 0.0; // "Tem.ausd.Koef"
 };
 
 // "MATERIALS": shell materials, referred to by row number.

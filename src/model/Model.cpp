@@ -9,8 +9,8 @@ std::array<InputContainer*, 5> Model::systemTables() {
 }
 
 std::array<InputContainer*, 7> Model::loadTables() {
-    return {&nodeLoads, &shellLoads,  &pointLoads, &constraintLoads,
-            &waterLoads, &snowLoads, &tempLoads};
+    return {&nodeLoads,  &shellLoads, &pointLoads, &constraintLoads,
+            &waterLoads, &snowLoads,  &tempLoads};
 }
 
 void Model::setObserver(DocumentObserver* observer) {

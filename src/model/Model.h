@@ -44,7 +44,7 @@ public:
     SnowLoadClass snowLoads;
     TempLoadClass tempLoads;
 
-    int selfWeight = 0;  // 1: the load case includes self weight ("EIGENGEWICHT")
+    int selfWeight = 0; // 1: the load case includes self weight ("EIGENGEWICHT")
 
     std::array<InputContainer*, 5> systemTables();
     std::array<InputContainer*, 7> loadTables();

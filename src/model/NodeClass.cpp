@@ -24,7 +24,9 @@ bool NodeClass::setValue(int row, int column, CellValue value) {
     return true;
 }
 
-void NodeClass::rowsRearranged() { shells_.invalidateAllGeometry(); }
+void NodeClass::rowsRearranged() {
+    shells_.invalidateAllGeometry();
+}
 
 void NodeClass::writeRecord(std::string& out, int row) const {
     const NodeRecord& n = records_[static_cast<std::size_t>(row)];
@@ -35,8 +37,8 @@ void NodeClass::writeRecord(std::string& out, int row) const {
 void NodeClass::readRecord(const char* line, int row) {
     NodeRecord& n = records_[static_cast<std::size_t>(row)];
     int rowNumber = 0;
-    std::sscanf(line, " %d %le %le %d %d %d %le", &rowNumber, &n.r, &n.z, &n.supportR,
-                &n.supportZ, &n.supportRot, &n.skewAngle);
+    std::sscanf(line, " %d %le %le %d %d %d %le", &rowNumber, &n.r, &n.z, &n.supportR, &n.supportZ,
+                &n.supportRot, &n.skewAngle);
 }
 
 } // namespace venkar

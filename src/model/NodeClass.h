@@ -8,12 +8,12 @@ class ShellClass;
 
 // A node of the meridian section with its supports.
 struct NodeRecord {
-    double r = 0.0;          // radial coordinate, >= 0
-    double z = 0.0;          // axial coordinate, pointing down
-    int supportR = 0;        // 1: fixed in r ("J")
-    int supportZ = 0;        // 1: fixed in z
-    int supportRot = 0;      // 1: rotation fixed
-    double skewAngle = 0.0;  // inclination of the support, degrees
+    double r = 0.0;         // radial coordinate, >= 0
+    double z = 0.0;         // axial coordinate, pointing down
+    int supportR = 0;       // 1: fixed in r ("J")
+    int supportZ = 0;       // 1: fixed in z
+    int supportRot = 0;     // 1: rotation fixed
+    double skewAngle = 0.0; // inclination of the support, degrees
     // Working field of the analysis: index of the node's analysis node, -1
     // when the node is not used. Not stored in files.
     int calcNode = -1;

@@ -22,8 +22,8 @@ double NodeLoadClass::maxForce() const {
 }
 
 double NodeLoadClass::maxMoment() const {
-    return maximumOverDefinedRows(
-        *this, [](const NodeLoadRecord& load) { return std::fabs(load.loadM); });
+    return maximumOverDefinedRows(*this,
+                                  [](const NodeLoadRecord& load) { return std::fabs(load.loadM); });
 }
 
 void NodeLoadClass::writeRecord(std::string& out, int row) const {

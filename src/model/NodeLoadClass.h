@@ -6,7 +6,7 @@ namespace venkar {
 
 // Loads at a node, per unit length of circumference.
 struct NodeLoadRecord {
-    int node = 0;  // node row number
+    int node = 0; // node row number
     double loadR = 0.0;
     double loadZ = 0.0;
     double loadM = 0.0;

@@ -20,8 +20,8 @@ public:
     PointLoadClass() : Table(Document::Load) {}
     const char* keyword() const override { return "POINTLOAD"; }
 
-    double maxForce() const;   // largest sqrt(loadR^2 + loadZ^2)
-    double maxMoment() const;  // largest |loadM|
+    double maxForce() const;  // largest sqrt(loadR^2 + loadZ^2)
+    double maxMoment() const; // largest |loadM|
 
 protected:
     const std::vector<Column<PointLoadRecord>>& columns() const override;

@@ -8,9 +8,9 @@ namespace venkar {
 // What the head of both reports shows: when it was written and which files
 // the input came from.
 struct ReportHead {
-    std::tm time{};           // local time of writing
-    std::string systemPath;   // full path of the system file, empty when none
-    std::string loadPath;     // full path of the load file, empty when none
+    std::tm time{};         // local time of writing
+    std::string systemPath; // full path of the system file, empty when none
+    std::string loadPath;   // full path of the load file, empty when none
 };
 
 // The head shared by the input and the results report: time and date, then

@@ -7,9 +7,9 @@
 namespace venkar {
 
 const std::vector<Column<RingRecord>>& RingClass::columns() const {
-    static const std::vector<Column<RingRecord>> list{
-        &RingRecord::node,    &RingRecord::area,    &RingRecord::inertia,
-        &RingRecord::modulus, &RingRecord::hingedR, &RingRecord::hingedRot};
+    static const std::vector<Column<RingRecord>> list{&RingRecord::node,    &RingRecord::area,
+                                                      &RingRecord::inertia, &RingRecord::modulus,
+                                                      &RingRecord::hingedR, &RingRecord::hingedRot};
     return list;
 }
 

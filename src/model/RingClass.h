@@ -6,12 +6,12 @@ namespace venkar {
 
 // A ring beam at a node.
 struct RingRecord {
-    int node = 0;          // node row number
-    double area = 0.0;     // "A"
-    double inertia = 0.0;  // "Iy"
-    double modulus = 0.0;  // "E-Modul"
-    int hingedR = 0;       // 1: hinged connection in r
-    int hingedRot = 0;     // 1: hinged connection in rotation
+    int node = 0;         // node row number
+    double area = 0.0;    // "A"
+    double inertia = 0.0; // "Iy"
+    double modulus = 0.0; // "E-Modul"
+    int hingedR = 0;      // 1: hinged connection in r
+    int hingedRot = 0;    // 1: hinged connection in rotation
 };
 
 // "RINGS": ring beams.

@@ -9,9 +9,8 @@ namespace venkar {
 const std::vector<Column<ShellRecord>>& ShellClass::columns() const {
     // Grid order; the files keep the record order.
     static const std::vector<Column<ShellRecord>> list{
-        &ShellRecord::startNode, &ShellRecord::endNode,
-        &ShellRecord::material,  &ShellRecord::curvature,
-        &ShellRecord::radius,    &ShellRecord::discretisationFactor,
+        &ShellRecord::startNode, &ShellRecord::endNode, &ShellRecord::material,
+        &ShellRecord::curvature, &ShellRecord::radius,  &ShellRecord::discretisationFactor,
         &ShellRecord::intervals};
     return list;
 }

@@ -34,8 +34,7 @@ void ShellLoadClass::readRecord(const char* line, int row) {
     ShellLoadRecord& l = records_[static_cast<std::size_t>(row)];
     int rowNumber = 0;
     std::sscanf(line, "%d %d %d %le %le %le %le", &rowNumber, &l.fromShell, &l.toShell,
-                &l.transverseStart, &l.transverseEnd, &l.longitudinalStart,
-                &l.longitudinalEnd);
+                &l.transverseStart, &l.transverseEnd, &l.longitudinalStart, &l.longitudinalEnd);
 }
 
 } // namespace venkar

@@ -9,10 +9,10 @@ namespace venkar {
 struct ShellLoadRecord {
     int fromShell = 0;
     int toShell = 0;
-    double transverseStart = 0.0;    // "Querrichtung" "Anfang"
-    double transverseEnd = 0.0;      // "Querrichtung" "Ende"
-    double longitudinalStart = 0.0;  // "Längsrichtung" "Anfang"
-    double longitudinalEnd = 0.0;    // "Längsrichtung" "Ende"
+    double transverseStart = 0.0;   // "Querrichtung" "Anfang"
+    double transverseEnd = 0.0;     // "Querrichtung" "Ende"
+    double longitudinalStart = 0.0; // "Längsrichtung" "Anfang"
+    double longitudinalEnd = 0.0;   // "Längsrichtung" "Ende"
 };
 
 // "SHELLLOAD" ("Flächenlast").

@@ -8,7 +8,7 @@ namespace venkar {
 struct SnowLoadRecord {
     int fromShell = 0;
     int toShell = 0;
-    double amount = 0.0;  // "Betrag"
+    double amount = 0.0; // "Betrag"
 };
 
 // "SNOWLOAD" ("Schneelast").

@@ -8,8 +8,8 @@ namespace venkar {
 struct TempLoadRecord {
     int fromShell = 0;
     int toShell = 0;
-    double uniformTemp = 0.0;   // "Gleichmässige"
-    double gradientTemp = 0.0;  // "Ungleichmässige"
+    double uniformTemp = 0.0;  // "Gleichmässige"
+    double gradientTemp = 0.0; // "Ungleichmässige"
 };
 
 // "TEMPERATURE" ("Temperatur").

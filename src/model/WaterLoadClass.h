@@ -8,8 +8,8 @@ namespace venkar {
 struct WaterLoadRecord {
     int fromShell = 0;
     int toShell = 0;
-    double zeroLevel = 0.0;   // "Nullpunkt": z of the water surface
-    double unitWeight = 0.0;  // "Wichte Gamma"
+    double zeroLevel = 0.0;  // "Nullpunkt": z of the water surface
+    double unitWeight = 0.0; // "Wichte Gamma"
 };
 
 // "WATERLOAD" ("Wasserdruck").

@@ -15,9 +15,8 @@ const std::vector<Column<ZwvRecord>>& ZwvClass::columns() const {
 }
 
 double ZwvClass::maxDisplacement() const {
-    return maximumOverDefinedRows(*this, [](const ZwvRecord& d) {
-        return std::sqrt(d.dispR * d.dispR + d.dispZ * d.dispZ);
-    });
+    return maximumOverDefinedRows(
+        *this, [](const ZwvRecord& d) { return std::sqrt(d.dispR * d.dispR + d.dispZ * d.dispZ); });
 }
 
 bool ZwvClass::hasNonzeroComponent(int node, int direction) const {

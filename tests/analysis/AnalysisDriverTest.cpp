@@ -77,7 +77,8 @@ TEST(AnalysisDriver, AHugeDiscretisationFactorEndsWithTooManyElements) {
         calculate(model, analysis, status, messages);
         ADD_FAILURE() << "the calculation ran";
     } catch (const VenkarError& error) {
-        EXPECT_TRUE(std::string(error.what()).starts_with("Zu viele Elemente (höchstens 1000000) !"));
+        EXPECT_TRUE(
+            std::string(error.what()).starts_with("Zu viele Elemente (höchstens 1000000) !"));
     }
     EXPECT_EQ(status.finished, "failed");
     EXPECT_EQ(analysis.resultsValid, 0);

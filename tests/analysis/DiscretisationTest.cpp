@@ -11,7 +11,9 @@ using test::addNode;
 using test::addRow;
 
 // A cylinder of radius 10 and height 10 from node 1 to node 2 (shell row 0).
-void cylinder(Model& model) { test::addTestCylinder(model); }
+void cylinder(Model& model) {
+    test::addTestCylinder(model);
+}
 
 std::vector<double> elementBoundaries(const Model& model, const AnalysisModel& analysis,
                                       int shell) {

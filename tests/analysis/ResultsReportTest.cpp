@@ -1,8 +1,8 @@
 #include "analysis/ResultsReport.h"
+#include "AnalysisTestSupport.h"
 #include "model/ModelFiles.h"
 #include "model/ReportHead.h"
 #include "model/TextFile.h"
-#include "AnalysisTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -63,8 +63,8 @@ TEST_F(ResultsReportTest, OneIntervalGivesNoShellDisplacementsAndTwoSectionRows)
 TEST_F(ResultsReportTest, NodesWithoutAnalysisNodeAreLeftOut) {
     const std::string text = report();
     const std::string displacements =
-        text.substr(text.find("Knotenverschiebung"), text.find("Schnittkräfte") -
-                                                          text.find("Knotenverschiebung"));
+        text.substr(text.find("Knotenverschiebung"),
+                    text.find("Schnittkräfte") - text.find("Knotenverschiebung"));
     EXPECT_NE(displacements.find("\n    1 "), std::string::npos);
     EXPECT_NE(displacements.find("\n    2 "), std::string::npos);
     EXPECT_EQ(displacements.find("\n    3 "), std::string::npos);
@@ -108,8 +108,8 @@ TEST(ResultsReportExamples, MatchTheirGoldenReports) {
         head.systemPath = std::string("/daten/") + name + ".vsy";
         head.loadPath = std::string("/daten/") + name + ".vla";
         const std::string report = writeResultsReport(model, analysis, head);
-        const std::string golden = std::string(VENKAR_SOURCE_DIR) + "/tests/analysis/golden/" +
-                                   name + ".ergebnisse.txt";
+        const std::string golden =
+            std::string(VENKAR_SOURCE_DIR) + "/tests/analysis/golden/" + name + ".ergebnisse.txt";
         if (std::getenv("VENKAR_UPDATE_GOLDEN"))
             writeTextFileAtomically(golden, report);
         EXPECT_EQ(report, readTextFile(golden).value_or("")) << name;

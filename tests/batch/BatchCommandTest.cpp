@@ -36,8 +36,8 @@ protected:
     CommandResult run(const std::string& arguments) const {
         const fs::path out = folder / "stdout.txt";
         const fs::path err = folder / "stderr.txt";
-        const std::string command = std::string(VENKAR_BATCH_EXECUTABLE) + " " + arguments +
-                                    " >" + out.string() + " 2>" + err.string() + " </dev/null";
+        const std::string command = std::string(VENKAR_BATCH_EXECUTABLE) + " " + arguments + " >" +
+                                    out.string() + " 2>" + err.string() + " </dev/null";
         const int status = std::system(command.c_str());
         CommandResult result;
         result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -60,8 +60,7 @@ protected:
 
 QJsonObject parseJson(const std::string& text) {
     QJsonParseError error{};
-    const QJsonDocument document =
-        QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
+    const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(text), &error);
     EXPECT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
     return document.object();
 }
@@ -104,8 +103,7 @@ TEST_F(BatchCommandTest, JsonHoldsEveryResultGroupForEachExample) {
 
 TEST_F(BatchCommandTest, WaterTankReactionCarriesTheVerticalLoad) {
     const std::string base = example("wassertank");
-    const QJsonObject json =
-        parseJson(run("--json - " + base + ".vsy " + base + ".vla").out);
+    const QJsonObject json = parseJson(run("--json - " + base + ".vsy " + base + ".vla").out);
     const QJsonArray reactions = json["reactions"].toArray();
     ASSERT_EQ(reactions.size(), 1);
     // Per metre of circumference at r = 6: the wall's self weight

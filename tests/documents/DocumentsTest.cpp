@@ -42,8 +42,7 @@ public:
     std::vector<std::string> errors;
 
 private:
-    template <class T>
-    static T take(std::deque<T>& queue, T fallback) {
+    template <class T> static T take(std::deque<T>& queue, T fallback) {
         if (queue.empty())
             return fallback;
         T value = queue.front();
@@ -103,7 +102,7 @@ TEST_F(DocumentsTest, NewAsksForBothDocumentsSystemFirstAndCancelDoesNotSkipTheL
     ASSERT_EQ(dialogs.asked.size(), 2u);
     EXPECT_EQ(dialogs.asked[0], "System geändert: Geometrie erst speichern ?");
     EXPECT_EQ(dialogs.asked[1], "Lasfall geändert: Lasteingaben erst speichern ?");
-    EXPECT_EQ(model.nodes.count(), 1);    // cancelled: kept
+    EXPECT_EQ(model.nodes.count(), 1);     // cancelled: kept
     EXPECT_EQ(model.snowLoads.count(), 0); // answered No: cleared
     EXPECT_TRUE(documents.isModified(DocumentKind::System));
     EXPECT_FALSE(documents.isModified(DocumentKind::Load));

@@ -1,5 +1,5 @@
-#include "geometry/BoundingBox.h"
 #include "geometry/Vector2.h"
+#include "geometry/BoundingBox.h"
 
 #include <gtest/gtest.h>
 

@@ -110,9 +110,9 @@ TEST(InputContainer, ChangesCountAsUserEditsOnlyThroughAnAttachedGrid) {
 TEST(InputContainer, CellValuesFollowTheGridColumnOrder) {
     Model model;
     ShellClass& shells = model.shells;
-    shells.setCell(0, 2, 4);    // "Mat."
-    shells.setCell(0, 3, 1);    // "Krümmung"
-    shells.setCell(0, 4, 2.5);  // "Radius"
+    shells.setCell(0, 2, 4);   // "Mat."
+    shells.setCell(0, 3, 1);   // "Krümmung"
+    shells.setCell(0, 4, 2.5); // "Radius"
     EXPECT_EQ(shells.row(0).material, 4);
     EXPECT_EQ(shells.row(0).curvature, 1);
     EXPECT_EQ(shells.row(0).radius, 2.5);

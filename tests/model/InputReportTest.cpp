@@ -31,8 +31,8 @@ const std::string equalsRule(84, '=');
 
 TEST(InputReport, NodesOnlyModelPrintsTheHeadTheNodeBlockAndTheLoadRule) {
     Model model;
-    model.nodes.rowAt(1) = {.r = 1.0, .z = -12.5, .supportR = 1, .supportZ = 1, .supportRot = 1,
-                            .skewAngle = 30.0};
+    model.nodes.rowAt(1) = {
+        .r = 1.0, .z = -12.5, .supportR = 1, .supportZ = 1, .supportRot = 1, .skewAngle = 30.0};
     model.nodes.rowAt(4) = {.r = 0.000123, .z = 123456.0};
     model.nodes.changeValid(1, 0, rowFromFile);
     model.nodes.changeValid(4, 0, rowFromFile);
@@ -58,8 +58,9 @@ TEST(InputReport, SelfWeightWithoutLoadRowsEndsWithTheSelfWeightLine) {
     Model model;
     model.selfWeight = 1;
     const std::string report = writeInputReport(model, fixedHead());
-    EXPECT_TRUE(report.ends_with("\n========================== Belastungen ===========================\n"
-                                 "\nUnter Berücksichtigung des Eigengewichtes\n"));
+    EXPECT_TRUE(
+        report.ends_with("\n========================== Belastungen ===========================\n"
+                         "\nUnter Berücksichtigung des Eigengewichtes\n"));
 }
 
 TEST(InputReport, ShellCurvatureAndMaterialColumns) {
@@ -84,11 +85,11 @@ TEST(InputReport, ExamplesMatchTheirGoldenReports) {
         Model model;
         readSystemText(model, readTextFile(examples + "/" + name + ".vsy").value());
         readLoadText(model, readTextFile(examples + "/" + name + ".vla").value());
-        const std::string report = writeInputReport(
-            model, fixedHead(std::string("/daten/") + name + ".vsy",
-                             std::string("/daten/") + name + ".vla"));
-        const std::string golden = std::string(VENKAR_SOURCE_DIR) + "/tests/model/golden/" + name +
-                                   ".eingabe.txt";
+        const std::string report =
+            writeInputReport(model, fixedHead(std::string("/daten/") + name + ".vsy",
+                                              std::string("/daten/") + name + ".vla"));
+        const std::string golden =
+            std::string(VENKAR_SOURCE_DIR) + "/tests/model/golden/" + name + ".eingabe.txt";
         if (std::getenv("VENKAR_UPDATE_GOLDEN"))
             writeTextFileAtomically(golden, report);
         EXPECT_EQ(report, readTextFile(golden).value_or("")) << name;

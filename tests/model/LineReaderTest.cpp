@@ -1,5 +1,5 @@
-#include "model/Error.h"
 #include "model/LineReader.h"
+#include "model/Error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
+#include "model/ModelFiles.h"
 #include "model/Error.h"
 #include "model/Model.h"
-#include "model/ModelFiles.h"
 #include "model/TextFile.h"
 
 #include <gtest/gtest.h>
@@ -12,7 +12,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-void define(InputContainer& table, int row) { table.changeValid(row, 0, rowFromFile); }
+void define(InputContainer& table, int row) {
+    table.changeValid(row, 0, rowFromFile);
+}
 
 std::string sectionOf(const std::string& text, const std::string& keyword) {
     const auto start = text.find(keyword + "\n");
@@ -29,12 +31,11 @@ TEST(SystemFile, WritesSectionsInFixedOrderWithExactNumberFormats) {
     define(model.nodes, 0);
     define(model.nodes, 2);
     const std::string text = writeSystemText(model);
-    EXPECT_EQ(text,
-              "NODES\n2\n"
-              "    1 1.50000000000000e+00 -2.00000000000000e+00 1 0 1 3.00000000000000e+01\n"
-              "    3 0.00000000000000e+00 1.00000000000000e-03 0 0 0 0.00000000000000e+00\n"
-              "\n"
-              "SHELLS\n0\n\nMATERIALS\n0\n\nHINGES\n0\n\nRINGS\n0\n\n");
+    EXPECT_EQ(text, "NODES\n2\n"
+                    "    1 1.50000000000000e+00 -2.00000000000000e+00 1 0 1 3.00000000000000e+01\n"
+                    "    3 0.00000000000000e+00 1.00000000000000e-03 0 0 0 0.00000000000000e+00\n"
+                    "\n"
+                    "SHELLS\n0\n\nMATERIALS\n0\n\nHINGES\n0\n\nRINGS\n0\n\n");
 }
 
 TEST(SystemFile, RingBeamsKeepAllDigitsAndWriteAZeroRotationHingeAsBlank) {

@@ -15,15 +15,17 @@ class TextFileTest : public ::testing::Test {
 protected:
     void SetUp() override {
         folder = fs::temp_directory_path() /
-                 ("venkar-textfile-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                  "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+                 ("venkar-textfile-" +
+                  std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(folder);
         fs::create_directories(folder);
     }
     void TearDown() override { fs::remove_all(folder); }
 
     int entriesInFolder() const {
-        return static_cast<int>(std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
+        return static_cast<int>(
+            std::distance(fs::directory_iterator(folder), fs::directory_iterator()));
     }
 
     fs::path folder;

@@ -11,7 +11,9 @@ namespace venkar::test {
 // Records what a table tells its grid.
 class FakeTableView : public TableView {
 public:
-    void refreshRows(int rowCount) override { events.push_back("rows " + std::to_string(rowCount)); }
+    void refreshRows(int rowCount) override {
+        events.push_back("rows " + std::to_string(rowCount));
+    }
     void redrawRow(int row) override { events.push_back("row " + std::to_string(row)); }
     void redrawCell(int row, int column) override {
         events.push_back("cell " + std::to_string(row) + "," + std::to_string(column));

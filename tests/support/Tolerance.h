@@ -13,9 +13,9 @@ inline ::testing::AssertionResult isClose(double actual, double expected, double
     const double allowed = relative * std::fmax(std::fabs(expected), floor);
     if (std::fabs(actual - expected) <= allowed)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << actual << " differs from " << expected << " by "
-                                         << std::fabs(actual - expected) << " (allowed "
-                                         << allowed << ")";
+    return ::testing::AssertionFailure()
+           << actual << " differs from " << expected << " by " << std::fabs(actual - expected)
+           << " (allowed " << allowed << ")";
 }
 
 } // namespace venkar::test
