@@ -15,12 +15,6 @@ const std::vector<Column<ShellRecord>>& ShellClass::columns() const {
     return list;
 }
 
-bool ShellClass::setValue(int row, int column, CellValue value) {
-    storeField(row, column, value);
-    records_[static_cast<std::size_t>(row)].geometry.ready = false;
-    return true;
-}
-
 void ShellClass::newRowDefaults(int row) {
     ShellRecord& shell = records_[static_cast<std::size_t>(row)];
     if (row > 0)
@@ -33,17 +27,6 @@ void ShellClass::newRowDefaults(int row) {
         shell.intervals = 1;
 }
 
-void ShellClass::invalidateGeometryAtNode(int nodeNumber) {
-    for (ShellRecord& shell : records_)
-        if (shell.startNode == nodeNumber || shell.endNode == nodeNumber)
-            shell.geometry.ready = false;
-}
-
-void ShellClass::invalidateAllGeometry() {
-    for (ShellRecord& shell : records_)
-        shell.geometry.ready = false;
-}
-
 void ShellClass::writeRecord(std::string& out, int row) const {
     const ShellRecord& s = records_[static_cast<std::size_t>(row)];
     appendFormat(out, " %d %d %d %.14le %d %.14le %d", s.startNode, s.endNode, s.curvature,
@@ -52,7 +35,6 @@ void ShellClass::writeRecord(std::string& out, int row) const {
 
 void ShellClass::readRecord(const char* line, int row) {
     ShellRecord& s = records_[static_cast<std::size_t>(row)];
-    s.geometry.ready = false;
     int rowNumber = 0;
     std::sscanf(line, "%d %d %d %d %le %d %le %d", &rowNumber, &s.startNode, &s.endNode,
                 &s.curvature, &s.radius, &s.material, &s.discretisationFactor, &s.intervals);
