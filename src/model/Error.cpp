@@ -2,6 +2,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <utility>
 
 namespace venkar {
 
@@ -20,7 +21,26 @@ void appendFormatV(std::string& out, const char* format, va_list args) {
     out.resize(start + static_cast<std::size_t>(needed));
 }
 
+std::string readErrorMessage(const std::string& fileName, int lineNumber,
+                             const std::string& section, const std::string& lineText,
+                             const std::string& problem) {
+    std::string message = fileName.empty() ? "" : fileName + ", ";
+    message += "Zeile " + std::to_string(lineNumber);
+    if (!section.empty())
+        message += " (Abschnitt " + section + ")";
+    message += ": " + problem;
+    if (!lineText.empty())
+        message += "\n" + lineText;
+    return message;
+}
+
 } // namespace
+
+FileReadError::FileReadError(std::string fileName, int lineNumber, std::string section,
+                             std::string lineText, std::string problem)
+    : VenkarError(readErrorMessage(fileName, lineNumber, section, lineText, problem)),
+      fileName_(std::move(fileName)), lineNumber_(lineNumber), section_(std::move(section)),
+      lineText_(std::move(lineText)), problem_(std::move(problem)) {}
 
 void raiseError(const char* format, ...) {
     std::string message;
