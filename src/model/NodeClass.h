@@ -32,7 +32,7 @@ protected:
     bool setValue(int row, int column, CellValue value) override;
     void rowsRearranged() override;
     void writeRecord(std::string& out, int row) const override;
-    void readRecord(const char* line, int row) override;
+    void readRecord(FieldScanner& fields, int row) override;
 
 private:
     ShellClass& shells_;
