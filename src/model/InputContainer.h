@@ -8,6 +8,7 @@
 namespace venkar {
 
 class DocumentObserver;
+class FieldScanner;
 class LineReader;
 class TableView;
 
@@ -92,6 +93,9 @@ public:
     void writeSection(std::string& out);
     // Clears the table and reads its section, searching from the reader's
     // position with wrap-around. Returns false when the keyword is missing.
+    // Throws FileReadError for a line it refuses: a count or a field that is
+    // not completely a number of its kind, a missing field, text after the
+    // last field, a row number below 1 or above maxFileRowNumber.
     bool readSection(LineReader& in);
 
     // The highest row number a file may give; a larger one is refused.
@@ -119,13 +123,18 @@ protected:
     virtual void rowsRearranged() {}
     // Fields of one row in record order, each with its leading blank.
     virtual void writeRecord(std::string& out, int row) const = 0;
-    // Scans one file line (row number included) into the fields of `row`;
-    // fields the scan does not reach keep their value.
-    virtual void readRecord(const char* line, int row) = 0;
+    // Reads the fields of `row` in record order from a row line whose row
+    // number `fields` has already taken, and refuses text after them. Throws
+    // FieldRefused and then leaves the record as it was.
+    virtual void readRecord(FieldScanner& fields, int row) = 0;
 
     void contentChanged();
     void invalidateDefinedIndex() { definedStale_ = true; }
     void refreshGrid();
+    // The count line of a section: a whole number, 0 or more.
+    static int readCount(LineReader& in);
+    // The row number that starts a row line: 1 to maxFileRowNumber.
+    static int readRowNumber(FieldScanner& fields);
 
 private:
     Document document_;

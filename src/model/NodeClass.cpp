@@ -1,8 +1,7 @@
 #include "model/NodeClass.h"
 
 #include "model/Error.h"
-
-#include <cstdio>
+#include "model/FieldScanner.h"
 
 namespace venkar {
 
@@ -26,11 +25,16 @@ void NodeClass::writeRecord(std::string& out, int row) const {
                  n.supportRot, n.skewAngle);
 }
 
-void NodeClass::readRecord(const char* line, int row) {
-    NodeRecord& n = records_[static_cast<std::size_t>(row)];
-    int rowNumber = 0;
-    std::sscanf(line, " %d %le %le %d %d %d %le", &rowNumber, &n.r, &n.z, &n.supportR, &n.supportZ,
-                &n.supportRot, &n.skewAngle);
+void NodeClass::readRecord(FieldScanner& fields, int row) {
+    NodeRecord n = records_[static_cast<std::size_t>(row)];
+    n.r = fields.real();
+    n.z = fields.real();
+    n.supportR = fields.integer();
+    n.supportZ = fields.integer();
+    n.supportRot = fields.integer();
+    n.skewAngle = fields.real();
+    fields.finish();
+    records_[static_cast<std::size_t>(row)] = n;
 }
 
 } // namespace venkar

@@ -28,7 +28,7 @@ protected:
     // A negative r is refused.
     bool setValue(int row, int column, CellValue value) override;
     void writeRecord(std::string& out, int row) const override;
-    void readRecord(const char* line, int row) override;
+    void readRecord(FieldScanner& fields, int row) override;
 };
 
 } // namespace venkar

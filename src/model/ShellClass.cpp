@@ -1,8 +1,7 @@
 #include "model/ShellClass.h"
 
 #include "model/Error.h"
-
-#include <cstdio>
+#include "model/FieldScanner.h"
 
 namespace venkar {
 
@@ -33,11 +32,17 @@ void ShellClass::writeRecord(std::string& out, int row) const {
                  s.radius, s.material, s.discretisationFactor, s.intervals);
 }
 
-void ShellClass::readRecord(const char* line, int row) {
-    ShellRecord& s = records_[static_cast<std::size_t>(row)];
-    int rowNumber = 0;
-    std::sscanf(line, "%d %d %d %d %le %d %le %d", &rowNumber, &s.startNode, &s.endNode,
-                &s.curvature, &s.radius, &s.material, &s.discretisationFactor, &s.intervals);
+void ShellClass::readRecord(FieldScanner& fields, int row) {
+    ShellRecord s = records_[static_cast<std::size_t>(row)];
+    s.startNode = fields.integer();
+    s.endNode = fields.integer();
+    s.curvature = fields.integer();
+    s.radius = fields.real();
+    s.material = fields.integer();
+    s.discretisationFactor = fields.real();
+    s.intervals = fields.integer();
+    fields.finish();
+    records_[static_cast<std::size_t>(row)] = s;
 }
 
 } // namespace venkar

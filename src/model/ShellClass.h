@@ -27,7 +27,7 @@ protected:
     const std::vector<Column<ShellRecord>>& columns() const override;
     void newRowDefaults(int row) override;
     void writeRecord(std::string& out, int row) const override;
-    void readRecord(const char* line, int row) override;
+    void readRecord(FieldScanner& fields, int row) override;
 };
 
 } // namespace venkar
