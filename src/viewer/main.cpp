@@ -1,0 +1,25 @@
+// venkar-view FILE: shows a report of Venkar in a window.
+#include "viewer/ReportViewer.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("venkar-view"));
+
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() != 2) {
+        QMessageBox::warning(nullptr, QStringLiteral("Venkar - Protokoll"),
+                             QStringLiteral("Aufruf: venkar-view DATEI"));
+        return 2;
+    }
+    venkar::ReportViewer viewer;
+    QString error;
+    if (!viewer.openFile(arguments.at(1), &error)) {
+        QMessageBox::warning(nullptr, QStringLiteral("Fehler"), error);
+        return 1;
+    }
+    viewer.show();
+    return QApplication::exec();
+}
