@@ -200,16 +200,23 @@ int HelpBrowser::helpContextOf(const QWidget* widget) {
 }
 
 void HelpBrowser::installF1(QWidget* window) {
+    installF1(window, [window] {
+        QWidget* focus = window->focusWidget();
+        return helpContextOf(focus ? focus : window);
+    });
+}
+
+void HelpBrowser::installF1(QWidget* window, std::function<int()> contextNumber) {
     auto* shortcut = new QShortcut(QKeySequence(Qt::Key_F1), window);
     shortcut->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(shortcut, &QShortcut::activated, this, [this, window] {
-        QWidget* focus = window->focusWidget();
-        const int number = helpContextOf(focus ? focus : window);
-        if (number != 0)
-            showContext(number);
-        else
-            showContents();
-    });
+    connect(shortcut, &QShortcut::activated, this,
+            [this, contextNumber = std::move(contextNumber)] {
+                const int number = contextNumber();
+                if (number != 0)
+                    showContext(number);
+                else
+                    showContents();
+            });
 }
 
 } // namespace venkar

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <functional>
+
 class QLineEdit;
 class QListWidget;
 class QTabWidget;
@@ -47,6 +49,10 @@ public:
     // Lets F1 anywhere in `window` open the help at the focused widget's
     // context.
     void installF1(QWidget* window);
+    // Lets F1 anywhere in `window` open the help at the context number
+    // `contextNumber` gives at that moment (for windows that know their
+    // context themselves, such as an input window and its current page).
+    void installF1(QWidget* window, std::function<int()> contextNumber);
 
     const HelpPages& pages() const { return pages_; }
     QString currentPage() const { return currentPage_; }

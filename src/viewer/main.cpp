@@ -2,11 +2,14 @@
 #include "viewer/ReportViewer.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("venkar-view"));
+    // The installed program icon of Venkar, when the desktop's theme has it.
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("venkar")));
 
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() != 2) {

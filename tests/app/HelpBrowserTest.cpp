@@ -138,6 +138,25 @@ TEST_F(HelpBrowserTest, F1OpensTheContextOfTheFocusedWidgetOrItsWindow) {
     EXPECT_EQ(HelpBrowser::helpContextOf(other), help::systemWindow);
 }
 
+TEST_F(HelpBrowserTest, F1AsksAWindowThatKnowsItsContextAtTheMomentOfTheKey) {
+    QWidget window;
+    auto* field = new QLineEdit(&window);
+    (new QVBoxLayout(&window))->addWidget(field);
+    int context = help::waterGrid;
+    browser.installF1(&window, [&] { return context; });
+    window.show();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    field->setFocus();
+
+    QTest::keyClick(field, Qt::Key_F1);
+    EXPECT_EQ(browser.currentAnchor(), "wasserlast");
+    context = help::graphWindow;
+    QApplication::setActiveWindow(&window);
+    QTest::keyClick(field, Qt::Key_F1);
+    EXPECT_EQ(browser.currentPage(), "grafik.md");
+}
+
 TEST(HelpBrowserWithoutPagesTest, SaysWhereThePagesBelong) {
     QTemporaryDir empty;
     HelpBrowser browser(empty.path());
