@@ -29,9 +29,9 @@ private:
     std::size_t next_ = 0;
 };
 
-constexpr std::array<const char*, 9> tabShortNames{"geometrie", "verformung", "n-phi",
-                                                   "n-theta",   "m-phi",      "m-theta",
-                                                   "q-theta",   "eps-phi",    "eps-theta"};
+constexpr std::array<const char*, plotTabCount> tabShortNames{
+    "geometrie", "verformung", "n-phi",   "n-theta",  "m-phi",
+    "m-theta",   "q-theta",    "eps-phi", "eps-theta"};
 
 // The display switches the command line can set, named after the hints of
 // the graph window's tool buttons: --show-NAME and --hide-NAME.
@@ -118,18 +118,18 @@ void checkPlotOptions(const PlotOptions& plot, bool plotAsked, const std::string
 
 } // namespace
 
-int plotTabByName(const std::string& name) {
+std::optional<PlotTab> plotTabByName(const std::string& name) {
     const std::string lower = lowerCase(name);
     if (lower.size() == 1 && lower[0] >= '0' && lower[0] <= '8')
-        return lower[0] - '0';
-    for (std::size_t tab = 0; tab < tabShortNames.size(); ++tab)
-        if (lower == tabShortNames[tab])
-            return static_cast<int>(tab);
-    return -1;
+        return plotTabAt(lower[0] - '0');
+    for (const PlotTab tab : allPlotTabs)
+        if (lower == plotTabShortName(tab))
+            return tab;
+    return std::nullopt;
 }
 
-const char* plotTabShortName(int tab) {
-    return tabShortNames.at(static_cast<std::size_t>(tab));
+const char* plotTabShortName(PlotTab tab) {
+    return tabShortNames.at(static_cast<std::size_t>(tabIndex(tab)));
 }
 
 BatchOptions parseBatchOptions(const std::vector<std::string>& arguments) {
@@ -149,10 +149,9 @@ BatchOptions parseBatchOptions(const std::vector<std::string>& arguments) {
             plotAsked = true;
             const std::string& tab = list.valueOf(argument);
             if (lowerCase(tab) == "all") {
-                for (int t = 0; t < static_cast<int>(tabShortNames.size()); ++t)
-                    plot.tabs.push_back(t);
-            } else if (plotTabByName(tab) >= 0) {
-                plot.tabs.push_back(plotTabByName(tab));
+                plot.tabs.assign(allPlotTabs.begin(), allPlotTabs.end());
+            } else if (const std::optional<PlotTab> named = plotTabByName(tab)) {
+                plot.tabs.push_back(*named);
             } else {
                 throw UsageError("Unbekannte Grafik: " + tab +
                                  " (0 bis 8, all oder geometrie, verformung, n-phi, n-theta, "
