@@ -54,7 +54,10 @@ struct BatchOptions {
     bool hasOutputOption() const { return inputReport || resultsReport || json || plot; }
 };
 
-// Parses the arguments after the program name. Throws UsageError.
+// Parses the arguments after the program name; "--" ends the options. Throws
+// UsageError, also when an output would replace an input: an output file
+// ending in ".vsy" or ".vla", or naming the system, load or configuration
+// file (through any path or link).
 BatchOptions parseBatchOptions(const std::vector<std::string>& arguments);
 
 // The text of --help.
@@ -66,5 +69,8 @@ const char* batchUsage();
 std::optional<PlotTab> plotTabByName(const std::string& name);
 // The short name of a tab.
 const char* plotTabShortName(PlotTab tab);
+// The file --out-dir writes for a tab: <folder>/<system base>-<short name>.png.
+std::string plotDirectoryFile(const std::string& folder, const std::string& systemFile,
+                              PlotTab tab);
 
 } // namespace venkar

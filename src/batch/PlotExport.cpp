@@ -9,9 +9,12 @@
 #include <QString>
 
 #include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <ostream>
 #include <system_error>
+#include <unistd.h>
 
 namespace venkar {
 
@@ -40,8 +43,19 @@ bool writePicture(const Picture& picture, const fs::path& file, const PlotOption
 fs::path plotFile(const PlotOptions& plot, const std::string& systemFile, PlotTab tab) {
     if (!plot.outFile.empty())
         return plot.outFile;
-    return fs::path(plot.outDirectory) /
-           (fs::path(systemFile).stem().string() + "-" + plotTabShortName(tab) + ".png");
+    return plotDirectoryFile(plot.outDirectory, systemFile, tab);
+}
+
+// Why a file could not be written, as far as the system tells: the picture
+// writers only report failure.
+std::string writeFailureReason(const fs::path& file) {
+    std::error_code ignored;
+    fs::path target = file;
+    if (!fs::exists(file, ignored))
+        target = file.has_parent_path() ? file.parent_path() : fs::path(".");
+    if (::access(target.c_str(), W_OK) != 0)
+        return std::strerror(errno);
+    return "Schreibfehler";
 }
 
 } // namespace
@@ -71,11 +85,14 @@ std::optional<std::string> writePlots(const PlotOptions& plot, const std::string
         err << "Keine gültigen Ergebnisse: die Ergebnisgrafiken zeigen nur System und "
                "Belastung.\n";
 
-    if (!plot.outDirectory.empty()) {
+    // --out-dir and the folder of --out are created when missing.
+    const fs::path folder = plot.outDirectory.empty() ? fs::path(plot.outFile).parent_path()
+                                                      : fs::path(plot.outDirectory);
+    if (!folder.empty()) {
         std::error_code error;
-        fs::create_directories(plot.outDirectory, error);
+        fs::create_directories(folder, error);
         if (error)
-            return "Fehler beim Anlegen des Ordners: " + plot.outDirectory;
+            return "Fehler beim Anlegen des Ordners " + folder.string() + ": " + error.message();
     }
 
     ensureGuiApplication();
@@ -94,7 +111,8 @@ std::optional<std::string> writePlots(const PlotOptions& plot, const std::string
             view.setSwitch(static_cast<DisplaySwitch>(change.displaySwitch), change.on);
         const fs::path file = plotFile(plot, systemFile, tab);
         if (!writePicture(view.picture(), file, plot, std::string("Venkar - ") + view.caption()))
-            return "Fehler beim Schreiben der Datei: " + file.string();
+            return "Fehler beim Schreiben der Datei " + file.string() + ": " +
+                   writeFailureReason(file);
     }
     return std::nullopt;
 }

@@ -142,9 +142,16 @@ TEST_F(BatchPlotTest, FileTypeFollowsTheExtensionAndTheSizeOption) {
     const fs::path pdf = folder / "m.pdf";
     ASSERT_EQ(run("--plot 4 --out " + pdf.string() + " " + files).exitCode, 0);
     EXPECT_TRUE(readTextFile(pdf).value_or("").starts_with("%PDF"));
-    // A folder that cannot be written to is a file error.
-    EXPECT_EQ(run("--plot 4 --out " + (folder / "no" / "m.png").string() + " " + files).exitCode,
-              3);
+    // A missing folder is created; one that cannot be created is a file error.
+    const fs::path deep = folder / "neu" / "tief" / "m.png";
+    EXPECT_EQ(run("--plot 4 --out " + deep.string() + " " + files).exitCode, 0);
+    EXPECT_TRUE(fs::is_regular_file(deep));
+    const std::string blocker = file("datei", "x");
+    const CommandResult blocked = run("--plot 4 --out " + blocker + "/m.png " + files);
+    EXPECT_EQ(blocked.exitCode, 3);
+    EXPECT_NE(blocked.err.find("Fehler beim Anlegen des Ordners " + blocker + ": "),
+              std::string::npos)
+        << blocked.err;
 }
 
 TEST_F(BatchPlotTest, ConfigurationFileSetsTheColoursOfThePlots) {

@@ -196,7 +196,6 @@ TEST(GraphView, ShellWithTooSmallARadiusIsNeitherDrawnNorCounted) {
     // An arc that bulges far out counts with its thirds.
     model.shells.row(1).radius = 6.0;
     model.shells.row(1).curvature = 1;
-    model.shells.invalidateAllGeometry();
     view.rebuild();
     EXPECT_GT(view.referenceLength(), std::sqrt(400.0 + 16.0));
     EXPECT_GT(linesWithPen(view.picture(), settings.values.geometry.shellColour).size(), 10u);
