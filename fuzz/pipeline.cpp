@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         venkar::writeInputReport(model, head);
         const bool calculated = venkar::calculate(model, analysis, status, status);
         if (calculated)
-            venkar::writeResultsReport(model, analysis, head);
+            venkar::writeResultsReport(analysis.results, head);
         venkar::GraphSettings settings;
         venkar::GraphView view(model, settings);
         const venkar::AnalysisPlotResults results(model, analysis);

@@ -1,10 +1,7 @@
 #include "analysis/ResultsReport.h"
 
-#include "analysis/AnalysisModel.h"
-#include "analysis/HingeLines.h"
-#include "analysis/ResultRecovery.h"
+#include "analysis/Results.h"
 #include "model/Error.h"
-#include "model/Model.h"
 #include "model/ReportHead.h"
 
 #include <algorithm>
@@ -16,149 +13,138 @@ namespace {
 const char* const dashLine =
     "------------------------------------------------------------------------------------\n";
 
-void writeNodeDisplacements(std::string& out, const Model& model, const AnalysisModel& analysis) {
+void writeDisplacement(std::string& out, const Displacement& d) {
+    appendFormat(out, " %#10.4g %#10.4g %#10.4g\n", d.wr, d.wz, d.rotation);
+}
+
+void writeNodeDisplacements(std::string& out, const Results& results) {
     out +=
         "\n---------------------------------- Knotenverschiebung ------------------------------\n";
     out += "Knoten      wr         wz     Rotation\n";
     out += dashLine;
-    for (int row : model.nodes.definedRows()) {
-        const int node = model.nodes.row(row).calcNode;
-        if (node == -1)
-            continue;
-        appendFormat(out, "%5d %#10.4g %#10.4g %#10.4g\n", row + 1, analysis.dof(node, 0).value,
-                     analysis.dof(node, 1).value, analysis.dof(node, 2).value);
+    for (const NodeResult& node : results.nodes) {
+        appendFormat(out, "%5d", node.number);
+        writeDisplacement(out, node.displacement);
     }
 }
 
-void writeShellDisplacements(std::string& out, const Model& model, const AnalysisModel& analysis) {
-    for (int shell : model.shells.definedRows()) {
-        const int n = model.shells.row(shell).intervals;
+// The stations of a shell; a shell without elements has none and cannot be
+// reported.
+const std::vector<StationResult>& stationsOf(const ShellResults& shell) {
+    if (shell.stations.empty())
+        raiseError("Schale nicht gefunden");
+    return shell.stations;
+}
+
+void writeShellDisplacements(std::string& out, const Results& results) {
+    for (const ShellResults& shell : results.shells) {
+        const int n = shell.intervals;
         if (n <= 1)
             continue;
         appendFormat(out,
                      "\n------------------- Verschiebung der Schale %3d in 1/%-3d Punkten "
                      "-------------------\n",
-                     shell + 1, n);
+                     shell.number, n);
         out += "xi-Position      wr         wz     Rotation\n";
         out += dashLine;
+        const std::vector<StationResult>& stations = stationsOf(shell);
         for (int i = 1; i < n; ++i) {
-            const double x = i * (1.0 / n);
-            const ElementPosition at = locateOnShell(model, analysis, shell, x);
-            appendFormat(out, "%#10.4g %#10.4g %#10.4g %#10.4g\n", x,
-                         at.element.displacementAt(model, analysis, 0, at.l),
-                         at.element.displacementAt(model, analysis, 1, at.l),
-                         at.element.displacementAt(model, analysis, 2, at.l));
+            const StationResult& station = stations[static_cast<std::size_t>(i)];
+            appendFormat(out, "%#10.4g", station.x);
+            writeDisplacement(out, station.displacement);
         }
     }
 }
 
 // One line per hinge: the node before the hinge, then the node after it.
-void writeHingeDisplacements(std::string& out, const Model& model, const AnalysisModel& analysis) {
-    if (model.hinges.definedCount() == 0)
+void writeHingeDisplacements(std::string& out, const Results& results) {
+    if (!results.anyHinge)
         return;
     out +=
         "\n-------------------------------- Gelenkverschiebungen ------------------------------\n";
     out += "\nSchale Nr. xi-Pos.      wr         wz         Rot        wr         wz         Rot\n";
     out += "------------------------------------------------------------------------------------";
-    for (const HingeLine& line : hingeLines(analysis)) {
-        for (std::size_t side = 0; side < line.nodes.size(); ++side) {
-            const int node = line.nodes[side];
-            const double wr = analysis.dof(node, 0).value;
-            const double wz = analysis.dof(node, 1).value;
-            const double rotation = analysis.dof(node, 2).value;
+    for (const HingeResult& hinge : results.hinges) {
+        for (std::size_t side = 0; side < hinge.sides.size(); ++side) {
+            const Displacement& d = hinge.sides[side];
             if (side == 0)
-                appendFormat(out, "\n %5d %#10.4g %#10.4g %#10.4g %#10.4g", line.shell + 1,
-                             line.position, wr, wz, rotation);
+                appendFormat(out, "\n %5d %#10.4g %#10.4g %#10.4g %#10.4g", hinge.shell,
+                             hinge.position, d.wr, d.wz, d.rotation);
             else
-                appendFormat(out, " %#10.4g %#10.4g %#10.4g ", wr, wz, rotation);
+                appendFormat(out, " %#10.4g %#10.4g %#10.4g ", d.wr, d.wz, d.rotation);
         }
     }
 }
 
-void writeExtremes(std::string& out, const Model& model, const AnalysisModel& analysis) {
+void writeExtremes(std::string& out, const Results& results) {
     out += "\n\n---------------------------------- Schnittkräfte "
            "-----------------------------------\n";
-    for (int shell : model.shells.definedRows()) {
-        appendFormat(out, "\nSchale Nr.%d\n", shell + 1);
+    for (const ShellResults& shell : results.shells) {
+        appendFormat(out, "\nSchale Nr.%d\n", shell.number);
         out += "Kraft      Maximum     Xi-Max    Minimum     Xi-Min\n";
         out += dashLine;
         for (int j = 0; j < resultComponentCount; ++j) {
-            const ResultExtremes e = extremes(model, analysis, shell, j);
+            const ResultExtremes& e = shell.extremes[static_cast<std::size_t>(j)];
             appendFormat(out, "%7.7s %#10.4g %#10.4g %#10.4g %#10.4g\n", resultComponentName(j),
                          e.maximum, e.maximumPosition, e.minimum, e.minimumPosition);
         }
     }
 }
 
-void writeSectionForces(std::string& out, const Model& model, const AnalysisModel& analysis) {
-    for (int shell : model.shells.definedRows()) {
-        const int n = std::max(model.shells.row(shell).intervals, 1);
+void writeSectionForces(std::string& out, const Results& results) {
+    for (const ShellResults& shell : results.shells) {
+        const int n = std::max(shell.intervals, 1);
         appendFormat(out,
                      "\n------------------ Schnittkräfte der Schale %3d in 1/%-3d Punkten "
                      "-------------------\n",
-                     shell + 1, n);
+                     shell.number, n);
         out += " Xi-Pos  ";
         for (int j = 0; j < resultComponentCount; ++j)
             appendFormat(out, "  %7.7s  ", resultComponentName(j));
         out += "\n";
-        for (int k = 0; k <= n; ++k) {
-            const double x = k * (1.0 / n);
-            appendFormat(out, "%#7.4g", x);
-            // On an element boundary the first element holding x is the one
-            // before it, so its end values are printed.
-            const ElementPosition at = locateOnShell(model, analysis, shell, x);
-            for (int j = 0; j < resultComponentCount; ++j)
-                appendFormat(out, " %#10.4g", at.element.resultValue(at.l, j));
+        for (const StationResult& station : stationsOf(shell)) {
+            appendFormat(out, "%#7.4g", station.x);
+            for (double value : station.values)
+                appendFormat(out, " %#10.4g", value);
             out += "\n";
         }
     }
 }
 
-void writeReactions(std::string& out, const Model& model, const AnalysisModel& analysis) {
+void writeReactions(std::string& out, const Results& results) {
     out +=
         "\n------------------------------------- Auflagerkräfte -------------------------------\n";
     out += "Knoten       r          z     Rotation\n";
     out += dashLine;
-    for (int row : model.nodes.definedRows()) {
-        const NodeRecord& record = model.nodes.row(row);
-        // A supported node that no shell and no ring beam uses has no
-        // analysis node and so no reaction: it is left out.
-        if (!(record.supportR || record.supportZ || record.supportRot) || record.calcNode < 0)
-            continue;
-        const int node = record.calcNode;
-        appendFormat(out, "%5d %#10.4g %#10.4g %#10.4g\n", row + 1, analysis.dof(node, 0).force,
-                     analysis.dof(node, 1).force, analysis.dof(node, 2).force);
-    }
+    for (const ReactionResult& reaction : results.reactions)
+        appendFormat(out, "%5d %#10.4g %#10.4g %#10.4g\n", reaction.number, reaction.forceR,
+                     reaction.forceZ, reaction.moment);
 }
 
-void writeRingBeams(std::string& out, const Model& model, const AnalysisModel& analysis) {
-    if (model.rings.definedCount() == 0)
+void writeRingBeams(std::string& out, const Results& results) {
+    if (!results.anyRing)
         return;
     out +=
         "\n------------------------------------- Kreisringträger ------------------------------\n";
     out += "Ring.Nr.       wr       Rot             M          N\n";
     out += dashLine;
-    for (const RingElement& ring : analysis.ringElements) {
-        const int node = ring.node(0);
-        appendFormat(out, "%5d     %#10.4g %#10.4g  %#10.4g %#10.4g\n", ring.ringIndex() + 1,
-                     analysis.dof(node, 0).value, analysis.dof(node, 2).value, ring.moment(),
-                     ring.hoopForce());
-    }
+    for (const RingResult& ring : results.rings)
+        appendFormat(out, "%5d     %#10.4g %#10.4g  %#10.4g %#10.4g\n", ring.number,
+                     ring.displacement.wr, ring.displacement.rotation, ring.moment, ring.hoopForce);
 }
 
 } // namespace
 
-std::string writeResultsReport(const Model& model, const AnalysisModel& analysis,
-                               const ReportHead& head) {
+std::string writeResultsReport(const Results& results, const ReportHead& head) {
     std::string out = "Venkar - Ausdruck der Ergebnisse\n\n";
     writeReportHead(out, head);
-    writeNodeDisplacements(out, model, analysis);
-    writeShellDisplacements(out, model, analysis);
-    writeHingeDisplacements(out, model, analysis);
-    writeExtremes(out, model, analysis);
-    writeSectionForces(out, model, analysis);
-    writeReactions(out, model, analysis);
-    writeRingBeams(out, model, analysis);
+    writeNodeDisplacements(out, results);
+    writeShellDisplacements(out, results);
+    writeHingeDisplacements(out, results);
+    writeExtremes(out, results);
+    writeSectionForces(out, results);
+    writeReactions(out, results);
+    writeRingBeams(out, results);
     return out;
 }
 

@@ -23,33 +23,43 @@ namespace venkar {
 
 namespace {
 
-// A file that cannot be read or written ends the run with exit status 3.
-class FileError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
 std::string absolutePath(const std::string& path) {
     std::error_code ignored;
     const std::filesystem::path absolute = std::filesystem::absolute(path, ignored);
     return absolute.empty() ? path : absolute.string();
 }
 
+// Runs `read` on the text; a reading error names the file.
+template <class Reader>
+void readNamedText(Reader read, const std::string& file, const std::string& text) {
+    try {
+        read(text);
+    } catch (const FileError&) {
+        throw;
+    } catch (const VenkarError& error) {
+        if (!error.origin().file.empty())
+            throw;
+        throw error.inFile(file);
+    }
+}
+
 void readInput(Model& model, const BatchOptions& options) {
     const std::optional<std::string> system = readTextFile(options.systemFile);
     if (!system)
         throw FileError("Fehler beim öffnen der Systemdatei: " + options.systemFile);
-    readSystemText(model, *system);
+    readNamedText([&](const std::string& text) { readSystemText(model, text); }, options.systemFile,
+                  *system);
     if (options.loadFile.empty())
         return;
     const std::optional<std::string> load = readTextFile(options.loadFile);
     if (!load)
         throw FileError("Fehler beim öffnen der Lastdatei: " + options.loadFile);
-    readLoadText(model, *load);
+    readNamedText([&](const std::string& text) { readLoadText(model, text); }, options.loadFile,
+                  *load);
 }
 
 // Writes `text` to the file named by an output option, or to `out` for "-".
-void emit(const std::string& target, const std::string& text, std::ostream& out) {
+void writeOutput(const std::string& target, const std::string& text, std::ostream& out) {
     if (target == "-") {
         out << text;
         return;
@@ -68,7 +78,7 @@ public:
         head_ = ReportHead{currentLocalTime(), absolutePath(options_.systemFile),
                            options_.loadFile.empty() ? "" : absolutePath(options_.loadFile)};
         if (options_.inputReport)
-            emit(*options_.inputReport, writeInputReport(model_, head_), out_);
+            writeOutput(*options_.inputReport, writeInputReport(model_, head_), out_);
         if (options_.checkOnly) {
             const int code = check();
             writePlots(false);
@@ -81,10 +91,10 @@ public:
         }
         const bool resultsToStandardOutput = !options_.hasOutputOption();
         if (options_.resultsReport || resultsToStandardOutput)
-            emit(options_.resultsReport.value_or("-"), writeResultsReport(model_, analysis_, head_),
-                 out_);
+            writeOutput(options_.resultsReport.value_or("-"),
+                        writeResultsReport(analysis_.results, head_), out_);
         if (options_.json)
-            emit(*options_.json, resultsJson(model_, analysis_, status_), out_);
+            writeOutput(*options_.json, resultsJson(analysis_.results, status_), out_);
         writePlots(analysis_.resultsValid != 0);
         return exitSuccess;
     }

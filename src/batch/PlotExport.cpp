@@ -46,12 +46,6 @@ fs::path plotFile(const PlotOptions& plot, const std::string& systemFile, int ta
 
 } // namespace
 
-std::string defaultPlotConfiguration(const std::string& programPath) {
-    std::error_code ignored;
-    const fs::path program = fs::absolute(programPath, ignored);
-    return configurationFilePath(program.parent_path() / "venkar").string();
-}
-
 std::optional<std::string> writePlots(const PlotOptions& plot, const std::string& systemFile,
                                       const std::string& programPath, const Model& model,
                                       const PlotResults* results, std::ostream& err) {

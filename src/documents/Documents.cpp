@@ -66,6 +66,10 @@ std::string Documents::shortName(const std::string& path) {
     return separator == std::string::npos ? path : path.substr(separator + 1);
 }
 
+void Documents::storePendingEdits() {
+    model_.storePendingEdits();
+}
+
 void Documents::systemChanged() {
     changed(DocumentKind::System);
 }
@@ -92,7 +96,7 @@ bool Documents::saveQuery(DocumentKind kind) {
     case Answer::Cancel:
         return false;
     case Answer::Yes:
-        return save(kind);
+        return saveDocument(kind) == SaveOutcome::Saved;
     case Answer::No:
         return true;
     }
@@ -137,13 +141,15 @@ bool Documents::openFile(DocumentKind kind, const std::string& path) {
             readSystemText(model_, *text);
         else
             readLoadText(model_, *text);
-    } catch (const VenkarError&) {
+    } catch (const VenkarError& error) {
         // The tables hold what was read up to the error. They stay unbound
         // and modified, so that saving asks for a name instead of
         // overwriting the user's file with the partial tables.
         setFileName(kind, "");
         changed(kind);
-        throw;
+        if (!error.origin().file.empty())
+            throw;
+        throw error.inFile(path);
     }
     setFileName(kind, path);
     changed(kind);
@@ -152,18 +158,23 @@ bool Documents::openFile(DocumentKind kind, const std::string& path) {
 }
 
 bool Documents::save(DocumentKind kind) {
+    // A cancelled dialog is no failure: "Speichern" goes on to the load case.
+    return saveDocument(kind) != SaveOutcome::Failed;
+}
+
+Documents::SaveOutcome Documents::saveDocument(DocumentKind kind) {
     if (state(kind).fileName.empty()) {
         const std::optional<std::string> path = dialogs_.chooseFileToSave(kind);
         if (!path)
-            return true;
+            return SaveOutcome::Cancelled;
         setFileName(kind, withDefaultExtension(*path, textsOf(kind).extension));
     }
     if (!writeFile(kind)) {
         dialogs_.showError(textsOf(kind).fileError, errorCaption);
-        return false;
+        return SaveOutcome::Failed;
     }
     setModified(kind, false);
-    return true;
+    return SaveOutcome::Saved;
 }
 
 bool Documents::saveAs(DocumentKind kind) {
@@ -176,6 +187,7 @@ bool Documents::saveAs(DocumentKind kind) {
 }
 
 bool Documents::writeFile(DocumentKind kind) {
+    storePendingEdits();
     const std::string text =
         kind == DocumentKind::System ? writeSystemText(model_) : writeLoadText(model_);
     return writeTextFileAtomically(state(kind).fileName, text);

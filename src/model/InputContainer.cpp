@@ -79,13 +79,14 @@ void InputContainer::changeValid(int row, int column, int state) {
     states_[static_cast<std::size_t>(row)] = state;
     invalidateDefinedIndex();
     const bool isNowValid = state != rowUndefined;
-    if (isNowValid != wasValid && isNowValid)
+    if (isNowValid == wasValid)
+        return;
+    if (isNowValid)
         newRowDefaults(row);
-    if (grid_ && isNowValid != wasValid) {
+    if (grid_)
         grid_->redrawRow(row);
-        invalidateDefinedIndex();
-        contentChanged();
-    }
+    invalidateDefinedIndex();
+    contentChanged();
 }
 
 bool InputContainer::setCell(int row, int column, CellValue value) {
@@ -107,6 +108,7 @@ void InputContainer::clearAll() {
     invalidateDefinedIndex();
     rowsRearranged();
     refreshGrid();
+    contentChanged();
 }
 
 void InputContainer::insertRow(int row) {
@@ -119,6 +121,7 @@ void InputContainer::insertRow(int row) {
     invalidateDefinedIndex();
     rowsRearranged();
     refreshGrid();
+    contentChanged();
 }
 
 void InputContainer::deleteRows(int row, int n) {
@@ -130,6 +133,7 @@ void InputContainer::deleteRows(int row, int n) {
     invalidateDefinedIndex();
     rowsRearranged();
     refreshGrid();
+    contentChanged();
 }
 
 bool InputContainer::copyRow(int from, int to) {
@@ -172,9 +176,12 @@ void InputContainer::contentChanged() {
         observer_->loadChanged();
 }
 
-void InputContainer::writeSection(std::string& out) {
+void InputContainer::storePendingEdit() {
     if (grid_)
         grid_->commitPendingEdit();
+}
+
+void InputContainer::writeSection(std::string& out) const {
     appendFormat(out, "%s\n", keyword());
     appendFormat(out, "%d\n", definedCount());
     for (int row : definedRows()) {

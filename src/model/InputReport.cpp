@@ -132,7 +132,7 @@ std::string writeInputReport(const Model& model, const ReportHead& head) {
     out += "============================= System =============================\n";
     writeSystemBlocks(out, model);
     out += "\n========================== Belastungen ===========================\n";
-    if (model.selfWeight)
+    if (model.selfWeight())
         out += "\nUnter Berücksichtigung des Eigengewichtes\n";
     writeLoadBlocks(out, model);
     return out;

@@ -11,9 +11,9 @@ constexpr const char* selfWeightKeyword = "EIGENGEWICHT";
 
 } // namespace
 
-std::string writeSystemText(Model& model) {
+std::string writeSystemText(const Model& model) {
     std::string text;
-    for (InputContainer* table : model.systemTables())
+    for (const InputContainer* table : model.systemTables())
         table->writeSection(text);
     return text;
 }
@@ -24,11 +24,11 @@ void readSystemText(Model& model, std::string_view text) {
         table->readSection(in);
 }
 
-std::string writeLoadText(Model& model) {
+std::string writeLoadText(const Model& model) {
     std::string text;
-    for (InputContainer* table : model.loadTables())
+    for (const InputContainer* table : model.loadTables())
         table->writeSection(text);
-    if (model.selfWeight) {
+    if (model.selfWeight()) {
         text += '\n';
         text += selfWeightKeyword;
         text += "\n\n";
@@ -40,7 +40,7 @@ void readLoadText(Model& model, std::string_view text) {
     LineReader in{std::string(text)};
     for (InputContainer* table : model.loadTables())
         table->readSection(in);
-    model.selfWeight = in.findLine(selfWeightKeyword) ? 1 : 0;
+    model.setSelfWeight(in.findLine(selfWeightKeyword));
 }
 
 } // namespace venkar

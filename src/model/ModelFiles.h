@@ -8,7 +8,7 @@ namespace venkar {
 class Model;
 
 // The system file (".vsy"): sections NODES, SHELLS, MATERIALS, HINGES, RINGS.
-std::string writeSystemText(Model& model);
+std::string writeSystemText(const Model& model);
 // Reads all five sections; a missing section leaves its table empty. Throws
 // VenkarError ("Line to long", a refused row line); the tables read so far
 // keep their rows.
@@ -16,7 +16,7 @@ void readSystemText(Model& model, std::string_view text);
 
 // The load file (".vla"): the seven load sections, then "EIGENGEWICHT" when
 // self weight is switched on.
-std::string writeLoadText(Model& model);
+std::string writeLoadText(const Model& model);
 void readLoadText(Model& model, std::string_view text);
 
 } // namespace venkar

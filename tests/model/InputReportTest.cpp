@@ -56,7 +56,7 @@ TEST(InputReport, NodesOnlyModelPrintsTheHeadTheNodeBlockAndTheLoadRule) {
 
 TEST(InputReport, SelfWeightWithoutLoadRowsEndsWithTheSelfWeightLine) {
     Model model;
-    model.selfWeight = 1;
+    model.setSelfWeight(1);
     const std::string report = writeInputReport(model, fixedHead());
     EXPECT_TRUE(
         report.ends_with("\n========================== Belastungen ===========================\n"
