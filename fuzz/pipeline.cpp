@@ -5,16 +5,16 @@
 // crash, hang or leak.
 #include "analysis/AnalysisDriver.h"
 #include "analysis/AnalysisModel.h"
-#include "analysis/ResultsReport.h"
 #include "checks/InputFault.h"
 #include "graphics/AnalysisPlotResults.h"
 #include "graphics/GraphSettings.h"
 #include "graphics/GraphView.h"
 #include "model/Error.h"
-#include "model/InputReport.h"
 #include "model/Model.h"
 #include "model/ModelFiles.h"
-#include "model/ReportHead.h"
+#include "reports/InputReport.h"
+#include "reports/ReportHead.h"
+#include "reports/ResultsReport.h"
 
 #include <cstdint>
 #include <string>

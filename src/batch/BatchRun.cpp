@@ -1,7 +1,6 @@
 #include "batch/BatchRun.h"
 
 #include "analysis/AnalysisModel.h"
-#include "analysis/ResultsReport.h"
 #include "batch/BatchStatus.h"
 #include "batch/PlotExport.h"
 #include "batch/ResultsJson.h"
@@ -9,11 +8,12 @@
 #include "checks/SystemCheck.h"
 #include "graphics/AnalysisPlotResults.h"
 #include "model/Error.h"
-#include "model/InputReport.h"
 #include "model/Model.h"
 #include "model/ModelFiles.h"
-#include "model/ReportHead.h"
 #include "model/TextFile.h"
+#include "reports/InputReport.h"
+#include "reports/ReportHead.h"
+#include "reports/ResultsReport.h"
 
 #include <filesystem>
 #include <new>

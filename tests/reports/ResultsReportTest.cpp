@@ -1,8 +1,8 @@
-#include "analysis/ResultsReport.h"
-#include "AnalysisTestSupport.h"
+#include "reports/ResultsReport.h"
+#include "analysis/AnalysisTestSupport.h"
 #include "model/ModelFiles.h"
-#include "model/ReportHead.h"
 #include "model/TextFile.h"
+#include "reports/ReportHead.h"
 
 #include <gtest/gtest.h>
 
@@ -108,8 +108,8 @@ TEST(ResultsReportExamples, MatchTheirGoldenReports) {
         head.systemPath = std::string("/daten/") + name + ".vsy";
         head.loadPath = std::string("/daten/") + name + ".vla";
         const std::string report = writeResultsReport(analysis.results, head);
-        const std::string golden =
-            std::string(VENKAR_SOURCE_DIR) + "/tests/analysis/golden/" + name + ".ergebnisse.txt";
+        const std::string golden = std::string(VENKAR_SOURCE_DIR) +
+                                   "/tests/reports/golden-results/" + name + ".ergebnisse.txt";
         if (std::getenv("VENKAR_UPDATE_GOLDEN"))
             writeTextFileAtomically(golden, report);
         EXPECT_EQ(report, readTextFile(golden).value_or("")) << name;

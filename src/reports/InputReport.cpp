@@ -1,8 +1,8 @@
-#include "model/InputReport.h"
+#include "reports/InputReport.h"
 
 #include "model/Error.h"
 #include "model/Model.h"
-#include "model/ReportHead.h"
+#include "reports/ReportHead.h"
 
 #include <initializer_list>
 

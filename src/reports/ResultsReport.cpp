@@ -1,8 +1,8 @@
-#include "analysis/ResultsReport.h"
+#include "reports/ResultsReport.h"
 
 #include "analysis/Results.h"
 #include "model/Error.h"
-#include "model/ReportHead.h"
+#include "reports/ReportHead.h"
 
 #include <algorithm>
 
