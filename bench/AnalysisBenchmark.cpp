@@ -71,7 +71,7 @@ void buildTank(Model& model, double elements) {
            TempLoadRecord{
                .fromShell = 1, .toShell = shells, .uniformTemp = 10.0, .gradientTemp = 5.0});
     addRow(model.rings, RingRecord{.node = 1, .area = 0.1, .inertia = 1e-3, .modulus = 3e7});
-    model.selfWeight = 1;
+    model.setSelfWeight(true);
 }
 
 // One long cylinder shell under internal pressure, clamped at its foot.

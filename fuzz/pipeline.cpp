@@ -5,16 +5,16 @@
 // crash, hang or leak.
 #include "analysis/AnalysisDriver.h"
 #include "analysis/AnalysisModel.h"
-#include "analysis/ResultsReport.h"
 #include "checks/InputFault.h"
 #include "graphics/AnalysisPlotResults.h"
 #include "graphics/GraphSettings.h"
 #include "graphics/GraphView.h"
 #include "model/Error.h"
-#include "model/InputReport.h"
 #include "model/Model.h"
 #include "model/ModelFiles.h"
-#include "model/ReportHead.h"
+#include "reports/InputReport.h"
+#include "reports/ReportHead.h"
+#include "reports/ResultsReport.h"
 
 #include <cstdint>
 #include <string>
@@ -46,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         venkar::writeInputReport(model, head);
         const bool calculated = venkar::calculate(model, analysis, status, status);
         if (calculated)
-            venkar::writeResultsReport(model, analysis, head);
+            venkar::writeResultsReport(analysis.results, head);
         venkar::GraphSettings settings;
         venkar::GraphView view(model, settings);
         const venkar::AnalysisPlotResults results(model, analysis);

@@ -29,10 +29,10 @@ bool inputIsPlausible(const Model& model, UserMessages& messages) {
 }
 
 // Phases 1 to 7 of a calculation (see analyse).
-bool runPhases(Model& model, AnalysisModel& analysis, CalculationStatus& status,
+bool runPhases(const Model& model, AnalysisModel& analysis, CalculationStatus& status,
                UserMessages& messages, int flags) {
     analysis.clear();
-    analysis.flags = flags | (model.selfWeight ? selfWeightFlag : 0);
+    analysis.flags = flags | (model.selfWeight() ? selfWeightFlag : 0);
     const int options = analysis.flags;
     status.start();
 
@@ -83,16 +83,16 @@ bool runPhases(Model& model, AnalysisModel& analysis, CalculationStatus& status,
 
 } // namespace
 
-bool calculate(Model& model, AnalysisModel& analysis, CalculationStatus& status,
+bool calculate(const Model& model, AnalysisModel& analysis, CalculationStatus& status,
                UserMessages& messages, int flags) {
     analysis.clear();
-    analysis.flags = flags | (model.selfWeight ? selfWeightFlag : 0);
+    analysis.flags = flags | (model.selfWeight() ? selfWeightFlag : 0);
     if (!inputIsPlausible(model, messages))
         return false;
     return analyse(model, analysis, status, messages, flags);
 }
 
-bool analyse(Model& model, AnalysisModel& analysis, CalculationStatus& status,
+bool analyse(const Model& model, AnalysisModel& analysis, CalculationStatus& status,
              UserMessages& messages, int flags) {
     // The lists of the analysis grow with the model; running out of memory
     // ends the command with the program's own error, like every other

@@ -72,12 +72,12 @@ inline constexpr const char* singularMessage =
 // built in `analysis` with resultsValid = 0. Out of memory, more than
 // maxAnalysisElements elements or a profile above the matrix limit raise
 // VenkarError after status.finishFailed().
-bool calculate(Model& model, AnalysisModel& analysis, CalculationStatus& status,
+bool calculate(const Model& model, AnalysisModel& analysis, CalculationStatus& status,
                UserMessages& messages, int flags = 0);
 
 // The calculation after the input checks: status.start() and phases 1 to 7.
 // Precondition: the system and the load case passed their checks.
-bool analyse(Model& model, AnalysisModel& analysis, CalculationStatus& status,
+bool analyse(const Model& model, AnalysisModel& analysis, CalculationStatus& status,
              UserMessages& messages, int flags = 0);
 
 } // namespace venkar

@@ -9,6 +9,35 @@ void AnalysisModel::clear() {
     ringElements.clear();
     constraints.clear();
     dofs.clear();
+    nodeOfRow.clear();
+    firstElementOfShell.clear();
+    results = Results{};
+}
+
+namespace {
+
+int entryOr(const std::vector<int>& list, int index, int fallback) {
+    if (index < 0 || index >= static_cast<int>(list.size()))
+        return fallback;
+    return list[static_cast<std::size_t>(index)];
+}
+
+} // namespace
+
+int AnalysisModel::analysisNode(int row) const {
+    return entryOr(nodeOfRow, row, -1);
+}
+
+int AnalysisModel::firstElement(int shell) const {
+    return entryOr(firstElementOfShell, shell, -1);
+}
+
+std::vector<int> AnalysisModel::shellChain(int shell) const {
+    std::vector<int> chain;
+    for (int e = firstElement(shell); e >= 0 && e < shellElementCount();
+         e = shellElements[static_cast<std::size_t>(e)].next)
+        chain.push_back(e);
+    return chain;
 }
 
 Element& AnalysisModel::element(int index) {

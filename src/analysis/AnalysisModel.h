@@ -2,6 +2,7 @@
 
 #include "analysis/Constraint.h"
 #include "analysis/DofTable.h"
+#include "analysis/Results.h"
 #include "analysis/RingElement.h"
 #include "analysis/ShellElement.h"
 
@@ -44,6 +45,24 @@ public:
     std::vector<RingElement> ringElements;
     std::vector<Constraint> constraints;
     DofTable dofs;
+
+    // How the input is numbered in the analysis, set by the discretisation:
+    // the analysis node of every node row (-1 when the calculation does not
+    // use the node) and the first shell element of every shell row (-1 for
+    // a shell without elements).
+    std::vector<int> nodeOfRow;
+    std::vector<int> firstElementOfShell;
+
+    // What the reports and plots read, built by the recovery; empty before.
+    Results results;
+
+    // The analysis node of node row `row`; -1 when it has none or the row is
+    // beyond the rows the calculation saw.
+    int analysisNode(int row) const;
+    // The first element of shell row `shell`'s chain, -1 as above.
+    int firstElement(int shell) const;
+    // The elements of a shell in meridian order, following the chain.
+    std::vector<int> shellChain(int shell) const;
 
     int shellElementCount() const { return static_cast<int>(shellElements.size()); }
     int ringElementCount() const { return static_cast<int>(ringElements.size()); }

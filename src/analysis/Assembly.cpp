@@ -34,11 +34,11 @@ private:
 };
 
 // The analysis node of node number `nodeNumber`, -1 when it has none.
-int analysisNodeOf(const Model& model, int nodeNumber) {
+int analysisNodeOf(const Model& model, const AnalysisModel& analysis, int nodeNumber) {
     const int row = nodeNumber - 1;
     if (row < 0 || row >= model.nodes.count() || !model.nodes.isDefined(row))
         return -1;
-    return model.nodes.row(row).calcNode;
+    return analysis.analysisNode(row);
 }
 
 void applyRingLoad(AnalysisModel& analysis, int node, const std::array<double, 3>& loads,
@@ -52,7 +52,7 @@ void applyRingLoad(AnalysisModel& analysis, int node, const std::array<double, 3
 void applyNodeLoads(const Model& model, AnalysisModel& analysis, RealMatrix& rightHandSide) {
     for (int row : model.nodeLoads.definedRows()) {
         const NodeLoadRecord& load = model.nodeLoads.row(row);
-        const int node = analysisNodeOf(model, load.node);
+        const int node = analysisNodeOf(model, analysis, load.node);
         if (node >= 0)
             applyRingLoad(analysis, node, {load.loadR, load.loadZ, load.loadM}, rightHandSide);
     }
@@ -65,13 +65,12 @@ int pointLoadNode(const Model& model, const AnalysisModel& analysis, const Point
     const int shellRow = load.shell - 1;
     if (shellRow < 0 || shellRow >= model.shells.count() || !model.shells.isDefined(shellRow))
         return -1;
-    for (int e = model.shells.row(shellRow).firstElement; e >= 0;) {
+    for (int e : analysis.shellChain(shellRow)) {
         const ShellElement& element = analysis.shellElements[static_cast<std::size_t>(e)];
         if (element.startPosition == load.xPosition)
             return element.startNode;
         if (element.endPosition == load.xPosition)
             return element.endNode;
-        e = element.next;
     }
     return -1;
 }

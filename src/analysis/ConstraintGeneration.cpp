@@ -12,11 +12,11 @@ namespace venkar {
 namespace {
 
 // The analysis node of node number `nodeNumber` (1-based), -1 when it has none.
-int analysisNodeOf(const Model& model, int nodeNumber) {
+int analysisNodeOf(const Model& model, const AnalysisModel& analysis, int nodeNumber) {
     const int row = nodeNumber - 1;
     if (row < 0 || row >= model.nodes.count() || !model.nodes.isDefined(row))
         return -1;
-    return model.nodes.row(row).calcNode;
+    return analysis.analysisNode(row);
 }
 
 // Σ factor·u = 0 for the displacement component along `angle`.
@@ -76,8 +76,8 @@ void addSupportConstraints(const Model& model, AnalysisModel& analysis, int node
 void addHingeConstraints(const Model& model, AnalysisModel& analysis, int shellIndex,
                          const HingeRecord& hinge, int before, int after) {
     const ShellRecord& shell = model.shells.row(shellIndex);
-    const int startNode = analysisNodeOf(model, shell.startNode);
-    const int endNode = analysisNodeOf(model, shell.endNode);
+    const int startNode = analysisNodeOf(model, analysis, shell.startNode);
+    const int endNode = analysisNodeOf(model, analysis, shell.endNode);
     const double phi = tangentAngle(model, shellIndex, hinge.xPosition);
 
     AnalysisNode& c = analysis.nodes[static_cast<std::size_t>(before)];
@@ -112,7 +112,7 @@ void addAxisConstraints(AnalysisModel& analysis) {
 
 int addRingConnection(const Model& model, AnalysisModel& analysis, int ringRow) {
     const RingRecord& ring = model.rings.row(ringRow);
-    const int node = analysisNodeOf(model, ring.node);
+    const int node = analysisNodeOf(model, analysis, ring.node);
     if (node < 0)
         return -1;
     if (!ring.hingedR && !ring.hingedRot)
@@ -131,7 +131,7 @@ int addRingConnection(const Model& model, AnalysisModel& analysis, int ringRow) 
 void addPrescribedDisplacements(const Model& model, AnalysisModel& analysis) {
     for (int row : model.constraintLoads.definedRows()) {
         const ZwvRecord& record = model.constraintLoads.row(row);
-        const int node = analysisNodeOf(model, record.node);
+        const int node = analysisNodeOf(model, analysis, record.node);
         if (node < 0)
             continue;
         const double values[3] = {record.dispR, record.dispZ, record.dispRot};

@@ -128,16 +128,12 @@ std::vector<bool> nodesInUse(const Model& model) {
     return used;
 }
 
-int calcNodeOf(const Model& model, int nodeNumber) {
-    return model.nodes.row(nodeNumber - 1).calcNode;
-}
-
-void discretiseShell(Model& model, AnalysisModel& analysis, int shellIndex,
+void discretiseShell(const Model& model, AnalysisModel& analysis, int shellIndex,
                      const std::vector<DivisionPoint>& points) {
-    ShellRecord& shell = model.shells.row(shellIndex);
-    shell.firstElement = -1;
-    const int endNode = calcNodeOf(model, shell.endNode);
-    int c = calcNodeOf(model, shell.startNode);
+    const ShellRecord& shell = model.shells.row(shellIndex);
+    int& firstElement = analysis.firstElementOfShell[static_cast<std::size_t>(shellIndex)];
+    const int endNode = analysis.analysisNode(shell.endNode - 1);
+    int c = analysis.analysisNode(shell.startNode - 1);
     int previousElement = -1;
     for (std::size_t j = 0; j + 1 < points.size(); ++j) {
         const DivisionPoint& from = points[j];
@@ -154,8 +150,8 @@ void discretiseShell(Model& model, AnalysisModel& analysis, int shellIndex,
             analysis.shellElements.emplace_back(shellIndex + 1, from.x, to.x, c, b);
             if (previousElement >= 0)
                 analysis.shellElements[static_cast<std::size_t>(previousElement)].next = index;
-            if (shell.firstElement == -1)
-                shell.firstElement = index;
+            if (firstElement == -1)
+                firstElement = index;
             previousElement = index;
         }
         c = b;
@@ -193,18 +189,19 @@ std::vector<DivisionPoint> divideShell(const Model& model, const ShellsAtNode& s
     return points;
 }
 
-void discretise(Model& model, AnalysisModel& analysis) {
+void discretise(const Model& model, AnalysisModel& analysis) {
     analysis.clear();
     const std::vector<bool> used = nodesInUse(model);
     const std::vector<unsigned char> prescribed = prescribedComponents(model);
-    for (int row = 0; row < model.nodes.count(); ++row)
-        model.nodes.row(row).calcNode = -1;
+    analysis.nodeOfRow.assign(static_cast<std::size_t>(model.nodes.count()), -1);
+    analysis.firstElementOfShell.assign(static_cast<std::size_t>(model.shells.count()), -1);
     for (int row : model.nodes.definedRows()) {
-        NodeRecord& node = model.nodes.row(row);
+        const NodeRecord& node = model.nodes.row(row);
         if (!used[static_cast<std::size_t>(row) + 1])
             continue;
-        node.calcNode = analysis.addNode(node.r, node.z);
-        addSupportConstraints(model, analysis, row, node.calcNode,
+        const int calcNode = analysis.addNode(node.r, node.z);
+        analysis.nodeOfRow[static_cast<std::size_t>(row)] = calcNode;
+        addSupportConstraints(model, analysis, row, calcNode,
                               prescribed[static_cast<std::size_t>(row)]);
     }
 

@@ -33,9 +33,9 @@ std::vector<DivisionPoint> divideShell(const Model& model, const ShellsAtNode& s
 inline constexpr std::size_t maxAnalysisElements = 1000000;
 
 // Clears `analysis` and builds its nodes, elements and the constraints of
-// supports, hinges, the axis and ring beams; writes calcNode into every
-// defined node row and firstElement into every defined shell row.
+// supports, hinges, the axis and ring beams, and its numbering of the input
+// (`nodeOfRow`, `firstElementOfShell`). The model is only read.
 // Precondition: the system passed its plausibility check.
-void discretise(Model& model, AnalysisModel& analysis);
+void discretise(const Model& model, AnalysisModel& analysis);
 
 } // namespace venkar

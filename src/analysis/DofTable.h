@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Assert.h"
+
 #include <vector>
 
 namespace venkar {
@@ -45,8 +47,15 @@ public:
     void clear();
 
     int size() const { return static_cast<int>(dofs_.size()); }
-    Dof& operator[](int index) { return dofs_[static_cast<std::size_t>(index)]; }
-    const Dof& operator[](int index) const { return dofs_[static_cast<std::size_t>(index)]; }
+    // The DOF `index`, 0 <= index < size() (checked in debug builds).
+    Dof& operator[](int index) {
+        VENKAR_ASSERT(index >= 0 && index < size());
+        return dofs_[static_cast<std::size_t>(index)];
+    }
+    const Dof& operator[](int index) const {
+        VENKAR_ASSERT(index >= 0 && index < size());
+        return dofs_[static_cast<std::size_t>(index)];
+    }
 
     // Numbers the independent DOFs 0, 1, 2, ... in table order; dependent
     // ones get -1. Returns the number of equations.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Assert.h"
+
 #include <array>
 #include <cstddef>
 #include <vector>
@@ -25,11 +27,24 @@ public:
     // rows x cols: the number of doubles the operations touch.
     int elementCount() const { return rows_ * cols_; }
 
-    double& operator()(int i, int j) { return data()[i * cols_ + j]; }
-    double operator()(int i, int j) const { return data()[i * cols_ + j]; }
+    // Element (i, j); 0 <= i < rows(), 0 <= j < cols() (checked in debug builds).
+    double& operator()(int i, int j) {
+        VENKAR_ASSERT(inRange(i, j));
+        return data()[i * cols_ + j];
+    }
+    double operator()(int i, int j) const {
+        VENKAR_ASSERT(inRange(i, j));
+        return data()[i * cols_ + j];
+    }
     // Element i of column 0.
-    double& at(int i) { return data()[i * cols_]; }
-    double at(int i) const { return data()[i * cols_]; }
+    double& at(int i) {
+        VENKAR_ASSERT(inRange(i, 0));
+        return data()[i * cols_];
+    }
+    double at(int i) const {
+        VENKAR_ASSERT(inRange(i, 0));
+        return data()[i * cols_];
+    }
 
     double* data() { return isInline() ? inline_.data() : heap_.data(); }
     const double* data() const { return isInline() ? inline_.data() : heap_.data(); }
@@ -39,6 +54,7 @@ public:
 private:
     static constexpr int inlineCapacity = 36;
     bool isInline() const { return elementCount() <= inlineCapacity; }
+    bool inRange(int i, int j) const { return i >= 0 && i < rows_ && j >= 0 && j < cols_; }
 
     int rows_ = 0;
     int cols_ = 0;

@@ -30,7 +30,7 @@ void recoverResults(const Model& model, AnalysisModel& analysis, int flags) {
     for (int e = 0; e < analysis.elementCount(); ++e)
         analysis.element(e).recover(model, analysis, flags);
     for (int row : model.nodes.definedRows()) {
-        const int node = model.nodes.row(row).calcNode;
+        const int node = analysis.analysisNode(row);
         if (node < 0)
             continue;
         const double r = analysis.nodes[static_cast<std::size_t>(node)].r;
@@ -39,27 +39,24 @@ void recoverResults(const Model& model, AnalysisModel& analysis, int flags) {
             force = r > axisTolerance ? force * (1.0 / (fullCircle * r)) : 0.0;
         }
     }
+    analysis.results = collectResults(model, analysis);
 }
 
-const ShellElement& findElement(const Model& model, const AnalysisModel& analysis, int shell,
-                                double x) {
-    for (int e = model.shells.row(shell).firstElement; e >= 0;) {
+const ShellElement& findElement(const AnalysisModel& analysis, int shell, double x) {
+    for (int e : analysis.shellChain(shell)) {
         const ShellElement& element = analysis.shellElements[static_cast<std::size_t>(e)];
         if (element.startPosition <= x && x <= element.endPosition)
             return element;
-        e = element.next;
     }
     raiseError("Schale nicht gefunden");
 }
 
-ElementPosition locateOnShell(const Model& model, const AnalysisModel& analysis, int shell,
-                              double x) {
-    const ShellElement& element = findElement(model, analysis, shell, x);
+ElementPosition locateOnShell(const AnalysisModel& analysis, int shell, double x) {
+    const ShellElement& element = findElement(analysis, shell, x);
     return {element, (x - element.startPosition) / (element.endPosition - element.startPosition)};
 }
 
-ResultExtremes extremes(const Model& model, const AnalysisModel& analysis, int shell,
-                        int component) {
+ResultExtremes extremes(const AnalysisModel& analysis, int shell, int component) {
     ResultExtremes result;
     auto consider = [&](double value, double position) {
         if (value > result.maximum) {
@@ -71,11 +68,10 @@ ResultExtremes extremes(const Model& model, const AnalysisModel& analysis, int s
             result.minimumPosition = position;
         }
     };
-    for (int e = model.shells.row(shell).firstElement; e >= 0;) {
+    for (int e : analysis.shellChain(shell)) {
         const ShellElement& element = analysis.shellElements[static_cast<std::size_t>(e)];
         consider(element.result(0, component), element.startPosition);
         consider(element.result(1, component), element.endPosition);
-        e = element.next;
     }
     return result;
 }

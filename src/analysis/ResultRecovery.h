@@ -16,15 +16,14 @@ class ShellElement;
 // the value of its constraint.
 void storeSolution(AnalysisModel& analysis, const RealMatrix& solution);
 
-// Recovers every element in element order and turns the force sums of the
+// Recovers every element in element order, turns the force sums of the
 // input nodes' analysis nodes into support reactions per unit length of
-// circumference (0 on the axis).
+// circumference (0 on the axis) and collects `analysis.results`.
 void recoverResults(const Model& model, AnalysisModel& analysis, int flags);
 
 // The first element of the shell's chain with start ≤ x ≤ end; raises
 // "Schale nicht gefunden" when there is none.
-const ShellElement& findElement(const Model& model, const AnalysisModel& analysis, int shell,
-                                double x);
+const ShellElement& findElement(const AnalysisModel& analysis, int shell, double x);
 
 // The element of the shell that holds position x (as findElement) and the
 // relative position l = (x - start)/(end - start) of x inside it: where the
@@ -33,8 +32,7 @@ struct ElementPosition {
     const ShellElement& element;
     double l;
 };
-ElementPosition locateOnShell(const Model& model, const AnalysisModel& analysis, int shell,
-                              double x);
+ElementPosition locateOnShell(const AnalysisModel& analysis, int shell, double x);
 
 // Largest and smallest value of a result component along a shell with their
 // positions; the first occurrence wins a tie. A shell without elements keeps
@@ -45,8 +43,7 @@ struct ResultExtremes {
     double minimum = 1.7976931348623157e308;
     double minimumPosition = 0.0;
 };
-ResultExtremes extremes(const Model& model, const AnalysisModel& analysis, int shell,
-                        int component);
+ResultExtremes extremes(const AnalysisModel& analysis, int shell, int component);
 
 // Scales of the result plots, each starting from 0: the largest length of
 // (wr, wz), the largest |result| at an element end, the largest length of

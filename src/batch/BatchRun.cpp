@@ -1,7 +1,6 @@
 #include "batch/BatchRun.h"
 
 #include "analysis/AnalysisModel.h"
-#include "analysis/ResultsReport.h"
 #include "batch/BatchStatus.h"
 #include "batch/InputWarnings.h"
 #include "batch/PlotExport.h"
@@ -10,11 +9,12 @@
 #include "checks/SystemCheck.h"
 #include "graphics/AnalysisPlotResults.h"
 #include "model/Error.h"
-#include "model/InputReport.h"
 #include "model/Model.h"
 #include "model/ModelFiles.h"
-#include "model/ReportHead.h"
 #include "model/TextFile.h"
+#include "reports/InputReport.h"
+#include "reports/ReportHead.h"
+#include "reports/ResultsReport.h"
 
 #include <cerrno>
 #include <cstring>
@@ -25,12 +25,6 @@
 namespace venkar {
 
 namespace {
-
-// A file that cannot be read or written ends the run with exit status 3.
-class FileError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 void warn(std::ostream& err, const std::vector<std::string>& warnings) {
     for (const std::string& warning : warnings)
@@ -61,7 +55,7 @@ void readInput(Model& model, const BatchOptions& options, std::ostream& err) {
 }
 
 // Writes `text` to the file named by an output option, or to `out` for "-".
-void emit(const std::string& target, const std::string& text, std::ostream& out) {
+void writeOutput(const std::string& target, const std::string& text, std::ostream& out) {
     if (target == "-") {
         out << text;
         return;
@@ -80,7 +74,7 @@ public:
         head_ = ReportHead{currentLocalTime(), absolutePath(options_.systemFile),
                            options_.loadFile.empty() ? "" : absolutePath(options_.loadFile)};
         if (options_.inputReport)
-            emit(*options_.inputReport, writeInputReport(model_, head_), out_);
+            writeOutput(*options_.inputReport, writeInputReport(model_, head_), out_);
         if (options_.checkOnly) {
             const int code = check();
             writePlots(false);
@@ -95,10 +89,10 @@ public:
         }
         const bool resultsToStandardOutput = !options_.hasOutputOption();
         if (options_.resultsReport || resultsToStandardOutput)
-            emit(options_.resultsReport.value_or("-"), writeResultsReport(model_, analysis_, head_),
-                 out_);
+            writeOutput(options_.resultsReport.value_or("-"),
+                        writeResultsReport(analysis_.results, head_), out_);
         if (options_.json)
-            emit(*options_.json, resultsJson(model_, analysis_, status_), out_);
+            writeOutput(*options_.json, resultsJson(analysis_.results, status_), out_);
         writePlots(analysis_.resultsValid != 0);
         return exitSuccess;
     }

@@ -60,12 +60,6 @@ std::string writeFailureReason(const fs::path& file) {
 
 } // namespace
 
-std::string defaultPlotConfiguration(const std::string& programPath) {
-    std::error_code ignored;
-    const fs::path program = fs::absolute(programPath, ignored);
-    return configurationFilePath(program.parent_path() / "venkar").string();
-}
-
 std::optional<std::string> writePlots(const PlotOptions& plot, const std::string& systemFile,
                                       const std::string& programPath, const Model& model,
                                       const PlotResults* results, std::ostream& err) {

@@ -23,8 +23,4 @@ std::optional<std::string> writePlots(const PlotOptions& plot, const std::string
                                       const std::string& programPath, const Model& model,
                                       const PlotResults* results, std::ostream& err);
 
-// The configuration file whose plot settings venkar-batch uses by default:
-// that of the program "venkar" in the folder of `programPath`.
-std::string defaultPlotConfiguration(const std::string& programPath);
-
 } // namespace venkar

@@ -1,13 +1,9 @@
 #include "batch/ResultsJson.h"
 
-#include "analysis/AnalysisModel.h"
-#include "analysis/HingeLines.h"
-#include "analysis/ResultRecovery.h"
+#include "analysis/Results.h"
 #include "batch/BatchStatus.h"
 #include "batch/JsonWriter.h"
-#include "model/Model.h"
-
-#include <algorithm>
+#include "model/Error.h"
 
 namespace venkar {
 
@@ -28,70 +24,65 @@ void writeStatus(JsonWriter& json, const BatchStatus& status) {
     json.endObject();
 }
 
-void writeNodes(JsonWriter& json, const Model& model, const AnalysisModel& analysis) {
+void writeDisplacement(JsonWriter& json, const Displacement& d) {
+    json.field("wr", d.wr);
+    json.field("wz", d.wz);
+    json.field("rotation", d.rotation);
+}
+
+void writeNodes(JsonWriter& json, const Results& results) {
     json.key("nodes");
     json.beginArray();
-    for (int row : model.nodes.definedRows()) {
-        const int node = model.nodes.row(row).calcNode;
-        if (node < 0)
-            continue;
+    for (const NodeResult& node : results.nodes) {
         json.beginObject();
-        json.field("number", row + 1);
-        json.field("r", model.nodes.row(row).r);
-        json.field("z", model.nodes.row(row).z);
-        json.field("wr", analysis.dof(node, 0).value);
-        json.field("wz", analysis.dof(node, 1).value);
-        json.field("rotation", analysis.dof(node, 2).value);
+        json.field("number", node.number);
+        json.field("r", node.r);
+        json.field("z", node.z);
+        writeDisplacement(json, node.displacement);
         json.endObject();
     }
     json.endArray();
 }
 
-void writeReactions(JsonWriter& json, const Model& model, const AnalysisModel& analysis) {
+void writeReactions(JsonWriter& json, const Results& results) {
     json.key("reactions");
     json.beginArray();
-    for (int row : model.nodes.definedRows()) {
-        const NodeRecord& record = model.nodes.row(row);
-        if (!(record.supportR || record.supportZ || record.supportRot) || record.calcNode < 0)
-            continue;
+    for (const ReactionResult& reaction : results.reactions) {
         json.beginObject();
-        json.field("number", row + 1);
-        json.field("r", analysis.dof(record.calcNode, 0).force);
-        json.field("z", analysis.dof(record.calcNode, 1).force);
-        json.field("moment", analysis.dof(record.calcNode, 2).force);
+        json.field("number", reaction.number);
+        json.field("r", reaction.forceR);
+        json.field("z", reaction.forceZ);
+        json.field("moment", reaction.moment);
         json.endObject();
     }
     json.endArray();
 }
 
-void writeComponents(JsonWriter& json, const ShellElement& element, double l) {
+void writeComponents(JsonWriter& json, const SectionValues& values) {
     for (int j = 0; j < resultComponentCount; ++j)
-        json.field(resultComponentName(j), element.resultValue(l, j));
+        json.field(resultComponentName(j), values[static_cast<std::size_t>(j)]);
 }
 
-void writeStations(JsonWriter& json, const Model& model, const AnalysisModel& analysis, int shell) {
-    const int n = std::max(model.shells.row(shell).intervals, 1);
+void writeStations(JsonWriter& json, const ShellResults& shell) {
+    if (shell.stations.empty())
+        raiseError("Schale nicht gefunden");
     json.key("stations");
     json.beginArray();
-    for (int k = 0; k <= n; ++k) {
-        const double x = k * (1.0 / n);
-        const auto [element, l] = locateOnShell(model, analysis, shell, x);
+    for (const StationResult& station : shell.stations) {
         json.beginObject();
-        json.field("x", x);
-        json.field("wr", element.displacementAt(model, analysis, 0, l));
-        json.field("wz", element.displacementAt(model, analysis, 1, l));
-        json.field("rotation", element.displacementAt(model, analysis, 2, l));
-        writeComponents(json, element, l);
+        json.field("x", station.x);
+        writeDisplacement(json, station.displacement);
+        writeComponents(json, station.values);
         json.endObject();
     }
     json.endArray();
 }
 
-void writeExtremes(JsonWriter& json, const Model& model, const AnalysisModel& analysis, int shell) {
+void writeExtremes(JsonWriter& json, const ShellResults& shell) {
     json.key("extremes");
     json.beginObject();
     for (int j = 0; j < resultComponentCount; ++j) {
-        const ResultExtremes e = extremes(model, analysis, shell, j);
+        const ResultExtremes& e = shell.extremes[static_cast<std::size_t>(j)];
         json.key(resultComponentName(j));
         json.beginObject();
         json.field("max", e.maximum);
@@ -103,73 +94,68 @@ void writeExtremes(JsonWriter& json, const Model& model, const AnalysisModel& an
     json.endObject();
 }
 
-void writeElements(JsonWriter& json, const Model& model, const AnalysisModel& analysis, int shell) {
+void writeElements(JsonWriter& json, const ShellResults& shell) {
     json.key("elements");
     json.beginArray();
-    for (int index = model.shells.row(shell).firstElement; index >= 0;) {
-        const ShellElement& element = analysis.shellElements[static_cast<std::size_t>(index)];
+    for (const ElementResult& element : shell.elements) {
         json.beginObject();
         json.field("x0", element.startPosition);
         json.field("x1", element.endPosition);
         json.key("start");
         json.beginObject();
-        writeComponents(json, element, 0.0);
+        writeComponents(json, element.start);
         json.endObject();
         json.key("end");
         json.beginObject();
-        writeComponents(json, element, 1.0);
+        writeComponents(json, element.end);
         json.endObject();
         json.endObject();
-        index = element.next;
     }
     json.endArray();
 }
 
-void writeShells(JsonWriter& json, const Model& model, const AnalysisModel& analysis) {
+void writeShells(JsonWriter& json, const Results& results) {
     json.key("shells");
     json.beginArray();
-    for (int shell : model.shells.definedRows()) {
+    for (const ShellResults& shell : results.shells) {
         json.beginObject();
-        json.field("number", shell + 1);
-        writeStations(json, model, analysis, shell);
-        writeExtremes(json, model, analysis, shell);
-        writeElements(json, model, analysis, shell);
+        json.field("number", shell.number);
+        writeStations(json, shell);
+        writeExtremes(json, shell);
+        writeElements(json, shell);
         json.endObject();
     }
     json.endArray();
 }
 
-void writeRings(JsonWriter& json, const Model& model, const AnalysisModel& analysis) {
+void writeRings(JsonWriter& json, const Results& results) {
     json.key("rings");
     json.beginArray();
-    for (const RingElement& ring : analysis.ringElements) {
-        const int node = ring.node(0);
+    for (const RingResult& ring : results.rings) {
         json.beginObject();
-        json.field("number", ring.ringIndex() + 1);
-        json.field("node", model.rings.row(ring.ringIndex()).node);
-        json.field("wr", analysis.dof(node, 0).value);
-        json.field("rotation", analysis.dof(node, 2).value);
-        json.field("M", ring.moment());
-        json.field("N", ring.hoopForce());
+        json.field("number", ring.number);
+        json.field("node", ring.node);
+        json.field("wr", ring.displacement.wr);
+        json.field("rotation", ring.displacement.rotation);
+        json.field("M", ring.moment);
+        json.field("N", ring.hoopForce);
         json.endObject();
     }
     json.endArray();
 }
 
-void writeHinges(JsonWriter& json, const AnalysisModel& analysis) {
+void writeHinges(JsonWriter& json, const Results& results) {
     json.key("hinges");
     json.beginArray();
-    for (const HingeLine& line : hingeLines(analysis)) {
+    for (const HingeResult& hinge : results.hinges) {
         json.beginObject();
-        json.field("shell", line.shell + 1);
-        json.field("x", line.position);
+        json.field("shell", hinge.shell);
+        json.field("x", hinge.position);
         json.key("sides");
         json.beginArray();
-        for (int node : line.nodes) {
+        for (const Displacement& side : hinge.sides) {
             json.beginObject();
-            json.field("wr", analysis.dof(node, 0).value);
-            json.field("wz", analysis.dof(node, 1).value);
-            json.field("rotation", analysis.dof(node, 2).value);
+            writeDisplacement(json, side);
             json.endObject();
         }
         json.endArray();
@@ -180,16 +166,15 @@ void writeHinges(JsonWriter& json, const AnalysisModel& analysis) {
 
 } // namespace
 
-std::string resultsJson(const Model& model, const AnalysisModel& analysis,
-                        const BatchStatus& status) {
+std::string resultsJson(const Results& results, const BatchStatus& status) {
     JsonWriter json;
     json.beginObject();
     writeStatus(json, status);
-    writeNodes(json, model, analysis);
-    writeReactions(json, model, analysis);
-    writeShells(json, model, analysis);
-    writeRings(json, model, analysis);
-    writeHinges(json, analysis);
+    writeNodes(json, results);
+    writeReactions(json, results);
+    writeShells(json, results);
+    writeRings(json, results);
+    writeHinges(json, results);
     json.endObject();
     return json.text();
 }

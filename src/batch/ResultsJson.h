@@ -4,15 +4,13 @@
 
 namespace venkar {
 
-class AnalysisModel;
 class BatchStatus;
-class Model;
+class Results;
 
 // Every result of a valid calculation as JSON, at full precision: the status
 // figures, the node displacements, the reactions, per shell the stations of
 // the report with displacements and section values, the extremes and the
 // element end values, the ring beams and the hinge displacements.
-std::string resultsJson(const Model& model, const AnalysisModel& analysis,
-                        const BatchStatus& status);
+std::string resultsJson(const Results& results, const BatchStatus& status);
 
 } // namespace venkar

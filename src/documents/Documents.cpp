@@ -66,6 +66,10 @@ std::string Documents::shortName(const std::string& path) {
     return separator == std::string::npos ? path : path.substr(separator + 1);
 }
 
+void Documents::storePendingEdits() {
+    model_.storePendingEdits();
+}
+
 void Documents::systemChanged() {
     changed(DocumentKind::System);
 }
@@ -92,7 +96,7 @@ bool Documents::saveQuery(DocumentKind kind) {
     case Answer::Cancel:
         return false;
     case Answer::Yes:
-        return save(kind);
+        return saveDocument(kind) == SaveOutcome::Saved;
     case Answer::No:
         return true;
     }
@@ -192,18 +196,23 @@ void Documents::restore(DocumentKind kind, std::string_view text, const std::str
 }
 
 bool Documents::save(DocumentKind kind) {
+    // A cancelled dialog is no failure: "Speichern" goes on to the load case.
+    return saveDocument(kind) != SaveOutcome::Failed;
+}
+
+Documents::SaveOutcome Documents::saveDocument(DocumentKind kind) {
     if (state(kind).fileName.empty()) {
         const std::optional<std::string> path = dialogs_.chooseFileToSave(kind);
         if (!path)
-            return true;
+            return SaveOutcome::Cancelled;
         setFileName(kind, withDefaultExtension(*path, textsOf(kind).extension));
     }
     if (!writeFile(kind)) {
         dialogs_.showError(textsOf(kind).fileError, errorCaption);
-        return false;
+        return SaveOutcome::Failed;
     }
     setModified(kind, false);
-    return true;
+    return SaveOutcome::Saved;
 }
 
 bool Documents::saveAs(DocumentKind kind) {
@@ -216,6 +225,7 @@ bool Documents::saveAs(DocumentKind kind) {
 }
 
 bool Documents::writeFile(DocumentKind kind) {
+    storePendingEdits();
     const std::string text =
         kind == DocumentKind::System ? writeSystemText(model_) : writeLoadText(model_);
     return writeTextFileAtomically(state(kind).fileName, text);

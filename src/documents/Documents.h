@@ -31,12 +31,19 @@ public:
     // The text after the last path separator; empty when there is no file.
     static std::string shortName(const std::string& path);
 
+    // Asks the grids to store a cell being edited. Every command that reads
+    // the tables calls it first: saving does so itself; calculating, the
+    // reports, the plausibility check and a copy of the model call it
+    // before they read.
+    void storePendingEdits();
+
     // From the tables: mark modified, then modelChanged().
     void systemChanged() override;
     void loadChanged() override;
     void modelChanged();
 
-    // Save query, then empty the document. False when cancelled.
+    // Save query, then empty the document. False when cancelled (also when
+    // the user chose to save and then cancelled the save dialog).
     bool newDocument(DocumentKind kind);
     // The open dialog, then the file is read and its kind checked, then the
     // save query, then the tables are filled. A file that cannot be read or
@@ -63,7 +70,8 @@ public:
     // "Speichern": both save commands.
     void saveBoth();
     // The queries before the program closes: true when it may close. Unlike
-    // "Neu", nothing is cleared, so a cancel keeps both documents intact.
+    // "Neu", nothing is cleared, so a cancel (or a cancelled save dialog)
+    // keeps both documents intact.
     bool queryClose();
 
     // Sets the modified flag directly: the undo history clears it when it
@@ -79,9 +87,14 @@ private:
     const State& state(DocumentKind kind) const {
         return kind == DocumentKind::System ? system_ : load_;
     }
+    enum class SaveOutcome { Saved, Cancelled, Failed };
+
     // Asks to save a modified document. False when cancelled, or when the
-    // user asked to save and writing failed: the document is then kept.
+    // user asked to save and then cancelled the dialog or writing failed:
+    // the document is then kept.
     bool saveQuery(DocumentKind kind);
+    // Saves under the current name or one the dialog asks for.
+    SaveOutcome saveDocument(DocumentKind kind);
     void clear(DocumentKind kind);
     void changed(DocumentKind kind);
     void setFileName(DocumentKind kind, const std::string& path);

@@ -21,6 +21,10 @@ int AnalysisPlotResults::nodeCount() const {
     return static_cast<int>(analysis_.nodes.size());
 }
 
+int AnalysisPlotResults::analysisNode(int row) const {
+    return analysis_.analysisNode(row);
+}
+
 Vector2 AnalysisPlotResults::nodePoint(int node) const {
     const AnalysisNode& n = nodeOf(analysis_, node);
     return {n.r, n.z};
@@ -50,19 +54,9 @@ double AnalysisPlotResults::nodePosition(int node) const {
 
 std::vector<PlotElement> AnalysisPlotResults::shellElements(int shell) const {
     std::vector<PlotElement> elements;
-    if (shell < 0 || shell >= model_.shells.count())
-        return elements;
-    // The chain ends at -1; the bound guards against a record whose
-    // firstElement is older than the analysis.
-    for (int e = model_.shells.row(shell).firstElement;
-         e >= 0 && e < analysis_.shellElementCount();) {
-        const ShellElement& element = analysis_.shellElements[static_cast<std::size_t>(e)];
-        if (element.shellIndex() != shell)
-            break;
-        elements.push_back(
-            {e, element.startPosition, element.endPosition, element.startNode, element.endNode});
-        e = element.next;
-    }
+    if (const ShellResults* results = analysis_.results.shell(shell + 1))
+        for (const ElementResult& e : results->elements)
+            elements.push_back({e.element, e.startPosition, e.endPosition, e.startNode, e.endNode});
     return elements;
 }
 
@@ -78,28 +72,25 @@ PlotDisplacement AnalysisPlotResults::elementDisplacement(int element, double l)
 
 std::vector<PlotRingBeam> AnalysisPlotResults::ringBeams() const {
     std::vector<PlotRingBeam> rings;
-    for (const RingElement& ring : analysis_.ringElements) {
-        const double area = model_.rings.row(ring.ringIndex()).area;
-        rings.push_back(
-            {ring.node(0), ring.hoopForce(), ring.moment(), std::sqrt(std::max(area, 0.0))});
-    }
+    for (const RingResult& ring : analysis_.results.rings)
+        rings.push_back({ring.analysisNode, ring.hoopForce, ring.moment, ring.sqrtArea});
     return rings;
 }
 
 double AnalysisPlotResults::maxDisplacement() const {
-    return maximumDisplacement(analysis_);
+    return analysis_.results.maxDisplacement;
 }
 
 double AnalysisPlotResults::maxShellResult(int component) const {
-    return maximumShellResult(analysis_, component);
+    return analysis_.results.maxShellResult.at(static_cast<std::size_t>(component));
 }
 
 double AnalysisPlotResults::maxReactionForce() const {
-    return maximumReactionForce(analysis_);
+    return analysis_.results.maxReactionForce;
 }
 
 double AnalysisPlotResults::maxReactionMoment() const {
-    return maximumReactionMoment(analysis_);
+    return analysis_.results.maxReactionMoment;
 }
 
 } // namespace venkar

@@ -8,16 +8,16 @@ class AnalysisModel;
 class Model;
 
 // The results of a calculation as the plots read them: a view of the
-// analysis (nodes, shell elements through each shell's `firstElement` and
-// element chain, ring elements, DOF values and reactions). Both references
-// are not owned and must stay unchanged while the view is used; the analysis
-// must hold valid results of this model.
+// analysis (nodes, shell elements through each shell's element chain, ring elements, DOF values and
+// reactions). Both references are not owned and must stay unchanged while the view is used; the
+// analysis must hold valid results of this model.
 class AnalysisPlotResults : public PlotResults {
 public:
     AnalysisPlotResults(const Model& model, const AnalysisModel& analysis)
         : model_(model), analysis_(analysis) {}
 
     int nodeCount() const override;
+    int analysisNode(int row) const override;
     Vector2 nodePoint(int node) const override;
     PlotDisplacement nodeDisplacement(int node) const override;
     PlotReaction reaction(int node) const override;

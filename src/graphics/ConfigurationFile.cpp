@@ -53,6 +53,12 @@ fs::path configurationFilePath(const fs::path& programPath) {
     return userConfigurationFolder() / fileName;
 }
 
+std::string defaultPlotConfiguration(const std::string& programPath) {
+    std::error_code ignored;
+    const fs::path program = fs::absolute(programPath, ignored);
+    return configurationFilePath(program.parent_path() / "venkar").string();
+}
+
 void readSettingsText(SettingNode& root, std::string_view bytes) {
     const bool utf8 = isValidUtf8(bytes);
     // The line reader works on the file's own bytes, so that its length

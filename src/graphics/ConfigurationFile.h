@@ -20,6 +20,11 @@ class SettingNode;
 // in the current folder).
 std::filesystem::path configurationFilePath(const std::filesystem::path& programPath);
 
+// The configuration file whose plot settings a companion program (such as
+// venkar-batch at `programPath`) uses by default: that of the program
+// "venkar" in the same folder.
+std::string defaultPlotConfiguration(const std::string& programPath);
+
 // The user's configuration folder for the program: $XDG_CONFIG_HOME/venkar
 // when that variable holds an absolute path, else $HOME/.config/venkar.
 std::filesystem::path userConfigurationFolder();

@@ -301,7 +301,7 @@ void drawPrescribedDisplacements(PlotContext& context) {
 
 void drawLoads(PlotContext& context) {
     const Model& model = context.model;
-    if (model.selfWeight)
+    if (model.selfWeight())
         drawSelfWeight(context);
     drawTemperatures(context);
 

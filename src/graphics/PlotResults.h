@@ -10,10 +10,9 @@ namespace venkar {
 // this interface so that it neither owns nor changes the analysis; the
 // analysis supplies one implementation, the tests their own.
 //
-// Analysis nodes are addressed by their 0-based index (the `calcNode` of an
-// input node names the analysis node of that node); shells by their 0-based
-// row index. Result components are numbered 0 "N-Phi", 1 "N-Theta",
-// 2 "M-Phi", 3 "M-Theta", 4 "Q-Theta", 5 "Eps-Phi", 6 "Eps-Theta".
+// Analysis nodes are addressed by their 0-based index (`analysisNode` names
+// the analysis node of an input node); shells by their 0-based row index. Result components are
+// numbered 0 "N-Phi", 1 "N-Theta", 2 "M-Phi", 3 "M-Theta", 4 "Q-Theta", 5 "Eps-Phi", 6 "Eps-Theta".
 
 // Displacement of a point: radial and axial translation (length units of the
 // input) and the rotation of the tangent (radians).
@@ -53,6 +52,9 @@ public:
     virtual ~PlotResults() = default;
 
     virtual int nodeCount() const = 0;
+    // The analysis node of node row `row`; -1 when the calculation did not
+    // use the node.
+    virtual int analysisNode(int row) const = 0;
     // The undeformed position (r, z) of an analysis node.
     virtual Vector2 nodePoint(int node) const = 0;
     virtual PlotDisplacement nodeDisplacement(int node) const = 0;

@@ -93,7 +93,7 @@ void drawDisplacementValues(PlotContext& context, const DisplacedShape& shape) {
     }
     // At the input nodes.
     for (const int row : model.nodes.definedRows()) {
-        const int node = model.nodes.row(row).calcNode;
+        const int node = results.analysisNode(row);
         if (node < 0 || node >= results.nodeCount())
             continue;
         write(shape.node(node), 0.0, displacementText("%.5g", results.nodeDisplacement(node)),
@@ -134,9 +134,10 @@ void drawSupportReactions(PlotContext& context) {
     const unsigned flags = context.isOn(ShowValues) ? Label : 0u;
     for (const int row : model.nodes.definedRows()) {
         const NodeRecord& node = model.nodes.row(row);
-        if (node.calcNode < 0 || node.calcNode >= results.nodeCount())
+        const int calcNode = results.analysisNode(row);
+        if (calcNode < 0 || calcNode >= results.nodeCount())
             continue;
-        const PlotReaction reaction = results.reaction(node.calcNode);
+        const PlotReaction reaction = results.reaction(calcNode);
         const Vector2 p{node.r, node.z};
         if (node.supportR || node.supportZ)
             drawForceArrow(context.picture, context.textScale, p, f,

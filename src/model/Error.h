@@ -40,6 +40,12 @@ private:
     ErrorOrigin origin_;
 };
 
+// A file that cannot be opened, read or written; the message names the file.
+class FileError : public VenkarError {
+public:
+    using VenkarError::VenkarError;
+};
+
 // The complete text of a reading error (the format of `VenkarError::what()`).
 std::string describeError(const std::string& reason, const ErrorOrigin& origin);
 

@@ -80,13 +80,14 @@ void InputContainer::changeValid(int row, int column, int state) {
     states_[static_cast<std::size_t>(row)] = state;
     invalidateDefinedIndex();
     const bool isNowValid = state != rowUndefined;
-    if (isNowValid != wasValid && isNowValid)
+    if (isNowValid == wasValid)
+        return;
+    if (isNowValid)
         newRowDefaults(row);
-    if (grid_ && isNowValid != wasValid) {
+    if (grid_)
         grid_->redrawRow(row);
-        invalidateDefinedIndex();
-        contentChanged();
-    }
+    invalidateDefinedIndex();
+    contentChanged();
 }
 
 bool InputContainer::setCell(int row, int column, CellValue value) {
@@ -108,6 +109,7 @@ void InputContainer::clearAll() {
     invalidateDefinedIndex();
     rowsRearranged();
     refreshGrid();
+    contentChanged();
 }
 
 void InputContainer::insertRow(int row) {
@@ -120,6 +122,7 @@ void InputContainer::insertRow(int row) {
     invalidateDefinedIndex();
     rowsRearranged();
     refreshGrid();
+    contentChanged();
 }
 
 void InputContainer::deleteRows(int row, int n) {
@@ -131,6 +134,7 @@ void InputContainer::deleteRows(int row, int n) {
     invalidateDefinedIndex();
     rowsRearranged();
     refreshGrid();
+    contentChanged();
 }
 
 bool InputContainer::copyRow(int from, int to) {
@@ -173,9 +177,12 @@ void InputContainer::contentChanged() {
         observer_->loadChanged();
 }
 
-void InputContainer::writeSection(std::string& out) {
+void InputContainer::storePendingEdit() {
     if (grid_)
         grid_->commitPendingEdit();
+}
+
+void InputContainer::writeSection(std::string& out) const {
     appendFormat(out, "%s\n", keyword());
     appendFormat(out, "%d\n", definedCount());
     for (int row : definedRows()) {

@@ -67,9 +67,12 @@ public:
     // Makes sure rows 0..row exist (zero-filled growth, grid row count updated).
     void ensureRow(int row);
 
+    // The commands a user can give: each one tells the observer (a change of
+    // the document) and the grid (what to redraw).
+    //
     // Sets the row's state; a row that becomes defined gets the class's
-    // defaults. With a grid attached, a change redraws the row and counts as
-    // a user change of the document.
+    // defaults. A change between undefined and defined redraws the row and
+    // counts as a change of the document; any other change is silent.
     void changeValid(int row, int column, int state);
     // Stores a value typed into the grid. Returns false when the class
     // refuses it (the caller beeps); the document counts as changed either way.
@@ -87,10 +90,15 @@ public:
     void attachGrid(TableView* grid);
     TableView* grid() const { return grid_; }
     void setObserver(DocumentObserver* observer) { observer_ = observer; }
+    DocumentObserver* observer() const { return observer_; }
+
+    // Asks the attached grid to store the value of a cell being edited. Every
+    // command that reads the table calls it first (through the documents).
+    void storePendingEdit();
 
     // Appends the keyword line, the count line, one line per defined row and
     // an empty line.
-    void writeSection(std::string& out);
+    void writeSection(std::string& out) const;
     // Clears the table and reads its section, searching from the reader's
     // position with wrap-around. Returns false when the keyword is missing.
     // Throws FileReadError for a line it refuses: a count or a field that is

@@ -1,5 +1,7 @@
 #include "model/Model.h"
 
+#include "model/DocumentObserver.h"
+
 namespace venkar {
 
 Model::Model() = default;
@@ -11,6 +13,31 @@ std::array<InputContainer*, 5> Model::systemTables() {
 std::array<InputContainer*, 7> Model::loadTables() {
     return {&nodeLoads,  &shellLoads, &pointLoads, &constraintLoads,
             &waterLoads, &snowLoads,  &tempLoads};
+}
+
+std::array<const InputContainer*, 5> Model::systemTables() const {
+    return {&nodes, &shells, &materials, &hinges, &rings};
+}
+
+std::array<const InputContainer*, 7> Model::loadTables() const {
+    return {&nodeLoads,  &shellLoads, &pointLoads, &constraintLoads,
+            &waterLoads, &snowLoads,  &tempLoads};
+}
+
+void Model::setSelfWeight(bool on) {
+    if (on == selfWeight_)
+        return;
+    selfWeight_ = on;
+    // The load tables share the model's observer.
+    if (DocumentObserver* observer = nodeLoads.observer())
+        observer->loadChanged();
+}
+
+void Model::storePendingEdits() {
+    for (InputContainer* table : systemTables())
+        table->storePendingEdit();
+    for (InputContainer* table : loadTables())
+        table->storePendingEdit();
 }
 
 void Model::setObserver(DocumentObserver* observer) {

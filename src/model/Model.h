@@ -47,17 +47,27 @@ public:
     SnowLoadClass snowLoads;
     TempLoadClass tempLoads;
 
-    int selfWeight = 0; // 1: the load case includes self weight ("EIGENGEWICHT")
+    // True when the load case includes self weight ("EIGENGEWICHT").
+    bool selfWeight() const { return selfWeight_; }
+    // A change counts as a change of the load case.
+    void setSelfWeight(bool on);
 
     std::array<InputContainer*, 5> systemTables();
     std::array<InputContainer*, 7> loadTables();
+    std::array<const InputContainer*, 5> systemTables() const;
+    std::array<const InputContainer*, 7> loadTables() const;
 
     // Tells `observer` (not owned; may be null) of every user change.
     void setObserver(DocumentObserver* observer);
+    // Asks every grid showing a table to store its pending cell edit.
+    void storePendingEdits();
 
     // Empty the tables of one document; the self-weight switch keeps its value.
     void clearSystem();
     void clearLoad();
+
+private:
+    bool selfWeight_ = false;
 };
 
 } // namespace venkar

@@ -65,9 +65,9 @@ bool isCountLine(const std::string& line) {
 
 } // namespace
 
-std::string writeSystemText(Model& model) {
+std::string writeSystemText(const Model& model) {
     std::string text;
-    for (InputContainer* table : model.systemTables())
+    for (const InputContainer* table : model.systemTables())
         table->writeSection(text);
     return text;
 }
@@ -93,11 +93,11 @@ void readSystemText(Model& model, std::string_view text, const std::string& file
         table->readSection(in);
 }
 
-std::string writeLoadText(Model& model) {
+std::string writeLoadText(const Model& model) {
     std::string text;
-    for (InputContainer* table : model.loadTables())
+    for (const InputContainer* table : model.loadTables())
         table->writeSection(text);
-    if (model.selfWeight) {
+    if (model.selfWeight()) {
         text += '\n';
         text += selfWeightKeyword;
         text += "\n\n";
@@ -111,7 +111,7 @@ void readLoadText(Model& model, std::string_view text, const std::string& fileNa
     for (InputContainer* table : model.loadTables())
         table->readSection(in);
     in.setSection({});
-    model.selfWeight = in.findLine(selfWeightKeyword) ? 1 : 0;
+    model.setSelfWeight(in.findLine(selfWeightKeyword));
 }
 
 std::vector<std::string> unknownSections(std::string_view text) {

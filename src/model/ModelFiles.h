@@ -9,7 +9,7 @@ namespace venkar {
 class Model;
 
 // The system file (".vsy"): sections NODES, SHELLS, MATERIALS, HINGES, RINGS.
-std::string writeSystemText(Model& model);
+std::string writeSystemText(const Model& model);
 // Reads all five sections; a missing section leaves its table empty.
 // `fileName` names the file in the messages. Throws VenkarError: before any
 // table changes when the text is no system file (checkSystemText); a
@@ -20,7 +20,7 @@ void readSystemText(Model& model, std::string_view text, const std::string& file
 
 // The load file (".vla"): the seven load sections, then "EIGENGEWICHT" when
 // self weight is switched on.
-std::string writeLoadText(Model& model);
+std::string writeLoadText(const Model& model);
 // Like readSystemText, for the seven load sections and the self weight.
 void readLoadText(Model& model, std::string_view text, const std::string& fileName = {});
 

@@ -12,9 +12,6 @@ struct NodeRecord {
     int supportZ = 0;       // 1: fixed in z
     int supportRot = 0;     // 1: rotation fixed
     double skewAngle = 0.0; // inclination of the support, degrees
-    // Working field of the analysis: index of the node's analysis node, -1
-    // when the node is not used. Not stored in files.
-    int calcNode = -1;
 };
 
 // "NODES": the nodes of the system.

@@ -13,8 +13,6 @@ struct ShellRecord {
     int material = 0; // material row number
     double discretisationFactor = 0.0;
     int intervals = 0; // output intervals in the reports
-    // Working field, not stored in files.
-    int firstElement = -1; // index of the shell's first element in the analysis
 };
 
 // "SHELLS": the shells of the system.

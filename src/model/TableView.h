@@ -13,7 +13,8 @@ public:
     virtual void redrawRow(int row) = 0;
     virtual void redrawCell(int row, int column) = 0;
     // Store the value of the cell being edited, if the cursor is in the data
-    // area; called before the table is written to a file.
+    // area; called before a command reads the table (save, calculate,
+    // reports, checks, a copy of the model).
     virtual void commitPendingEdit() = 0;
 };
 

@@ -83,23 +83,23 @@ struct Calculation {
     }
 
     // A shell result at relative position x along shell row `shell`.
-    double result(const Model& model, int shell, double x, int component) const {
-        const ShellElement& e = findElement(model, analysis, shell, x);
+    double result(const Model& /*model*/, int shell, double x, int component) const {
+        const ShellElement& e = findElement(analysis, shell, x);
         return e.resultValue((x - e.startPosition) / (e.endPosition - e.startPosition), component);
     }
     // A displacement (0 wr, 1 wz, 2 rotation) at x along shell row `shell`.
     double displacement(const Model& model, int shell, double x, int component) const {
-        const ShellElement& e = findElement(model, analysis, shell, x);
+        const ShellElement& e = findElement(analysis, shell, x);
         return e.displacementAt(model, analysis, component,
                                 (x - e.startPosition) / (e.endPosition - e.startPosition));
     }
     // A DOF value of the analysis node of node number `nodeNumber`.
-    double nodeValue(const Model& model, int nodeNumber, int k) const {
-        return analysis.dof(model.nodes.row(nodeNumber - 1).calcNode, k).value;
+    double nodeValue(const Model& /*model*/, int nodeNumber, int k) const {
+        return analysis.dof(analysis.analysisNode(nodeNumber - 1), k).value;
     }
     // A reaction (force sum) of node number `nodeNumber`.
-    double reaction(const Model& model, int nodeNumber, int k) const {
-        return analysis.dof(model.nodes.row(nodeNumber - 1).calcNode, k).force;
+    double reaction(const Model& /*model*/, int nodeNumber, int k) const {
+        return analysis.dof(analysis.analysisNode(nodeNumber - 1), k).force;
     }
 };
 

@@ -150,7 +150,7 @@ TEST(ShellTheoryValidation, SphericalDomeCarriesItsSelfWeightByMembraneForces) {
     addNode(model, radius * std::sin(pi / 3), radius * (1 - std::cos(pi / 3)));
     addShell(model, 1, 2, radius);
     support(model, 2, true, true, false);
-    model.selfWeight = 1;
+    model.setSelfWeight(1);
     Calculation calc;
     ASSERT_TRUE(calc.run(model));
     const double g = gamma * thickness;
@@ -169,7 +169,7 @@ TEST(ShellTheoryValidation, SphericalDomeCarriesItsSelfWeightByMembraneForces) {
     EXPECT_EQ(calc.result(model, 0, 0.0, resultQTheta), 0.0);
 
     Calculation weightless;
-    model.selfWeight = 0;
+    model.setSelfWeight(0);
     ASSERT_TRUE(weightless.run(model));
     EXPECT_EQ(weightless.result(model, 0, 0.5, resultNTheta), 0.0);
 }
@@ -377,7 +377,7 @@ TEST(ShellTheoryValidation, HangingShellCutByAnAxialHingeIsReportedAsMoving) {
     addShell(model, 1, 2);
     support(model, 1, true, true, true);
     addRow(model.hinges, HingeRecord{.shell = 1, .xPosition = 0.01, .releaseN = 1});
-    model.selfWeight = 1;
+    model.setSelfWeight(1);
     Calculation calc;
     EXPECT_FALSE(calc.run(model));
     ASSERT_EQ(calc.messages.errors.size(), 1u);

@@ -3,12 +3,14 @@
 #include "model/Model.h"
 #include "model/ModelFiles.h"
 #include "model/TextFile.h"
+#include "support/FakeTableView.h"
 #include "support/FileSizeLimit.h"
 
 #include "support/TestFolder.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <deque>
 #include <filesystem>
 
@@ -167,6 +169,15 @@ TEST_F(DocumentsTest, AFileThatFailsWhileReadingIsNotBoundSoSavingCannotOverwrit
     documents.save(DocumentKind::System);
     EXPECT_EQ(dialogs.saveDialogs.size(), 1u);
     EXPECT_EQ(readTextFile(path("broken.vsy")).value(), broken);
+
+    // The message names the file.
+    try {
+        documents.openFile(DocumentKind::System, path("broken.vsy"));
+        ADD_FAILURE() << "no reading error";
+    } catch (const VenkarError& error) {
+        EXPECT_EQ(error.origin().file, path("broken.vsy"));
+        EXPECT_EQ(std::string(error.what()).rfind(path("broken.vsy"), 0), 0u) << error.what();
+    }
 }
 
 TEST_F(DocumentsTest, AFailedSaveInTheQueryKeepsTheDocument) {
@@ -178,6 +189,73 @@ TEST_F(DocumentsTest, AFailedSaveInTheQueryKeepsTheDocument) {
     EXPECT_EQ(dialogs.errors[0], "Fehler: Fehler beim öffnen der Systemdatei");
     EXPECT_EQ(model.nodes.count(), 1);
     EXPECT_TRUE(documents.isModified(DocumentKind::System));
+}
+
+TEST_F(DocumentsTest, AnsweringYesThenCancellingTheSaveDialogCancelsNewForEitherDocument) {
+    editBoth();
+    dialogs.answers = {Answer::Yes, Answer::Yes};
+    dialogs.saveNames = {std::nullopt, std::nullopt};
+    EXPECT_FALSE(documents.newDocument(DocumentKind::System));
+    EXPECT_FALSE(documents.newDocument(DocumentKind::Load));
+    EXPECT_EQ(dialogs.saveDialogs.size(), 2u);
+    EXPECT_EQ(model.nodes.count(), 1);
+    EXPECT_EQ(model.snowLoads.count(), 1);
+    EXPECT_TRUE(documents.isModified(DocumentKind::System));
+    EXPECT_TRUE(documents.isModified(DocumentKind::Load));
+
+    // Open asks the same question before it reads: nothing is read.
+    ASSERT_TRUE(writeTextFileAtomically(path("other.vsy"), "NODES\n0\n\n"));
+    dialogs.openNames = {path("other.vsy")};
+    dialogs.answers = {Answer::Yes};
+    dialogs.saveNames = {std::nullopt};
+    documents.open(DocumentKind::System);
+    EXPECT_EQ(model.nodes.count(), 1);
+    EXPECT_TRUE(documents.fileName(DocumentKind::System).empty());
+}
+
+TEST_F(DocumentsTest, AnsweringYesThenCancellingTheSaveDialogKeepsTheProgramOpen) {
+    editBoth();
+    dialogs.answers = {Answer::Yes};
+    dialogs.saveNames = {std::nullopt};
+    EXPECT_FALSE(documents.queryClose());
+    EXPECT_EQ(dialogs.asked.size(), 1u); // the load case is not asked
+    EXPECT_EQ(model.nodes.count(), 1);
+
+    dialogs.answers = {Answer::No, Answer::Yes};
+    dialogs.saveNames = {std::nullopt};
+    EXPECT_FALSE(documents.queryClose());
+    EXPECT_EQ(model.snowLoads.count(), 1);
+
+    dialogs.answers = {Answer::No, Answer::Yes};
+    dialogs.saveNames = {path("fall")};
+    EXPECT_TRUE(documents.queryClose());
+    EXPECT_TRUE(fs::exists(path("fall.vla")));
+}
+
+TEST_F(DocumentsTest, SavingStoresTheCellBeingEditedFirst) {
+    // A grid whose editor holds "r = 4.5" for node 1 until asked to store it.
+    class EditingGrid : public test::FakeTableView {
+    public:
+        explicit EditingGrid(Model& model) : model_(model) {}
+        void commitPendingEdit() override {
+            test::FakeTableView::commitPendingEdit();
+            model_.nodes.setCell(0, 0, 4.5);
+            model_.nodes.changeValid(0, 0, rowEdited);
+        }
+
+    private:
+        Model& model_;
+    } grid(model);
+    model.nodes.attachGrid(&grid);
+    dialogs.saveNames = {path("knoten")};
+    ASSERT_TRUE(documents.save(DocumentKind::System));
+    EXPECT_EQ(std::count(grid.events.begin(), grid.events.end(), "commit"), 1);
+    EXPECT_FALSE(documents.isModified(DocumentKind::System));
+    Model reread;
+    readSystemText(reread, readTextFile(path("knoten.vsy")).value());
+    EXPECT_EQ(reread.nodes.definedCount(), 1);
+    EXPECT_EQ(reread.nodes.row(0).r, 4.5);
+    model.nodes.attachGrid(nullptr);
 }
 
 TEST_F(DocumentsTest, CloseQueryClearsNothingAndStopsAtCancel) {
@@ -192,9 +270,9 @@ TEST_F(DocumentsTest, CloseQueryClearsNothingAndStopsAtCancel) {
 }
 
 TEST_F(DocumentsTest, NewLoadKeepsTheSelfWeightSwitch) {
-    model.selfWeight = 1;
+    model.setSelfWeight(1);
     documents.newDocument(DocumentKind::Load);
-    EXPECT_EQ(model.selfWeight, 1);
+    EXPECT_EQ(model.selfWeight(), 1);
 }
 
 TEST_F(DocumentsTest, ASaveThatFailsPartWayKeepsTheFileAndTheModifiedFlag) {

@@ -62,7 +62,7 @@ TEST(AnalysisPlotResults, ShellElementsFollowTheChainAndCoverTheShell) {
     ASSERT_EQ(results.ringBeams().size(), 1u);
     EXPECT_NEAR(results.ringBeams()[0].sqrtArea, std::sqrt(0.12), 1e-15);
     // The clamped foot carries the weight of the tank.
-    const int foot = tank.model.nodes.row(0).calcNode;
+    const int foot = tank.analysis.analysisNode(0);
     EXPECT_LT(results.reaction(foot).forceZ, 0.0);
 }
 

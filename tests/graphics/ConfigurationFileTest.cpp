@@ -228,6 +228,11 @@ TEST_F(ConfigurationFileTest, FileLivesNextToAWritableProgramAsDatFile) {
     EXPECT_EQ(configurationFilePath(folder / "Venkar.exe"), folder / "Venkar.dat");
 }
 
+TEST_F(ConfigurationFileTest, CompanionProgramsReadTheFileOfVenkarInTheirFolder) {
+    EXPECT_EQ(defaultPlotConfiguration((folder / "venkar-batch").string()),
+              (folder / "venkar.dat").string());
+}
+
 TEST_F(ConfigurationFileTest, FileMovesToTheUserFolderWhenTheProgramFolderIsNotWritable) {
     const EnvironmentOverride configHome("XDG_CONFIG_HOME", (folder / "xdg").string());
     // A folder that does not exist cannot be written either.

@@ -32,6 +32,7 @@ public:
     std::vector<std::vector<int>> shells; // element indices per shell row
     std::vector<Element> elements;
     std::vector<PlotRingBeam> rings;
+    std::vector<int> nodeOfRow; // analysis node per node row
 
     // Adds a node at `x` on shell row `shell` of `model` and returns its index.
     int addNodeOn(const Model& model, int shell, double x) {
@@ -57,6 +58,11 @@ public:
     }
 
     int nodeCount() const override { return static_cast<int>(nodes.size()); }
+    int analysisNode(int row) const override {
+        if (row < 0 || row >= static_cast<int>(nodeOfRow.size()))
+            return -1;
+        return nodeOfRow[static_cast<std::size_t>(row)];
+    }
     Vector2 nodePoint(int node) const override { return at(node).point; }
     PlotDisplacement nodeDisplacement(int node) const override { return at(node).displacement; }
     PlotReaction reaction(int node) const override { return at(node).reaction; }

@@ -196,7 +196,7 @@ TEST(LoadLayer, TinyLoadNextToAHugeOneHasABoundedNumberOfStations) {
 TEST(LoadLayer, SelfWeightPointLoadsAndPrescribedDisplacements) {
     Model model;
     addDownWall(model);
-    model.selfWeight = 1;
+    model.setSelfWeight(1);
     addRow(model.pointLoads, PointLoadRecord{.shell = 1, .xPosition = 0.5, .loadR = -4});
     addRow(model.constraintLoads, ZwvRecord{.node = 2, .dispR = 0.01});
     LoadColours settings;

@@ -44,8 +44,7 @@ struct Plot {
         addMaterial(model, 3e7, 0.2, 0.2);
         addShellWithNodes(model, 0, 0, 10, 0);
         results.addShell(model, 0, positions, values);
-        model.nodes.row(0).calcNode = 0;
-        model.nodes.row(1).calcNode = results.nodeCount() - 1;
+        results.nodeOfRow = {0, results.nodeCount() - 1};
     }
     GraphView view(PlotTab tab) {
         GraphView v(model, settings);

@@ -1,4 +1,5 @@
 #include "model/Error.h"
+#include "model/Assert.h"
 
 #include <gtest/gtest.h>
 
@@ -28,3 +29,17 @@ TEST(Error, FileNameAddedByTheCallerAndMissingPartsLeftOut) {
 
 } // namespace
 } // namespace venkar
+
+#ifndef NDEBUG
+namespace venkar {
+namespace {
+
+TEST(AssertDeathTest, ABrokenInvariantNamesItselfAndAborts) {
+    const int size = 3;
+    EXPECT_DEATH(VENKAR_ASSERT(size < 3), "internal check failed: size < 3");
+    VENKAR_ASSERT(size == 3); // holds: nothing happens
+}
+
+} // namespace
+} // namespace venkar
+#endif

@@ -86,25 +86,51 @@ TEST(InputContainer, CopyAndMoveRowCarryFieldsAndState) {
     EXPECT_FALSE(model.nodes.copyRow(9, 0));
 }
 
-TEST(InputContainer, ChangesCountAsUserEditsOnlyThroughAnAttachedGrid) {
+TEST(InputContainer, StateChangesCountAsUserEditsWithOrWithoutAGrid) {
     Model model;
     test::FakeDocumentObserver observer;
     model.setObserver(&observer);
 
-    model.nodes.changeValid(0, 0, rowEdited); // no grid: a silent state change
-    EXPECT_EQ(observer.systemChanges, 0);
+    model.nodes.changeValid(0, 0, rowEdited); // no grid: still a change
+    EXPECT_EQ(observer.systemChanges, 1);
 
     test::FakeTableView grid;
     model.nodes.attachGrid(&grid);
     model.nodes.changeValid(1, 0, rowEdited);
-    EXPECT_EQ(observer.systemChanges, 1);
-    model.nodes.changeValid(1, 0, rowEdited); // unchanged state: no notification
-    EXPECT_EQ(observer.systemChanges, 1);
+    EXPECT_EQ(observer.systemChanges, 2);
+    model.nodes.changeValid(1, 0, rowEdited);   // unchanged state: no notification
+    model.nodes.changeValid(1, 0, rowFromFile); // still defined
+    EXPECT_EQ(observer.systemChanges, 2);
 
     model.snowLoads.setCell(0, 2, 1.5);
     EXPECT_EQ(observer.loadChanges, 1);
-    EXPECT_EQ(observer.systemChanges, 1);
+    EXPECT_EQ(observer.systemChanges, 2);
     EXPECT_FALSE(model.snowLoads.setCell(0, 3, 1.0)); // no such column
+}
+
+TEST(InputContainer, EveryRowCommandAndTheSelfWeightSwitchReportAChange) {
+    Model model;
+    test::FakeDocumentObserver observer;
+    model.setObserver(&observer);
+    defineNodes(model.nodes, {0, 1});
+    observer.systemChanges = 0;
+
+    model.nodes.insertRow(1);
+    model.nodes.deleteRows(0, 1);
+    model.nodes.copyRow(1, 3);
+    model.nodes.moveRow(3, 4);
+    model.nodes.clearAll();
+    EXPECT_EQ(observer.systemChanges, 6); // the move copies, then undefines
+    model.nodes.deleteRows(0, 1);         // nothing to delete
+    EXPECT_EQ(observer.systemChanges, 6);
+
+    model.setSelfWeight(true);
+    EXPECT_EQ(observer.loadChanges, 1);
+    model.setSelfWeight(true);
+    EXPECT_EQ(observer.loadChanges, 1);
+    model.constraintLoads.insertRow(0);
+    EXPECT_EQ(observer.loadChanges, 2);
+    EXPECT_EQ(observer.systemChanges, 6);
 }
 
 TEST(InputContainer, CellValuesFollowTheGridColumnOrder) {
@@ -123,12 +149,15 @@ TEST(InputContainer, CellValuesFollowTheGridColumnOrder) {
     EXPECT_EQ(shells.columnCount(), 7);
 }
 
-TEST(InputContainer, WritingCommitsTheGridsPendingEditFirst) {
+TEST(InputContainer, WritingLeavesTheGridAloneAndTheModelAsksForPendingEdits) {
     Model model;
     test::FakeTableView grid;
     model.rings.attachGrid(&grid);
+    grid.events.clear();
     std::string text;
     model.rings.writeSection(text);
+    EXPECT_TRUE(grid.events.empty());
+    model.storePendingEdits();
     EXPECT_EQ(grid.events.back(), "commit");
     EXPECT_EQ(text, "RINGS\n0\n\n");
 }

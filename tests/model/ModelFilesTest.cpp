@@ -172,14 +172,14 @@ TEST(LoadFile, WritesNodeNumberInFiveColumnsAndSelfWeightAfterTwoEmptyLines) {
     Model model;
     model.nodeLoads.rowAt(0) = {12, 1.0, 0.0, -0.5};
     define(model.nodeLoads, 0);
-    model.selfWeight = 1;
+    model.setSelfWeight(1);
     const std::string text = writeLoadText(model);
     EXPECT_EQ(sectionOf(text, "NODELOAD"),
               "NODELOAD\n1\n"
               "    1    12 1.00000000000000e+00 0.00000000000000e+00 -5.00000000000000e-01\n\n");
     EXPECT_TRUE(text.ends_with("TEMPERATURE\n0\n\n\nEIGENGEWICHT\n\n"));
 
-    model.selfWeight = 0;
+    model.setSelfWeight(0);
     EXPECT_TRUE(writeLoadText(model).ends_with("TEMPERATURE\n0\n\n"));
 }
 
@@ -194,7 +194,7 @@ TEST(LoadFile, ReadsEveryLoadTableAndSelfWeightAnywhere) {
                              "NODELOAD\n1\n    1     4 1.0 2.0 3.0\n\n";
     Model model;
     readLoadText(model, text);
-    EXPECT_EQ(model.selfWeight, 1);
+    EXPECT_EQ(model.selfWeight(), 1);
     EXPECT_EQ(model.nodeLoads.row(0).node, 4);
     EXPECT_EQ(model.nodeLoads.row(0).loadM, 3.0);
     const ShellLoadRecord& surface = model.shellLoads.row(0);
@@ -210,7 +210,7 @@ TEST(LoadFile, ReadsEveryLoadTableAndSelfWeightAnywhere) {
     EXPECT_EQ(model.tempLoads.row(0).gradientTemp, -5.0);
 
     readLoadText(model, "NODELOAD\n0\n");
-    EXPECT_EQ(model.selfWeight, 0);
+    EXPECT_EQ(model.selfWeight(), 0);
 }
 
 TEST(ExampleFiles, ReadThenWriteReproducesEveryExampleByteForByte) {

@@ -1,8 +1,8 @@
-#include "analysis/ResultsReport.h"
-#include "AnalysisTestSupport.h"
+#include "reports/ResultsReport.h"
+#include "analysis/AnalysisTestSupport.h"
 #include "model/ModelFiles.h"
-#include "model/ReportHead.h"
 #include "model/TextFile.h"
+#include "reports/ReportHead.h"
 
 #include <gtest/gtest.h>
 
@@ -30,7 +30,7 @@ protected:
         RecordingStatus status;
         RecordingMessages messages;
         EXPECT_TRUE(calculate(model, analysis, status, messages)) << messages.errors.size();
-        return writeResultsReport(model, analysis, ReportHead{});
+        return writeResultsReport(analysis.results, ReportHead{});
     }
 
     static std::size_t occurrences(const std::string& text, const std::string& part) {
@@ -107,9 +107,9 @@ TEST(ResultsReportExamples, MatchTheirGoldenReports) {
         head.time.tm_hour = 9;
         head.systemPath = std::string("/daten/") + name + ".vsy";
         head.loadPath = std::string("/daten/") + name + ".vla";
-        const std::string report = writeResultsReport(model, analysis, head);
-        const std::string golden =
-            std::string(VENKAR_SOURCE_DIR) + "/tests/analysis/golden/" + name + ".ergebnisse.txt";
+        const std::string report = writeResultsReport(analysis.results, head);
+        const std::string golden = std::string(VENKAR_SOURCE_DIR) +
+                                   "/tests/reports/golden-results/" + name + ".ergebnisse.txt";
         if (std::getenv("VENKAR_UPDATE_GOLDEN"))
             writeTextFileAtomically(golden, report);
         EXPECT_EQ(report, readTextFile(golden).value_or("")) << name;

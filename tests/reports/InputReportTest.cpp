@@ -1,8 +1,8 @@
-#include "model/InputReport.h"
+#include "reports/InputReport.h"
 #include "model/Model.h"
 #include "model/ModelFiles.h"
-#include "model/ReportHead.h"
 #include "model/TextFile.h"
+#include "reports/ReportHead.h"
 
 #include <gtest/gtest.h>
 
@@ -56,7 +56,7 @@ TEST(InputReport, NodesOnlyModelPrintsTheHeadTheNodeBlockAndTheLoadRule) {
 
 TEST(InputReport, SelfWeightWithoutLoadRowsEndsWithTheSelfWeightLine) {
     Model model;
-    model.selfWeight = 1;
+    model.setSelfWeight(1);
     const std::string report = writeInputReport(model, fixedHead());
     EXPECT_TRUE(
         report.ends_with("\n========================== Belastungen ===========================\n"
@@ -89,7 +89,7 @@ TEST(InputReport, ExamplesMatchTheirGoldenReports) {
             writeInputReport(model, fixedHead(std::string("/daten/") + name + ".vsy",
                                               std::string("/daten/") + name + ".vla"));
         const std::string golden =
-            std::string(VENKAR_SOURCE_DIR) + "/tests/model/golden/" + name + ".eingabe.txt";
+            std::string(VENKAR_SOURCE_DIR) + "/tests/reports/golden-input/" + name + ".eingabe.txt";
         if (std::getenv("VENKAR_UPDATE_GOLDEN"))
             writeTextFileAtomically(golden, report);
         EXPECT_EQ(report, readTextFile(golden).value_or("")) << name;

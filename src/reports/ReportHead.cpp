@@ -1,4 +1,4 @@
-#include "model/ReportHead.h"
+#include "reports/ReportHead.h"
 
 #include "model/Error.h"
 

@@ -1,8 +1,8 @@
-#include "model/InputReport.h"
+#include "reports/InputReport.h"
 
 #include "model/Error.h"
 #include "model/Model.h"
-#include "model/ReportHead.h"
+#include "reports/ReportHead.h"
 
 #include <initializer_list>
 
@@ -132,7 +132,7 @@ std::string writeInputReport(const Model& model, const ReportHead& head) {
     out += "============================= System =============================\n";
     writeSystemBlocks(out, model);
     out += "\n========================== Belastungen ===========================\n";
-    if (model.selfWeight)
+    if (model.selfWeight())
         out += "\nUnter Berücksichtigung des Eigengewichtes\n";
     writeLoadBlocks(out, model);
     return out;

@@ -1,0 +1,124 @@
+#include "analysis/Results.h"
+
+#include "analysis/AnalysisModel.h"
+#include "analysis/HingeLines.h"
+#include "model/Model.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace venkar {
+
+namespace {
+
+Displacement nodeDisplacement(const AnalysisModel& analysis, int node) {
+    return {analysis.dof(node, 0).value, analysis.dof(node, 1).value, analysis.dof(node, 2).value};
+}
+
+SectionValues valuesAt(const ShellElement& element, double l) {
+    SectionValues values{};
+    for (int j = 0; j < resultComponentCount; ++j)
+        values[static_cast<std::size_t>(j)] = element.resultValue(l, j);
+    return values;
+}
+
+void collectNodes(Results& results, const Model& model, const AnalysisModel& analysis) {
+    for (int row : model.nodes.definedRows()) {
+        const int node = analysis.analysisNode(row);
+        if (node < 0)
+            continue;
+        const NodeRecord& record = model.nodes.row(row);
+        results.nodes.push_back(
+            {row + 1, node, record.r, record.z, nodeDisplacement(analysis, node)});
+        // A supported node that no shell and no ring beam uses has no
+        // analysis node and so no reaction.
+        if (record.supportR || record.supportZ || record.supportRot)
+            results.reactions.push_back({row + 1, node, analysis.dof(node, 0).force,
+                                         analysis.dof(node, 1).force, analysis.dof(node, 2).force});
+    }
+}
+
+ShellResults collectShell(const Model& model, const AnalysisModel& analysis, int shell) {
+    ShellResults result;
+    result.number = shell + 1;
+    result.intervals = model.shells.row(shell).intervals;
+    const std::vector<int> chain = analysis.shellChain(shell);
+    const int n = std::max(result.intervals, 1);
+    for (int k = 0; k <= n && !chain.empty(); ++k) {
+        const double x = k * (1.0 / n);
+        const ElementPosition at = locateOnShell(analysis, shell, x);
+        result.stations.push_back({x,
+                                   {at.element.displacementAt(model, analysis, 0, at.l),
+                                    at.element.displacementAt(model, analysis, 1, at.l),
+                                    at.element.displacementAt(model, analysis, 2, at.l)},
+                                   valuesAt(at.element, at.l)});
+    }
+    for (int j = 0; j < resultComponentCount; ++j)
+        result.extremes[static_cast<std::size_t>(j)] = extremes(analysis, shell, j);
+    for (int e : chain) {
+        const ShellElement& element = analysis.shellElements[static_cast<std::size_t>(e)];
+        result.elements.push_back({e, element.startPosition, element.endPosition, element.startNode,
+                                   element.endNode, valuesAt(element, 0.0),
+                                   valuesAt(element, 1.0)});
+    }
+    return result;
+}
+
+void collectRings(Results& results, const Model& model, const AnalysisModel& analysis) {
+    for (const RingElement& ring : analysis.ringElements) {
+        const int node = ring.node(0);
+        const RingRecord& record = model.rings.row(ring.ringIndex());
+        results.rings.push_back({ring.ringIndex() + 1, record.node, node,
+                                 nodeDisplacement(analysis, node), ring.moment(), ring.hoopForce(),
+                                 std::sqrt(std::max(record.area, 0.0))});
+    }
+}
+
+void collectHinges(Results& results, const AnalysisModel& analysis) {
+    for (const HingeLine& line : hingeLines(analysis)) {
+        HingeResult hinge{line.shell + 1, line.position, {}};
+        for (int node : line.nodes)
+            hinge.sides.push_back(nodeDisplacement(analysis, node));
+        results.hinges.push_back(std::move(hinge));
+    }
+}
+
+template <class Item> const Item* findNumber(const std::vector<Item>& items, int number) {
+    const auto found =
+        std::lower_bound(items.begin(), items.end(), number,
+                         [](const Item& item, int wanted) { return item.number < wanted; });
+    return found != items.end() && found->number == number ? &*found : nullptr;
+}
+
+} // namespace
+
+const NodeResult* Results::node(int number) const {
+    return findNumber(nodes, number);
+}
+
+const ReactionResult* Results::reaction(int number) const {
+    return findNumber(reactions, number);
+}
+
+const ShellResults* Results::shell(int number) const {
+    return findNumber(shells, number);
+}
+
+Results collectResults(const Model& model, const AnalysisModel& analysis) {
+    Results results;
+    collectNodes(results, model, analysis);
+    for (int shell : model.shells.definedRows())
+        results.shells.push_back(collectShell(model, analysis, shell));
+    collectRings(results, model, analysis);
+    collectHinges(results, analysis);
+    results.anyHinge = model.hinges.definedCount() > 0;
+    results.anyRing = model.rings.definedCount() > 0;
+    results.maxDisplacement = maximumDisplacement(analysis);
+    results.maxReactionForce = maximumReactionForce(analysis);
+    results.maxReactionMoment = maximumReactionMoment(analysis);
+    for (int j = 0; j < resultComponentCount; ++j)
+        results.maxShellResult[static_cast<std::size_t>(j)] = maximumShellResult(analysis, j);
+    return results;
+}
+
+} // namespace venkar
