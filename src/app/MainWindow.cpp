@@ -1,7 +1,6 @@
 #include "app/MainWindow.h"
 
 #include "analysis/AnalysisModel.h"
-#include "analysis/ResultsReport.h"
 #include "app/AppDialogs.h"
 #include "app/CommandBoundary.h"
 #include "app/ConfigurationWindow.h"
@@ -16,10 +15,11 @@
 #include "graphics/ConfigurationFile.h"
 #include "graphics/GraphSettings.h"
 #include "model/Error.h"
-#include "model/InputReport.h"
 #include "model/Model.h"
-#include "model/ReportHead.h"
 #include "model/TableView.h"
+#include "reports/InputReport.h"
+#include "reports/ReportHead.h"
+#include "reports/ResultsReport.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -350,7 +350,7 @@ void TMDIAppForm::showResults() {
     }
     const ReportHead head{currentLocalTime(), documents_.fileName(DocumentKind::System),
                           documents_.fileName(DocumentKind::Load)};
-    viewers_.show(ReportKind::Results, writeResultsReport(model_, analysis_, head));
+    viewers_.show(ReportKind::Results, writeResultsReport(analysis_.results, head));
 }
 
 void TMDIAppForm::editorAndMargins() {

@@ -38,7 +38,7 @@ std::vector<std::string> unknownSectionWarnings(std::string_view text,
 }
 
 std::vector<std::string> emptyLoadWarnings(const Model& model) {
-    if (model.selfWeight)
+    if (model.selfWeight())
         return {};
     const InputContainer* loadTables[] = {
         &model.nodeLoads,  &model.shellLoads, &model.pointLoads, &model.constraintLoads,

@@ -149,15 +149,13 @@ TLoadForm::TLoadForm(Model& model, Documents& documents, InputMessages& messages
 }
 
 void TLoadForm::selfWeightClicked(bool checked) {
-    const int before = model_.selfWeight;
-    model_.selfWeight = checked ? 1 : 0;
-    history().recordSelfWeight(before, model_.selfWeight);
-    documents_.loadChanged();
+    history().recordSelfWeight(model_.selfWeight() ? 1 : 0, checked ? 1 : 0);
+    model_.setSelfWeight(checked); // reports the load change
     focusCurrentGrid();
 }
 
 void TLoadForm::refreshFromModel() {
-    selfWeight_->setChecked(model_.selfWeight != 0);
+    selfWeight_->setChecked(model_.selfWeight());
 }
 
 std::optional<InputFault> TLoadForm::runCheck() const {

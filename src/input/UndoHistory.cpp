@@ -56,7 +56,7 @@ void UndoHistory::commit() {
     if (!open_ || --open_->depth > 0)
         return;
     Step step{open_->table, std::move(open_->before), TableSnapshot::of(*open_->table),
-              model_.selfWeight, model_.selfWeight};
+              model_.selfWeight() ? 1 : 0, model_.selfWeight() ? 1 : 0};
     open_.reset();
     if (step.before == step.after)
         return;
@@ -96,8 +96,7 @@ void UndoHistory::apply(const Step& step, bool forward) {
     if (step.table) {
         (forward ? step.after : step.before).restoreInto(*step.table);
     } else {
-        model_.selfWeight = forward ? step.selfWeightAfter : step.selfWeightBefore;
-        documents_.loadChanged();
+        model_.setSelfWeight((forward ? step.selfWeightAfter : step.selfWeightBefore) != 0);
     }
     applying_ = false;
     settleModifiedFlag();

@@ -77,12 +77,12 @@ TEST_F(ExampleEntryTest, TheWaterTankTypedWithKeysAloneSavesTheExampleFiles) {
     enterDocument(*systemForm, {systemTables.begin(), systemTables.end()});
     const auto loadTables = reference.loadTables();
     enterDocument(*loadForm, {loadTables.begin(), loadTables.end()});
-    if (reference.selfWeight) {
+    if (reference.selfWeight()) {
         QTest::keyClick(loadForm->currentGrid(), Qt::Key_G, Qt::AltModifier);
         QTest::qWait(300); // the check box's animated click
     }
-    EXPECT_EQ(model.selfWeight, reference.selfWeight);
-    EXPECT_EQ(loadForm->selfWeightBox()->isChecked(), reference.selfWeight != 0);
+    EXPECT_EQ(model.selfWeight(), reference.selfWeight());
+    EXPECT_EQ(loadForm->selfWeightBox()->isChecked(), reference.selfWeight());
     EXPECT_EQ(messages.beeps, 0);
 
     // "Geometrie Speichern" and "Lastfall Speichern" ask for the names.
