@@ -14,6 +14,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -116,6 +117,10 @@ void InputForm::finishConstruction(const char* caption, int width, int height, i
     caption_ = QString::fromUtf8(caption);
     helpContext_ = helpContext;
     resize(width, height);
+    // A narrow page keeps the window wide enough for every page tab.
+    const int tabsWidth = pages_->tabBar()->sizeHint().width() + 8;
+    for (TUserGrid* grid : grids_)
+        grid->minimumFormWidth = tabsWidth;
     setFileName(QString::fromStdString(documents_.fileName(kind_)));
     history_->onApplied = [this] {
         refreshFromModel();

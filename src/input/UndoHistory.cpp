@@ -87,8 +87,8 @@ void UndoHistory::undo() {
 void UndoHistory::redo() {
     if (!canRedo() || open_)
         return;
-    apply(steps_[position_], true);
     ++position_;
+    apply(steps_[position_ - 1], true);
 }
 
 void UndoHistory::apply(const Step& step, bool forward) {
