@@ -79,6 +79,48 @@ TEST_F(InputFormTest, SelfWeightBoxSetsTheSwitchAndMarksTheLoadCase) {
     EXPECT_FALSE(loadForm->selfWeightBox()->isChecked());
 }
 
+TEST_F(InputFormTest, PagesCarryTheTablesCaptionsAndColumnLayouts) {
+    const TUserGrid& nodes = *systemForm->grid(0);
+    EXPECT_EQ(systemForm->pages()->tabText(0), "Knoten");
+    EXPECT_EQ(nodes.objectName(), "KoorGrid");
+    EXPECT_EQ(nodes.fixedRows(), 2);
+    const TUserHeader* coordinates = nodes.header(0, 2);
+    ASSERT_NE(coordinates, nullptr);
+    EXPECT_EQ(coordinates->Text, "Knotenkoordinaten");
+    EXPECT_EQ(coordinates->ColB, 1);
+    EXPECT_EQ(coordinates->ColE, 2);
+    EXPECT_EQ(nodes.header(1, 0)->Text, "Nr.");
+    EXPECT_EQ(nodes.columnWidth(1), 100);
+    EXPECT_EQ(nodes.columnWidth(3), 20);
+    const TUserGrid& shellLoads = *loadForm->grid(1);
+    EXPECT_EQ(loadForm->pages()->tabText(1), "Flächenlast");
+    EXPECT_EQ(shellLoads.fixedRows(), 3);
+    EXPECT_EQ(shellLoads.header(0, 6)->ColB, 3);
+    EXPECT_EQ(shellLoads.header(1, 4)->Text, "Querrichtung");
+    EXPECT_EQ(shellLoads.header(1, 4)->ColB, 3);
+    EXPECT_EQ(shellLoads.header(1, 5)->Text, "Längsrichtung");
+    EXPECT_EQ(shellLoads.header(2, 5)->Text, "Anfang");
+    EXPECT_EQ(shellLoads.header(0, 1)->RowE, 1);
+    EXPECT_EQ(loadForm->grid(3)->descriptor(3)->Center, true);
+    // "Ungleichmässige" widens its column beyond the requested 84.
+    const TUserGrid& temperature = *loadForm->grid(6);
+    EXPECT_GT(temperature.columnWidth(4), 84);
+    EXPECT_GE(temperature.columnWidth(4),
+              temperature.fontMetrics().horizontalAdvance("Ungleichmässige") + 4);
+    EXPECT_EQ(temperature.columnWidth(3), 100);
+    EXPECT_EQ(systemForm->helpContext(), 10050);
+    EXPECT_EQ(loadForm->grid(6)->helpContext, 10160);
+}
+
+TEST_F(InputFormTest, RowInsertMarksTheDocumentModified) {
+    TUserGrid& grid = showPage(*systemForm, 0);
+    model.nodes.changeValid(0, 0, rowFromFile);
+    documents.setModified(DocumentKind::System, false);
+    key(grid, Qt::Key_Insert, Qt::AltModifier);
+    EXPECT_TRUE(model.nodes.isDefined(1));
+    EXPECT_TRUE(documents.isModified(DocumentKind::System));
+}
+
 TEST_F(InputFormTest, CaptionsFollowTheFileNames) {
     EXPECT_EQ(systemForm->windowTitle(), " Geometrie:  ");
     EXPECT_EQ(loadForm->windowTitle(), " Belastung: ");
