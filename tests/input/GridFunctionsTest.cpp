@@ -5,6 +5,7 @@
 #include "input/MyEdit.h"
 #include "input/UserInt.h"
 #include "input/UserList.h"
+#include "input/WindowMessages.h"
 
 #include <cmath>
 
@@ -180,6 +181,38 @@ TEST_F(PasteTest, RowsBeyondTheTablesBoundAreRefused) {
     EXPECT_EQ(result.message, "Kopierbeireich außerhalb der Tabelle");
     EXPECT_EQ(model.shells.row(maxPasteRow).startNode, 1);
     EXPECT_EQ(model.shells.count(), maxPasteRow + 1);
+}
+
+} // namespace
+
+namespace {
+
+// Counts the number field's change messages at its parent.
+class MessageCounter : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (static_cast<int>(event->type()) == windowmessages::numberChanged)
+            ++changes;
+        return false;
+    }
+    int changes = 0;
+};
+
+TEST(MyEdit, TypingMapsCommaAndRefusesLettersAndLeavingNormalises) {
+    FakeInputMessages messages;
+    QWidget parent;
+    MessageCounter counter;
+    parent.installEventFilter(&counter);
+    auto* edit = new TMyEdit(&parent, &messages);
+    QTest::keyClicks(edit, "1,23456789e2x");
+    EXPECT_EQ(edit->text(), "1.23456789E2");
+    EXPECT_EQ(messages.beeps, 1);
+    QApplication::processEvents();
+    EXPECT_EQ(counter.changes, 12);
+    EXPECT_DOUBLE_EQ(edit->value(), 123.456789);
+    EXPECT_EQ(edit->text(), "123.457");
+    QApplication::processEvents();
+    EXPECT_EQ(counter.changes, 12); // the normalisation is no user change
 }
 
 } // namespace
