@@ -2,11 +2,11 @@
 
 #include "app/GraphDialogs.h"
 #include "app/GraphWindow.h"
+#include "app/ProgramPicture.h"
 #include "graphics/GraphSettings.h"
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QPainterPath>
 #include <QPrinter>
 
 namespace venkar {
@@ -16,29 +16,6 @@ namespace {
 constexpr int printFontSize = 14;
 const QString twoBlanks = QStringLiteral("  ");
 const QString fourBlanks = QStringLiteral("    ");
-
-// The program picture when none is handed in: a water tank in its meridian
-// section beside the dash-dotted axis.
-QImage builtInIcon() {
-    QImage image(96, 96, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(Qt::gray, 3, Qt::DashDotLine));
-    painter.drawLine(16, 6, 16, 90);
-    QPainterPath shell;
-    shell.moveTo(16, 30);
-    shell.quadTo(50, 12, 76, 30);
-    shell.lineTo(76, 80);
-    shell.lineTo(16, 80);
-    painter.setPen(QPen(QColor(0, 0, 255), 5));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawPath(shell);
-    painter.setPen(QPen(QColor(0, 128, 0), 3));
-    painter.drawLine(70, 88, 82, 88);
-    painter.end();
-    return image;
-}
 
 // Shrinks the painter's font until `text` fits the box; the size carries on
 // to the next text.
@@ -68,7 +45,10 @@ int textWidth(const QPainter& painter, const QString& text) {
 void drawTitleStrip(QPainter& painter, const PageFrame& frame, const PageDevice& device,
                     const TitleStripData& title) {
     const TitleStripLayout strip = titleStripLayout(frame, device);
-    painter.drawImage(strip.icon, title.icon.isNull() ? builtInIcon() : title.icon);
+    if (title.icon.isNull())
+        paintProgramPicture(painter, strip.icon);
+    else
+        painter.drawImage(strip.icon, title.icon);
     const QString version = QStringLiteral("V.%1").arg(title.version);
     const QString system = QStringLiteral("System: %1").arg(title.systemFile);
     const QString load = QStringLiteral("Lastfall: %1").arg(title.loadFile);

@@ -23,7 +23,7 @@ struct TitleStripData {
     QString version = QStringLiteral("1.34");
     QString systemFile;
     QString loadFile;
-    QImage icon; // the program picture; a built-in drawing when null
+    QImage icon; // drawn stretched into its box; the program picture when null
 };
 
 // The page margins the settings hold ("Editor und Seitenränder").

@@ -73,11 +73,6 @@ private:
 
 } // namespace
 
-QEvent::Type ModelChangedEvent::eventType() {
-    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
-    return type;
-}
-
 TGraphForm::TGraphForm(const Model& model, const GraphSettings& settings, QWidget* parent,
                        GraphDialogs& dialogs)
     : QWidget(parent), view_(model, settings), settings_(settings), dialogs_(dialogs) {
@@ -266,12 +261,12 @@ void TGraphForm::modelChanged(int wParam) {
 }
 
 void TGraphForm::postModelChanged(QObject* window, int wParam) {
-    QCoreApplication::postEvent(window, new ModelChangedEvent(wParam));
+    QCoreApplication::postEvent(window, new WindowMessage(windowmessages::modelChanged, wParam));
 }
 
 bool TGraphForm::event(QEvent* event) {
-    if (event->type() == ModelChangedEvent::eventType()) {
-        modelChanged(static_cast<ModelChangedEvent*>(event)->wParam());
+    if (event->type() == static_cast<QEvent::Type>(windowmessages::modelChanged)) {
+        modelChanged(static_cast<int>(static_cast<WindowMessage*>(event)->wParam()));
         return true;
     }
     return QWidget::event(event);

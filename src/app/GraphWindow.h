@@ -3,6 +3,7 @@
 #include "app/GraphDialogs.h"
 #include "app/GraphPrinting.h"
 #include "graphics/GraphView.h"
+#include "input/WindowMessages.h"
 
 #include <QEvent>
 #include <QWidget>
@@ -22,21 +23,6 @@ class GraphPaintBox;
 class GraphSettings;
 class Model;
 class PlotResults;
-
-// The notification "model changed" (window message 3027) as a Qt event,
-// posted by the main window to every child window. wParam 0: the model, the
-// load case or the results changed (the view fits the whole picture again);
-// wParam 1: only the plot settings changed (a zoomed view is kept).
-inline constexpr int modelChangedMessage = 3027;
-class ModelChangedEvent : public QEvent {
-public:
-    explicit ModelChangedEvent(int wParam) : QEvent(eventType()), wParam_(wParam) {}
-    static QEvent::Type eventType();
-    int wParam() const { return wParam_; }
-
-private:
-    int wParam_;
-};
 
 // The graph window "Grafik": the model, its loads and its results as one
 // scalable drawing, with nine tabs at the bottom, a tool bar (print, copy,
@@ -59,8 +45,11 @@ public:
     // effect at the next rebuild: the main window follows it with the
     // model-changed notification.
     void setResults(const PlotResults* results);
-    // The model-changed notification: wParam 0 clears the user-view flag,
-    // then the picture is rebuilt.
+    // The notification "model changed" (window message 3027, posted as a
+    // WindowMessage to every child window). wParam 0: the model, the load
+    // case or the results changed, the user-view flag is cleared so that the
+    // view fits the whole picture again; wParam 1: only the plot settings
+    // changed, a zoomed view is kept. Then the picture is rebuilt.
     void modelChanged(int wParam);
     // Posts the notification to `window` (any widget; only graph windows
     // act on it).

@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QToolBar>
 #include <QTreeWidget>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -52,9 +53,23 @@ HelpBrowser::HelpBrowser(const QString& helpFolder, QWidget* parent)
     splitter->addWidget(text_);
     splitter->setStretchFactor(1, 1);
     splitter->setSizes({300, 700});
-    auto* layout = new QHBoxLayout(this);
+    auto* toolBar = new QToolBar(this);
+    toolBar->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    backAction_ = toolBar->addAction(QStringLiteral("Zurück"), this, &HelpBrowser::goBack);
+    backAction_->setShortcut(QKeySequence::Back);
+    backAction_->setToolTip(QStringLiteral("Zurück (Alt+Pfeil links)"));
+    forwardAction_ = toolBar->addAction(QStringLiteral("Vor"), this, &HelpBrowser::goForward);
+    forwardAction_->setShortcut(QKeySequence::Forward);
+    forwardAction_->setToolTip(QStringLiteral("Vor (Alt+Pfeil rechts)"));
+    toolBar->addSeparator();
+    toolBar->addAction(QStringLiteral("Inhalt"), this, &HelpBrowser::showContents);
+    updateHistoryActions();
+
+    auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(splitter);
+    layout->setSpacing(0);
+    layout->addWidget(toolBar);
+    layout->addWidget(splitter, 1);
     resize(1000, 700);
 
     if (pages_.isEmpty())
@@ -151,6 +166,40 @@ bool HelpBrowser::showContext(int contextNumber) {
 bool HelpBrowser::showPage(const QString& page, const QString& anchor) {
     if (!pages_.hasPage(page))
         return false;
+    const HelpTarget target{page, anchor};
+    if (history_.empty() || history_[historyPosition_] != target) {
+        // A new place drops the places ahead of the current one.
+        if (!history_.empty())
+            history_.resize(historyPosition_ + 1);
+        history_.push_back(target);
+        historyPosition_ = history_.size() - 1;
+    }
+    display(target);
+    return true;
+}
+
+bool HelpBrowser::goBack() {
+    if (history_.empty() || historyPosition_ == 0)
+        return false;
+    display(history_[--historyPosition_]);
+    return true;
+}
+
+bool HelpBrowser::goForward() {
+    if (historyPosition_ + 1 >= history_.size())
+        return false;
+    display(history_[++historyPosition_]);
+    return true;
+}
+
+void HelpBrowser::updateHistoryActions() {
+    backAction_->setEnabled(!history_.empty() && historyPosition_ > 0);
+    forwardAction_->setEnabled(historyPosition_ + 1 < history_.size());
+}
+
+void HelpBrowser::display(const HelpTarget& target) {
+    const QString& page = target.page;
+    const QString& anchor = target.anchor;
     if (page != currentPage_) {
         // Relative image and link names resolve against the help folder.
         text_->document()->setBaseUrl(QUrl::fromLocalFile(QDir(pages_.folder()).filePath(page)));
@@ -163,7 +212,7 @@ bool HelpBrowser::showPage(const QString& page, const QString& anchor) {
         text_->moveCursor(QTextCursor::Start);
     else
         text_->scrollToAnchor(anchor);
-    return true;
+    updateHistoryActions();
 }
 
 void HelpBrowser::followLink(const QUrl& link) {

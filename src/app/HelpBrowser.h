@@ -6,7 +6,9 @@
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
+class QAction;
 class QLineEdit;
 class QListWidget;
 class QTabWidget;
@@ -40,7 +42,12 @@ public:
     // number shows the contents and returns false.
     bool showContext(int contextNumber);
     // A page and an optional section; false when the page does not exist.
+    // Every place shown is added to the history.
     bool showPage(const QString& page, const QString& anchor = QString());
+    // Steps back and forth through the places shown (Alt+Left, Alt+Right);
+    // false at either end of the history.
+    bool goBack();
+    bool goForward();
 
     // The context number F1 uses for `widget` and its children.
     static void setHelpContext(QWidget* widget, int contextNumber);
@@ -69,6 +76,8 @@ private:
     void followLink(const QUrl& link);
     void openItem(QTreeWidgetItem* item);
     void present();
+    void display(const HelpTarget& target);
+    void updateHistoryActions();
 
     HelpPages pages_;
     QTabWidget* tabs_ = nullptr;
@@ -76,8 +85,12 @@ private:
     QLineEdit* searchField_ = nullptr;
     QListWidget* results_ = nullptr;
     QTextBrowser* text_ = nullptr;
+    QAction* backAction_ = nullptr;
+    QAction* forwardAction_ = nullptr;
     QString currentPage_;
     QString currentAnchor_;
+    std::vector<HelpTarget> history_;
+    std::size_t historyPosition_ = 0; // index of the place shown in history_
 };
 
 } // namespace venkar

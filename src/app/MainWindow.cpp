@@ -4,7 +4,11 @@
 #include "analysis/ResultsReport.h"
 #include "app/AppDialogs.h"
 #include "app/CommandBoundary.h"
+#include "app/ConfigurationWindow.h"
 #include "app/EditorMarginsDialog.h"
+#include "app/GraphPrinting.h"
+#include "app/GraphWindow.h"
+#include "app/ProgramPicture.h"
 #include "app/Recovery.h"
 #include "app/StatusWindow.h"
 #include "app/WindowArrangement.h"
@@ -83,12 +87,15 @@ TMDIAppForm::TMDIAppForm(Model& model, AnalysisModel& analysis, GraphSettings& s
     : QMainWindow(parent), model_(model), analysis_(analysis), settings_(settings),
       dialogs_(dialogs), places_(std::move(places)), documents_(model, dialogs),
       viewers_(processes, dialogs, settings.values.editorAndMargins,
-               places_.programPath.parent_path(), places_.temporaryFolder) {
+               places_.programPath.parent_path(), places_.temporaryFolder),
+      graphDialogs_(&qtGraphDialogs()), plotResults_(model, analysis) {
     setWindowTitle(productCaption);
     mdiArea_ = new QMdiArea(this);
     setCentralWidget(mdiArea_);
     statusWindow_ = new TSolForm(this);
     editorMarginsDialog_ = new TDruckerForm(dialogs_, this);
+    configurationWindow_ = new TTreeForm(settings_, *graphDialogs_, this);
+    connect(configurationWindow_, &TTreeForm::settingsChanged, this, [this] { notifyChildren(1); });
     buildMenus();
     buildToolBar();
     statusBar()->show();
@@ -133,13 +140,14 @@ void TMDIAppForm::buildMenus() {
     connect(calculation, &QAction::triggered, this, [this] { run([this] { calculate(); }); });
 
     QMenu* show = menuBar()->addMenu("&Zeigen");
-    show->addAction("Grafik")->setEnabled(false);
+    QAction* graph = show->addAction("Grafik");
+    connect(graph, &QAction::triggered, this, [this] { run([this] { openGraphWindow(); }); });
     addCommand(show, "Eingabeprotokoll", &TMDIAppForm::showInputReport);
     addCommand(show, "Ergebnisse", &TMDIAppForm::showResults);
 
     QMenu* settings = menuBar()->addMenu("E&instellung");
     addCommand(settings, "Editor und Seitenränder", &TMDIAppForm::editorAndMargins);
-    settings->addAction("Konfiguration")->setEnabled(false);
+    addCommand(settings, "Konfiguration", &TMDIAppForm::showConfiguration);
 
     buildWindowMenu();
 
@@ -172,7 +180,7 @@ void TMDIAppForm::buildFileMenu() {
     addFileCommand(saveAs, "System", [this] { documents_.saveAs(DocumentKind::System); });
     addFileCommand(saveAs, "Belastung", [this] { documents_.saveAs(DocumentKind::Load); });
     file->addSeparator();
-    file->addAction("Grafiken &drucken")->setEnabled(false);
+    addCommand(file, "Grafiken &drucken", &TMDIAppForm::printGraphics);
     file->addSeparator();
     QAction* quit = file->addAction("&Beenden");
     quit->setShortcut(QKeySequence("Alt+X"));
@@ -251,6 +259,65 @@ void TMDIAppForm::documentStateChanged() {
 void TMDIAppForm::modelChanged() {
     analysis_.resultsValid = 0;
     viewers_.stopAll();
+    notifyChildren(0);
+}
+
+void TMDIAppForm::setGraphDialogs(GraphDialogs& dialogs) {
+    graphDialogs_ = &dialogs;
+    delete configurationWindow_;
+    configurationWindow_ = new TTreeForm(settings_, dialogs, this);
+    connect(configurationWindow_, &TTreeForm::settingsChanged, this, [this] { notifyChildren(1); });
+}
+
+std::vector<TGraphForm*> TMDIAppForm::graphWindows() const {
+    std::vector<TGraphForm*> windows;
+    for (QMdiSubWindow* window : mdiArea_->subWindowList())
+        if (auto* graph = qobject_cast<TGraphForm*>(window->widget()))
+            windows.push_back(graph);
+    return windows;
+}
+
+void TMDIAppForm::notifyChildren(int wParam) {
+    const PlotResults* results = analysis_.resultsValid ? &plotResults_ : nullptr;
+    for (TGraphForm* graph : graphWindows())
+        graph->setResults(results);
+    for (QMdiSubWindow* window : mdiArea_->subWindowList())
+        TGraphForm::postModelChanged(window->widget(), wParam);
+}
+
+TitleStripData TMDIAppForm::titleStrip() const {
+    TitleStripData title;
+    title.version = QString::fromUtf8(programVersion);
+    title.systemFile =
+        QString::fromStdString(Documents::shortName(documents_.fileName(DocumentKind::System)));
+    title.loadFile =
+        QString::fromStdString(Documents::shortName(documents_.fileName(DocumentKind::Load)));
+    return title;
+}
+
+TGraphForm* TMDIAppForm::openGraphWindow() {
+    commitPendingEdits(model_);
+    auto* graph = new TGraphForm(model_, settings_, nullptr, *graphDialogs_);
+    graph->setAttribute(Qt::WA_DeleteOnClose);
+    graph->setResults(analysis_.resultsValid ? &plotResults_ : nullptr);
+    graph->modelChanged(0);
+    graph->setTitleStripSource([this] { return titleStrip(); });
+    QMdiSubWindow* window = mdiArea_->addSubWindow(graph);
+    window->resize(720, 540);
+    window->show();
+    return graph;
+}
+
+void TMDIAppForm::printGraphics() {
+    const std::vector<TGraphForm*> graphs = graphWindows();
+    printGraphWindows(std::vector<const TGraphForm*>(graphs.begin(), graphs.end()), *graphDialogs_,
+                      titleStrip(), pageMarginsOf(settings_.values.editorAndMargins), this);
+}
+
+void TMDIAppForm::showConfiguration() {
+    configurationWindow_->show();
+    configurationWindow_->raise();
+    configurationWindow_->activateWindow();
 }
 
 void TMDIAppForm::plausibilityFault(const InputFault& fault) {
@@ -265,6 +332,7 @@ void TMDIAppForm::calculate() {
     commitPendingEdits(model_);
     viewers_.stop(ReportKind::Results);
     venkar::calculate(model_, analysis_, *statusWindow_, *this);
+    notifyChildren(0);
 }
 
 void TMDIAppForm::showInputReport() {

@@ -3,6 +3,7 @@
 #include "analysis/AnalysisDriver.h"
 #include "app/ReportViewers.h"
 #include "documents/Documents.h"
+#include "graphics/AnalysisPlotResults.h"
 
 #include <QMainWindow>
 #include <QStringList>
@@ -20,12 +21,16 @@ namespace venkar {
 
 class AnalysisModel;
 class AppDialogs;
+class GraphDialogs;
 class GraphSettings;
 class Model;
 class ProcessLauncher;
 class Recovery;
 class TDruckerForm;
+class TGraphForm;
 class TSolForm;
+class TTreeForm;
+struct TitleStripData;
 
 // Where the program lives and keeps its files.
 struct ProgramPlaces {
@@ -61,6 +66,13 @@ public:
     Documents& documents() { return documents_; }
     TSolForm& statusWindow() { return *statusWindow_; }
     TDruckerForm& editorMarginsDialog() { return *editorMarginsDialog_; }
+    TTreeForm& configurationWindow() { return *configurationWindow_; }
+    // The dialogs of the graph windows, the configuration window and the
+    // printing (not owned); the Qt dialogs unless a test hands in others.
+    // Takes effect for windows opened afterwards.
+    void setGraphDialogs(GraphDialogs& dialogs);
+    // The open graph windows in the order of the window list.
+    std::vector<TGraphForm*> graphWindows() const;
     ReportViewers& reportViewers() { return viewers_; }
     Recovery& recovery() { return *recovery_; }
     QMdiArea& mdiArea() { return *mdiArea_; }
@@ -74,6 +86,12 @@ public:
     void showInputReport();
     void showResults();
     void editorAndMargins();
+    // "Grafik": opens another graph window.
+    TGraphForm* openGraphWindow();
+    // "Grafiken &drucken": every graph window on one sheet.
+    void printGraphics();
+    // "Konfiguration": shows the configuration window, not modal.
+    void showConfiguration();
     void cascade();
     void tileSideBySide();
     void tileBelow();
@@ -102,6 +120,10 @@ private:
     // Runs `command` behind the command boundary.
     void run(const std::function<void()>& command);
     void offerRecovery(bool& restored);
+    // Hands the current results to every graph window and posts the
+    // model-changed notification (3027) with `wParam` to every child window.
+    void notifyChildren(int wParam);
+    TitleStripData titleStrip() const;
 
     Model& model_;
     AnalysisModel& analysis_;
@@ -114,6 +136,9 @@ private:
     QMdiArea* mdiArea_ = nullptr;
     TSolForm* statusWindow_ = nullptr;
     TDruckerForm* editorMarginsDialog_ = nullptr;
+    TTreeForm* configurationWindow_ = nullptr;
+    GraphDialogs* graphDialogs_ = nullptr;
+    AnalysisPlotResults plotResults_;
     QMenu* windowMenu_ = nullptr;
     QLabel* toolBarTexts_[2] = {};
     QLabel* markers_[2] = {};

@@ -4,11 +4,13 @@
 // through pdftoppm). Usage: venkar-graph-screenshots OUTPUT_FOLDER
 #include "GraphWindowTestSupport.h"
 
+#include "app/GraphPaintBox.h"
 #include "app/GraphWindow.h"
 #include "graphics/GraphSettings.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QMouseEvent>
 #include <QProcess>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -40,6 +42,12 @@ int main(int argc, char** argv) {
     window.show();
     window.tabBar()->setCurrentIndex(tabIndex(PlotTab::MomentTheta));
     QCoreApplication::processEvents();
+    // The mouse over the foot of the wall, so that the status line shows its
+    // model point.
+    const QPointF foot(730, 590);
+    QMouseEvent move(QEvent::MouseMove, foot, window.paintBox()->mapToGlobal(foot), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(window.paintBox(), &move);
     if (!window.grab().save(output.filePath(QStringLiteral("graph-window.png")))) {
         std::fprintf(stderr, "cannot write graph-window.png\n");
         return 1;

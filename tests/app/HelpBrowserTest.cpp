@@ -157,6 +157,30 @@ TEST_F(HelpBrowserTest, F1AsksAWindowThatKnowsItsContextAtTheMomentOfTheKey) {
     EXPECT_EQ(browser.currentPage(), "grafik.md");
 }
 
+TEST_F(HelpBrowserTest, AltLeftAndAltRightStepThroughThePlacesShown) {
+    browser.show();
+    QApplication::setActiveWindow(&browser);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&browser));
+    EXPECT_FALSE(browser.goBack()) << "nothing shown yet";
+
+    browser.showContext(help::mainWindow);
+    browser.showContext(help::nodeGrid);
+    browser.showContext(help::snowGrid);
+    QTest::keyClick(browser.textBrowser(), Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(browser.currentPage(), "system.md");
+    EXPECT_EQ(browser.currentAnchor(), "knoten");
+    QTest::keyClick(browser.textBrowser(), Qt::Key_Left, Qt::AltModifier);
+    EXPECT_EQ(browser.currentPage(), "hauptfenster.md");
+    EXPECT_FALSE(browser.goBack()) << "the first place has nothing before it";
+    QTest::keyClick(browser.textBrowser(), Qt::Key_Right, Qt::AltModifier);
+    EXPECT_EQ(browser.currentAnchor(), "knoten");
+
+    browser.showContext(help::graphWindow);
+    EXPECT_FALSE(browser.goForward()) << "a new place drops the places ahead";
+    EXPECT_TRUE(browser.goBack());
+    EXPECT_EQ(browser.currentAnchor(), "knoten");
+}
+
 TEST(HelpBrowserWithoutPagesTest, SaysWhereThePagesBelong) {
     QTemporaryDir empty;
     HelpBrowser browser(empty.path());

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QString>
 #include <QXmlStreamReader>
 
@@ -81,6 +82,34 @@ TEST_F(PictureExportTest, FilledShapeAndThickLinePaintInTheirColoursAtTheFittedP
     EXPECT_EQ(at(30.8, 10), QColor(0, 0, 255)); // the pen is 2 units wide
     EXPECT_EQ(at(24, 10), QColor(255, 255, 255));
     EXPECT_EQ(at(33, 10), QColor(255, 255, 255));
+}
+
+TEST_F(PictureExportTest, AViewRectanglePaintsThatPartOfThePictureOverTheWholeTarget) {
+    Picture picture;
+    fillShape(picture, standardShape(ShapeId::NodeSquare), std::sqrt(8.0), 0.0, 0.0, colours::red,
+              colours::red, {10, 10});
+    picture.setPen(colours::blue, 0.5);
+    picture.addLine({30, 0}, {30, 20});
+    // The view around the square only: 8 x 4 units fitted by width, 440 / 8.8
+    // pixels per unit, the line far outside the image.
+    const BoundingBox view{6, 8, 14, 12};
+    const QImage image = renderToImage(picture, view, QSize(440, 220));
+    EXPECT_EQ(pixelsNear(image, QColor(0, 0, 255)), 0);
+    const double s = 440 / 8.8;
+    EXPECT_EQ(image.pixelColor(220, 110), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(static_cast<int>(220 + 0.8 * s), 110), QColor(255, 0, 0));
+    EXPECT_EQ(image.pixelColor(static_cast<int>(220 + 1.2 * s), 110), QColor(255, 255, 255));
+
+    // paintView reports the transform it used; a view without extent paints
+    // nothing.
+    QImage blank(40, 40, QImage::Format_RGB32);
+    blank.fill(Qt::white);
+    QPainter painter(&blank);
+    const ViewTransform none = paintView(picture, BoundingBox{}, painter, blank.rect());
+    const ViewTransform fitted = paintView(picture, view, painter, blank.rect());
+    painter.end();
+    EXPECT_EQ(none.scaleX, 0.0);
+    EXPECT_DOUBLE_EQ(fitted.scaleX, 40 / 8.8);
 }
 
 TEST_F(PictureExportTest, EmptyPicturePaintsOnlyTheGround) {
