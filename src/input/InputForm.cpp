@@ -7,6 +7,7 @@
 #include "input/UserInt.h"
 #include "input/UserList.h"
 #include "input/WindowMessages.h"
+#include "model/ColumnCaptions.h"
 #include "model/Error.h"
 #include "model/Model.h"
 
@@ -14,9 +15,12 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cstring>
 
 namespace venkar {
 
@@ -44,6 +48,38 @@ std::unique_ptr<TUserCell> makeCell(const ColumnSpec& spec) {
     cell->ColWidth = spec.width;
     cell->Center = spec.center;
     return cell;
+}
+
+bool sameCell(const HeaderCell& a, const HeaderCell& b) {
+    return a.firstRow == b.firstRow && a.lastRow == b.lastRow && std::strcmp(a.text, b.text) == 0;
+}
+
+// The grid's headers from the table's captions: the row-number caption over
+// all header rows, and per data column its cells, a cell equal to one of the
+// column before widening that column's header.
+std::vector<TUserHeader> headersOf(const TableCaptions& captions) {
+    std::vector<TUserHeader> headers{
+        {0, captions.headerRows - 1, 0, 0, QString::fromUtf8(captions.rowNumberCaption)}};
+    const auto& columns = captions.columns;
+    for (std::size_t column = 0; column < columns.size(); ++column) {
+        const int gridColumn = static_cast<int>(column) + 1;
+        for (const HeaderCell& cell : columns[column]) {
+            const QString text = QString::fromUtf8(cell.text);
+            auto widened = std::find_if(headers.begin(), headers.end(), [&](const TUserHeader& h) {
+                return h.ColE == gridColumn - 1 && h.RowB == cell.firstRow &&
+                       h.RowE == cell.lastRow && h.Text == text;
+            });
+            const bool continues =
+                column > 0 &&
+                std::any_of(columns[column - 1].begin(), columns[column - 1].end(),
+                            [&](const HeaderCell& before) { return sameCell(before, cell); });
+            if (continues && widened != headers.end())
+                widened->ColE = gridColumn;
+            else
+                headers.push_back({cell.firstRow, cell.lastRow, gridColumn, gridColumn, text});
+        }
+    }
+    return headers;
 }
 
 } // namespace
@@ -93,21 +129,21 @@ void InputForm::addAboveToolBar(QWidget* widget) {
 }
 
 TUserGrid* InputForm::addPage(const PageSpec& spec, InputContainer& table) {
+    const TableCaptions& captions = *tableCaptions(table);
     const int columns = static_cast<int>(spec.columns.size()) + 1;
-    auto* grid = new TUserGrid(messages_, columns, spec.headerRows);
+    auto* grid = new TUserGrid(messages_, columns, captions.headerRows);
     grid->setObjectName(QString::fromLatin1(spec.gridName));
     grid->helpContext = spec.helpContext;
     grid->SetColumnWidth(40);
     for (int column = 1; column < columns; ++column)
         grid->RegisterColumn(makeCell(spec.columns[static_cast<std::size_t>(column - 1)]), column);
-    for (const HeaderSpec& header : spec.headers)
-        grid->SetHeader(
-            {header.rowB, header.rowE, header.colB, header.colE, QString::fromUtf8(header.text)});
+    for (const TUserHeader& header : headersOf(captions))
+        grid->SetHeader(header);
     grid->setParentForm(this);
     grid->setHistory(history_);
     grid->SetContainer(&table);
     connect(grid, &TUserGrid::pageStepRequested, this, &InputForm::stepPage);
-    pages_->addTab(grid, QString::fromUtf8(spec.caption));
+    pages_->addTab(grid, QString::fromUtf8(captions.pageCaption));
     grids_.push_back(grid);
     return grid;
 }
@@ -116,6 +152,10 @@ void InputForm::finishConstruction(const char* caption, int width, int height, i
     caption_ = QString::fromUtf8(caption);
     helpContext_ = helpContext;
     resize(width, height);
+    // A narrow page keeps the window wide enough for every page tab.
+    const int tabsWidth = pages_->tabBar()->sizeHint().width() + 8;
+    for (TUserGrid* grid : grids_)
+        grid->minimumFormWidth = tabsWidth;
     setFileName(QString::fromStdString(documents_.fileName(kind_)));
     history_->onApplied = [this] {
         refreshFromModel();

@@ -37,23 +37,12 @@ struct ColumnSpec {
     const char* format = ""; // Real only
 };
 
-// A header caption over rows rowB..rowE and grid columns colB..colE.
-struct HeaderSpec {
-    int rowB;
-    int rowE;
-    int colB;
-    int colE;
-    const char* text;
-};
-
-// One tab page: its caption, the grid's name, its table and columns.
+// One tab page: the grid's name, its help context and its columns. The tab
+// caption and the header texts are the table's own (ColumnCaptions).
 struct PageSpec {
-    const char* caption;
     const char* gridName;
-    int headerRows;
     int helpContext;
     std::vector<ColumnSpec> columns; // grid columns 1..n
-    std::vector<HeaderSpec> headers;
 };
 
 // The frame shared by the system and the load window: a tool bar with the
@@ -99,7 +88,7 @@ protected:
 
     // Builds the tool bar; `hints` are the five button hints left to right.
     void buildToolBar(const std::array<const char*, 5>& hints);
-    // Adds a page bound to `table`.
+    // Adds a page bound to `table`, captioned with the table's captions.
     TUserGrid* addPage(const PageSpec& spec, InputContainer& table);
     // Puts `widget` between the tool bar and the pages.
     void addAboveToolBar(QWidget* widget);

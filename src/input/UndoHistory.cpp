@@ -75,6 +75,12 @@ void UndoHistory::push(Step step) {
         savedPosition_.reset();
     steps_.push_back(std::move(step));
     position_ = steps_.size();
+    // Every step is a change of the document, also one the table does not
+    // announce itself (a row inserted or deleted).
+    if (kind_ == DocumentKind::System)
+        documents_.systemChanged();
+    else
+        documents_.loadChanged();
 }
 
 void UndoHistory::undo() {
@@ -87,8 +93,8 @@ void UndoHistory::undo() {
 void UndoHistory::redo() {
     if (!canRedo() || open_)
         return;
-    apply(steps_[position_], true);
     ++position_;
+    apply(steps_[position_ - 1], true);
 }
 
 void UndoHistory::apply(const Step& step, bool forward) {

@@ -49,6 +49,8 @@ TUserGrid::TUserGrid(InputMessages& messages, int columnCount, int fixedRows, QW
 }
 
 TUserGrid::~TUserGrid() {
+    // Text typed and not yet stored goes into the table before the grid goes.
+    Push();
     if (container_)
         container_->attachGrid(nullptr);
 }
@@ -148,7 +150,10 @@ void TUserGrid::relayout() {
             window = sub;
         if (window->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))
             return;
-        window->resize(window->width() + excess, window->height());
+        const int width = std::max(window->width() + excess, minimumFormWidth);
+        if (width == window->width())
+            return;
+        window->resize(width, window->height());
         viewport()->update();
     } else if (alowStrech_ && columnCount() > 2) {
         const int fixed = widths_[0];
@@ -174,6 +179,11 @@ void TUserGrid::SetContainer(InputContainer* container) {
         container_->attachGrid(this);
     }
     viewport()->update();
+}
+
+void TUserGrid::setHistory(UndoHistory* history) {
+    closeEditStep();
+    history_ = history;
 }
 
 GridColumns TUserGrid::columns() const {
@@ -640,7 +650,8 @@ void TUserGrid::closeEditStep() {
     if (!editStepOpen_)
         return;
     editStepOpen_ = false;
-    history_->commit();
+    if (history_)
+        history_->commit();
 }
 
 void TUserGrid::beginStep() {

@@ -65,6 +65,8 @@ public:
     int GetDWidth() const;
     // The form whose width follows the grid's columns (not owned).
     void setParentForm(QWidget* form) { parentForm_ = form; }
+    // The narrowest the parent form becomes when it follows a narrow grid.
+    int minimumFormWidth = 0;
     void setAlowStrech(bool stretch) { alowStrech_ = stretch; }
     // Mark the current row's number red while the grid has no focus.
     void setSelectRow(bool selectRow) { selectRow_ = selectRow; }
@@ -76,7 +78,7 @@ public:
     void SetContainer(InputContainer* container);
     InputContainer* container() const { return container_; }
     // The undo history the grid's changes go into (not owned; may be null).
-    void setHistory(UndoHistory* history) { history_ = history; }
+    void setHistory(UndoHistory* history);
     GridColumns columns() const;
 
     // --- Cursor and editing -------------------------------------------------

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <deque>
+#include <functional>
 #include <memory>
 
 #include <ostream>
@@ -41,10 +42,15 @@ public:
         values.pop_front();
         return value;
     }
-    void inputError(const QString& message) override { inputErrors.push_back(message); }
+    void inputError(const QString& message) override {
+        inputErrors.push_back(message);
+        if (onInputError)
+            onInputError();
+    }
     void pasteError(const QString& message) override { pasteErrors.push_back(message); }
     void commandError(const QString& message) override { commandErrors.push_back(message); }
 
+    std::function<void()> onInputError; // sees the window as the box shows
     int beeps = 0;
     int deleteQuestions = 0;
     bool confirmAnswer = true;
