@@ -11,12 +11,17 @@
 #include "checks/InputFault.h"
 #include "graphics/ConfigurationFile.h"
 #include "graphics/GraphSettings.h"
+#include "input/LoadForm.h"
+#include "input/SystemForm.h"
+#include "input/UndoHistory.h"
+#include "input/WindowMessages.h"
 #include "model/Error.h"
 #include "model/InputReport.h"
 #include "model/Model.h"
 #include "model/ReportHead.h"
 #include "model/TableView.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -78,10 +83,13 @@ std::string describeCopy(const std::optional<RecoveryCopy>& copy) {
 } // namespace
 
 TMDIAppForm::TMDIAppForm(Model& model, AnalysisModel& analysis, GraphSettings& settings,
-                         AppDialogs& dialogs, ProcessLauncher& processes, ProgramPlaces places,
-                         QWidget* parent)
+                         AppDialogs& dialogs, InputMessages& inputMessages,
+                         ProcessLauncher& processes, ProgramPlaces places, QWidget* parent)
     : QMainWindow(parent), model_(model), analysis_(analysis), settings_(settings),
-      dialogs_(dialogs), places_(std::move(places)), documents_(model, dialogs),
+      dialogs_(dialogs), inputMessages_(inputMessages), places_(std::move(places)),
+      documents_(model, dialogs),
+      systemHistory_(std::make_unique<UndoHistory>(model, documents_, DocumentKind::System)),
+      loadHistory_(std::make_unique<UndoHistory>(model, documents_, DocumentKind::Load)),
       viewers_(processes, dialogs, settings.values.editorAndMargins,
                places_.programPath.parent_path(), places_.temporaryFolder) {
     setWindowTitle(productCaption);
@@ -103,6 +111,10 @@ TMDIAppForm::TMDIAppForm(Model& model, AnalysisModel& analysis, GraphSettings& s
 TMDIAppForm::~TMDIAppForm() {
     documents_.removeListener(this);
     recovery_.reset();
+    // The input windows listen to the documents and use the histories:
+    // they go first.
+    delete mdiArea_;
+    mdiArea_ = nullptr;
 }
 
 void TMDIAppForm::run(const std::function<void()>& command) {
@@ -123,11 +135,8 @@ void TMDIAppForm::buildMenus() {
     buildFileMenu();
 
     QMenu* input = menuBar()->addMenu("&Eingabe");
-    // The input windows arrive with the grids; the commands stay until then.
-    input->addAction("&System")->setShortcut(QKeySequence("Ctrl+S"));
-    input->addAction("&Belastung")->setShortcut(QKeySequence("Ctrl+B"));
-    for (QAction* action : input->actions())
-        action->setEnabled(false);
+    addCommand(input, "&System", &TMDIAppForm::showSystemWindow, QKeySequence("Ctrl+S"));
+    addCommand(input, "&Belastung", &TMDIAppForm::showLoadWindow, QKeySequence("Ctrl+B"));
 
     QAction* calculation = menuBar()->addAction("&Berechnen");
     connect(calculation, &QAction::triggered, this, [this] { run([this] { calculate(); }); });
@@ -251,10 +260,67 @@ void TMDIAppForm::documentStateChanged() {
 void TMDIAppForm::modelChanged() {
     analysis_.resultsValid = 0;
     viewers_.stopAll();
+    postModelChanged();
+}
+
+void TMDIAppForm::postModelChanged() {
+    if (!mdiArea_)
+        return;
+    for (QMdiSubWindow* window : mdiArea_->subWindowList())
+        if (window->widget())
+            QCoreApplication::postEvent(window->widget(),
+                                        new WindowMessage(windowmessages::modelChanged, 0, 0));
+}
+
+TSystemForm* TMDIAppForm::existingSystemWindow() const {
+    return static_cast<TSystemForm*>(systemWindow_.data());
+}
+
+TLoadForm* TMDIAppForm::existingLoadWindow() const {
+    return static_cast<TLoadForm*>(loadWindow_.data());
+}
+
+TSystemForm* TMDIAppForm::systemWindow() {
+    if (!systemWindow_) {
+        auto* form =
+            new TSystemForm(model_, documents_, inputMessages_, nullptr, systemHistory_.get());
+        mdiArea_->addSubWindow(form)->setAttribute(Qt::WA_DeleteOnClose);
+        systemWindow_ = form;
+    }
+    return existingSystemWindow();
+}
+
+TLoadForm* TMDIAppForm::loadWindow() {
+    if (!loadWindow_) {
+        auto* form = new TLoadForm(model_, documents_, inputMessages_, nullptr, loadHistory_.get());
+        mdiArea_->addSubWindow(form)->setAttribute(Qt::WA_DeleteOnClose);
+        loadWindow_ = form;
+    }
+    return existingLoadWindow();
+}
+
+void TMDIAppForm::showInputWindow(InputForm* form) {
+    auto* window = qobject_cast<QMdiSubWindow*>(form->parentWidget());
+    window->show();
+    if (window->isMinimized())
+        window->showNormal();
+    mdiArea_->setActiveSubWindow(window);
+    form->focusCurrentGrid();
+}
+
+void TMDIAppForm::showSystemWindow() {
+    showInputWindow(systemWindow());
+}
+
+void TMDIAppForm::showLoadWindow() {
+    showInputWindow(loadWindow());
 }
 
 void TMDIAppForm::plausibilityFault(const InputFault& fault) {
-    dialogs_.showError(fault.message, "Eingabefehler");
+    InputForm* form = pageDocument(fault.page) == InputContainer::Document::System
+                          ? static_cast<InputForm*>(systemWindow())
+                          : static_cast<InputForm*>(loadWindow());
+    form->presentFault(fault);
 }
 
 void TMDIAppForm::calculationError(const std::string& message) {
@@ -264,7 +330,13 @@ void TMDIAppForm::calculationError(const std::string& message) {
 void TMDIAppForm::calculate() {
     commitPendingEdits(model_);
     viewers_.stop(ReportKind::Results);
-    venkar::calculate(model_, analysis_, *statusWindow_, *this);
+    try {
+        venkar::calculate(model_, analysis_, *statusWindow_, *this);
+    } catch (...) {
+        postModelChanged();
+        throw;
+    }
+    postModelChanged();
 }
 
 void TMDIAppForm::showInputReport() {

@@ -5,6 +5,7 @@
 #include "documents/Documents.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 
 #include <chrono>
@@ -21,11 +22,16 @@ namespace venkar {
 class AnalysisModel;
 class AppDialogs;
 class GraphSettings;
+class InputForm;
+class InputMessages;
 class Model;
 class ProcessLauncher;
 class Recovery;
 class TDruckerForm;
+class TLoadForm;
 class TSolForm;
+class TSystemForm;
+class UndoHistory;
 
 // Where the program lives and keeps its files.
 struct ProgramPlaces {
@@ -44,10 +50,11 @@ struct ProgramPlaces {
 class TMDIAppForm : public QMainWindow, public DocumentListener, public UserMessages {
 public:
     // The model, the results, the settings and the services belong to the
-    // caller and must outlive the window (not owned). Reads the
-    // configuration file.
+    // caller and must outlive the window (not owned); `inputMessages` serves
+    // the input windows. Reads the configuration file.
     TMDIAppForm(Model& model, AnalysisModel& analysis, GraphSettings& settings, AppDialogs& dialogs,
-                ProcessLauncher& processes, ProgramPlaces places, QWidget* parent = nullptr);
+                InputMessages& inputMessages, ProcessLauncher& processes, ProgramPlaces places,
+                QWidget* parent = nullptr);
     ~TMDIAppForm() override;
 
     // The start after the window is shown: offers the recovery copies an
@@ -57,6 +64,14 @@ public:
     // Opens "*.vsy" as the system and "*.vla" as the load case, in any
     // order, as the open commands would but without their dialog.
     void openFiles(const QStringList& files);
+
+    // The input windows, created on first use as child windows; a closed
+    // one is destroyed and made anew next time (its undo history stays).
+    TSystemForm* systemWindow();
+    TLoadForm* loadWindow();
+    // Null while the window does not exist.
+    TSystemForm* existingSystemWindow() const;
+    TLoadForm* existingLoadWindow() const;
 
     Documents& documents() { return documents_; }
     TSolForm& statusWindow() { return *statusWindow_; }
@@ -70,6 +85,8 @@ public:
     bool markerShown(DocumentKind kind) const;
 
     // The menu commands.
+    void showSystemWindow();
+    void showLoadWindow();
     void calculate();
     void showInputReport();
     void showResults();
@@ -102,13 +119,21 @@ private:
     // Runs `command` behind the command boundary.
     void run(const std::function<void()>& command);
     void offerRecovery(bool& restored);
+    void showInputWindow(InputForm* form);
+    // Posts "model changed" (3027, wParam 0) to every child window.
+    void postModelChanged();
 
     Model& model_;
     AnalysisModel& analysis_;
     GraphSettings& settings_;
     AppDialogs& dialogs_;
+    InputMessages& inputMessages_;
     ProgramPlaces places_;
     Documents documents_;
+    std::unique_ptr<UndoHistory> systemHistory_;
+    std::unique_ptr<UndoHistory> loadHistory_;
+    QPointer<InputForm> systemWindow_;
+    QPointer<InputForm> loadWindow_;
     ReportViewers viewers_;
     std::unique_ptr<Recovery> recovery_;
     QMdiArea* mdiArea_ = nullptr;

@@ -6,6 +6,7 @@
 #include "app/QtProcessLauncher.h"
 #include "graphics/ConfigurationFile.h"
 #include "graphics/GraphSettings.h"
+#include "input/QtInputMessages.h"
 #include "model/Error.h"
 #include "model/Model.h"
 
@@ -84,8 +85,10 @@ int runProgram(int argc, char** argv) {
     AnalysisModel analysis;
     GraphSettings settings;
     QtDialogs dialogs;
+    QtInputMessages inputMessages;
     QtProcessLauncher processes;
-    TMDIAppForm window(model, analysis, settings, dialogs, processes, placesOf(application));
+    TMDIAppForm window(model, analysis, settings, dialogs, inputMessages, processes,
+                       placesOf(application));
     dialogs.setParentWindow(&window);
     window.show();
 

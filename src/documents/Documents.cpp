@@ -107,6 +107,7 @@ void Documents::clear(DocumentKind kind) {
     changed(kind);
     setModified(kind, false);
     setFileName(kind, "");
+    notifyReplaced(kind);
 }
 
 bool Documents::newDocument(DocumentKind kind) {
@@ -143,11 +144,13 @@ bool Documents::openFile(DocumentKind kind, const std::string& path) {
         // overwriting the user's file with the partial tables.
         setFileName(kind, "");
         changed(kind);
+        notifyReplaced(kind);
         throw;
     }
     setFileName(kind, path);
     changed(kind);
     setModified(kind, false);
+    notifyReplaced(kind);
     return true;
 }
 
@@ -158,6 +161,7 @@ void Documents::restore(DocumentKind kind, std::string_view text, const std::str
     else
         readLoadText(model_, text);
     changed(kind);
+    notifyReplaced(kind);
 }
 
 bool Documents::save(DocumentKind kind) {
@@ -212,6 +216,11 @@ void Documents::setFileName(DocumentKind kind, const std::string& path) {
 void Documents::setModified(DocumentKind kind, bool modified) {
     state(kind).modified = modified;
     notifyState();
+}
+
+void Documents::notifyReplaced(DocumentKind kind) {
+    for (DocumentListener* listener : std::vector(listeners_))
+        listener->documentReplaced(kind);
 }
 
 void Documents::notifyState() {

@@ -62,6 +62,10 @@ public:
     // "Neu", nothing is cleared, so a cancel keeps both documents intact.
     bool queryClose();
 
+    // Sets the modified flag directly: the undo history clears it when it
+    // returns to the state of the last save.
+    void setModified(DocumentKind kind, bool modified);
+
 private:
     struct State {
         std::string fileName;
@@ -77,7 +81,7 @@ private:
     void clear(DocumentKind kind);
     void changed(DocumentKind kind);
     void setFileName(DocumentKind kind, const std::string& path);
-    void setModified(DocumentKind kind, bool modified);
+    void notifyReplaced(DocumentKind kind);
     bool writeFile(DocumentKind kind);
     void notifyState();
 

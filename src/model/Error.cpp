@@ -2,6 +2,7 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <utility>
 
 namespace venkar {
 
@@ -21,6 +22,31 @@ void appendFormatV(std::string& out, const char* format, va_list args) {
 }
 
 } // namespace
+
+VenkarError::VenkarError(const std::string& message)
+    : std::runtime_error(message), reason_(message) {}
+
+VenkarError::VenkarError(const std::string& reason, ErrorOrigin origin)
+    : std::runtime_error(describeError(reason, origin)), reason_(reason),
+      origin_(std::move(origin)) {}
+
+VenkarError VenkarError::inFile(const std::string& file) const {
+    ErrorOrigin origin = origin_;
+    origin.file = file;
+    return VenkarError(reason_, std::move(origin));
+}
+
+std::string describeError(const std::string& reason, const ErrorOrigin& origin) {
+    std::string place = origin.file;
+    if (origin.line > 0)
+        place += (place.empty() ? "" : ", ") + formatText("Zeile %d", origin.line);
+    if (!origin.section.empty())
+        place += (place.empty() ? "" : " ") + formatText("(Abschnitt %s)", origin.section.c_str());
+    std::string text = place.empty() ? reason : place + ": " + reason;
+    if (!origin.lineText.empty())
+        text += "\n" + origin.lineText;
+    return text;
+}
 
 void raiseError(const char* format, ...) {
     std::string message;

@@ -35,8 +35,8 @@ protected:
         places.recoveryFolder = folder / "wiederherstellung";
         std::filesystem::create_directories(folder / "bin");
         std::filesystem::create_directories(places.temporaryFolder);
-        window =
-            std::make_unique<TMDIAppForm>(model, analysis, settings, dialogs, launcher, places);
+        window = std::make_unique<TMDIAppForm>(model, analysis, settings, dialogs, inputMessages,
+                                               launcher, places);
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
@@ -109,6 +109,7 @@ protected:
     AnalysisModel analysis;
     GraphSettings settings;
     FakeDialogs dialogs;
+    FakeInputMessages inputMessages;
     FakeLauncher launcher;
     ProgramPlaces places;
     std::unique_ptr<TMDIAppForm> window;

@@ -1,0 +1,163 @@
+#include "model/ColumnCaptions.h"
+
+#include "model/InputContainer.h"
+
+namespace venkar {
+
+namespace {
+
+// A text in one header row (`row`) or over several (`row` to `lastRow`).
+HeaderCell cell(const char* text, int row, int lastRow = -1) {
+    return {text, row, lastRow < 0 ? row : lastRow};
+}
+
+std::vector<TableCaptions> buildCaptions() {
+    // Spanning texts shared by several tables.
+    const HeaderCell loadComponents = cell("Lastkomponenten", 0);
+    const HeaderCell shellRange = cell("Schale", 0);
+    return {
+        {"NODES",
+         "Knoten",
+         "Nr.",
+         2,
+         {{cell("Knotenkoordinaten", 0), cell("r", 1)},
+          {cell("Knotenkoordinaten", 0), cell("z", 1)},
+          {cell("Auflager", 0), cell("r", 1)},
+          {cell("Auflager", 0), cell("z", 1)},
+          {cell("Auflager", 0), cell("R", 1)},
+          {cell("Auflager", 0), cell("Schiefstellung (in °)", 1)}}},
+        {"SHELLS",
+         "Schalen",
+         "Nr.",
+         2,
+         {{cell("Knotennummer", 0), cell("Anf", 1)},
+          {cell("Knotennummer", 0), cell("Ende", 1)},
+          {cell("Mat.", 0, 1)},
+          {cell("Krümmung", 0, 1)},
+          {cell("Radius", 0, 1)},
+          {cell("Diskretisierungsfaktor", 0, 1)},
+          {cell("Intervalle", 0, 1)}}},
+        {"MATERIALS",
+         "Materialien",
+         "Nr.",
+         1,
+         {{cell("E-Modul", 0)},
+          {cell("Wanddicke", 0)},
+          {cell("Querkontraktion", 0)},
+          {cell("Spezifisches Gewicht", 0)},
+          {cell("Elastische Bettung", 0)},
+          {cell("Tem.ausd.Koef", 0)}}},
+        {"HINGES",
+         "Gelenke",
+         "Nr.",
+         2,
+         {{cell("Schale", 0, 1)},
+          {cell("x-Position", 0, 1)},
+          {cell("Gelenke", 0), cell("N", 1)},
+          {cell("Gelenke", 0), cell("Q", 1)},
+          {cell("Gelenke", 0), cell("M", 1)}}},
+        {"RINGS",
+         "Ringträger",
+         "Nr",
+         2,
+         {{cell("Knoten", 0, 1)},
+          {cell("A", 0, 1)},
+          {cell("Iy", 0, 1)},
+          {cell("E-Modul", 0, 1)},
+          {cell("Gelenkige Verbindung in", 0), cell("r", 1)},
+          {cell("Gelenkige Verbindung in", 0), cell("R", 1)}}},
+        {"NODELOAD",
+         "Knotenlast",
+         "Nr.",
+         2,
+         {{cell("Kn.Nr", 0, 1)},
+          {loadComponents, cell("r", 1)},
+          {loadComponents, cell("z", 1)},
+          {loadComponents, cell("R", 1)}}},
+        {"SHELLLOAD",
+         "Flächenlast",
+         "Last",
+         3,
+         {{cell("Schale", 0, 1), cell("von", 2)},
+          {cell("Schale", 0, 1), cell("bis", 2)},
+          {loadComponents, cell("Querrichtung", 1), cell("Anfang", 2)},
+          {loadComponents, cell("Querrichtung", 1), cell("Ende", 2)},
+          {loadComponents, cell("Längsrichtung", 1), cell("Anfang", 2)},
+          {loadComponents, cell("Längsrichtung", 1), cell("Ende", 2)}}},
+        {"POINTLOAD",
+         "Ringlast",
+         "Last",
+         2,
+         {{cell("Schale", 0, 1)},
+          {cell("xPos", 0, 1)},
+          {loadComponents, cell("r", 1)},
+          {loadComponents, cell("z", 1)},
+          {loadComponents, cell("R", 1)}}},
+        {"CONSTRAINTLOAD",
+         "Zwgv",
+         "Nr.",
+         2,
+         {{cell("Knoten", 0, 1)},
+          {cell("Zwangsverschiebung in Richtung", 0), cell("r", 1)},
+          {cell("Zwangsverschiebung in Richtung", 0), cell("z", 1)},
+          {cell("Zwangsverschiebung in Richtung", 0), cell("R", 1)}}},
+        {"WATERLOAD",
+         "Wasserlast",
+         "Last",
+         2,
+         {{shellRange, cell("von", 1)},
+          {shellRange, cell("bis", 1)},
+          {cell("Nullpunkt", 0, 1)},
+          {cell("Wichte Gamma", 0, 1)}}},
+        {"SNOWLOAD",
+         "Schneelast",
+         "Last",
+         2,
+         {{shellRange, cell("von", 1)}, {shellRange, cell("bis", 1)}, {cell("Betrag", 0, 1)}}},
+        {"TEMPERATURE",
+         "Temperatur",
+         "Last",
+         2,
+         {{shellRange, cell("von", 1)},
+          {shellRange, cell("bis", 1)},
+          {cell("Temperatur", 0), cell("Gleichmässige", 1)},
+          {cell("Temperatur", 0), cell("Ungleichmässige", 1)}}},
+    };
+}
+
+} // namespace
+
+const std::vector<TableCaptions>& allTableCaptions() {
+    static const std::vector<TableCaptions> captions = buildCaptions();
+    return captions;
+}
+
+const TableCaptions* tableCaptions(std::string_view keyword) {
+    for (const TableCaptions& captions : allTableCaptions())
+        if (keyword == captions.keyword)
+            return &captions;
+    return nullptr;
+}
+
+const TableCaptions* tableCaptions(const InputContainer& table) {
+    return tableCaptions(table.keyword());
+}
+
+std::string joinedCaption(const TableCaptions& captions, int column) {
+    if (column < 0 || column >= static_cast<int>(captions.columns.size()))
+        return {};
+    std::string joined;
+    for (const HeaderCell& header : captions.columns[static_cast<std::size_t>(column)]) {
+        if (!joined.empty())
+            joined += ' ';
+        joined += header.text;
+    }
+    return joined;
+}
+
+std::string joinedCaption(const InputContainer& table, int column) {
+    const TableCaptions* captions = tableCaptions(table);
+    return captions ? joinedCaption(*captions, column) : std::string();
+}
+
+} // namespace venkar
