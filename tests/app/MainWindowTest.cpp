@@ -291,3 +291,25 @@ TEST_F(MainWindowTest, CommandLineFilesOpenByTheirExtensionInEitherOrder) {
     EXPECT_GT(model.nodes.definedCount(), 0);
     EXPECT_FALSE(window->markerShown(DocumentKind::System));
 }
+
+TEST_F(MainWindowTest, WindowCommandsArrangeTheInputWindows) {
+    press(Qt::Key_S, Qt::ControlModifier);
+    press(Qt::Key_B, Qt::ControlModifier);
+    const QRect area = window->mdiArea().viewport()->rect();
+    QMdiSubWindow* systemFrame = window->mdiArea().subWindowList()[0];
+    QMdiSubWindow* loadFrame = window->mdiArea().subWindowList()[1];
+
+    trigger("&Fenster", "&Untereinander");
+    EXPECT_EQ(systemFrame->geometry(), QRect(0, 0, area.width(), area.height() / 2));
+    EXPECT_EQ(loadFrame->geometry().top(), area.height() / 2);
+    EXPECT_EQ(loadFrame->geometry().width(), area.width());
+
+    trigger("&Fenster", "&Nebeneinander");
+    EXPECT_EQ(systemFrame->geometry(), QRect(0, 0, area.width() / 2, area.height()));
+    EXPECT_EQ(loadFrame->geometry().left(), area.width() / 2);
+
+    loadFrame->showMinimized();
+    trigger("&Fenster", "&Symbole anordnen");
+    EXPECT_EQ(loadFrame->geometry().bottom(), area.bottom());
+    EXPECT_EQ(loadFrame->geometry().left(), 0);
+}
