@@ -2,9 +2,15 @@
 
 #include "analysis/AnalysisModel.h"
 #include "analysis/ResultsReport.h"
+#include "app/AboutBox.h"
 #include "app/AppDialogs.h"
 #include "app/CommandBoundary.h"
+#include "app/ConfigurationWindow.h"
 #include "app/EditorMarginsDialog.h"
+#include "app/GraphWindow.h"
+#include "app/HelpBrowser.h"
+#include "app/HelpContext.h"
+#include "app/HelpPages.h"
 #include "app/Recovery.h"
 #include "app/StatusWindow.h"
 #include "app/WindowArrangement.h"
@@ -14,7 +20,6 @@
 #include "input/LoadForm.h"
 #include "input/SystemForm.h"
 #include "input/UndoHistory.h"
-#include "input/WindowMessages.h"
 #include "model/Error.h"
 #include "model/InputReport.h"
 #include "model/Model.h"
@@ -83,20 +88,28 @@ std::string describeCopy(const std::optional<RecoveryCopy>& copy) {
 } // namespace
 
 TMDIAppForm::TMDIAppForm(Model& model, AnalysisModel& analysis, GraphSettings& settings,
-                         AppDialogs& dialogs, InputMessages& inputMessages,
-                         ProcessLauncher& processes, ProgramPlaces places, QWidget* parent)
+                         ProgramServices services, ProgramPlaces places, QWidget* parent)
     : QMainWindow(parent), model_(model), analysis_(analysis), settings_(settings),
-      dialogs_(dialogs), inputMessages_(inputMessages), places_(std::move(places)),
-      documents_(model, dialogs),
+      dialogs_(services.dialogs), inputMessages_(services.inputMessages),
+      graphDialogs_(services.graphDialogs), plotResults_(model, analysis),
+      places_(std::move(places)), documents_(model, services.dialogs),
       systemHistory_(std::make_unique<UndoHistory>(model, documents_, DocumentKind::System)),
       loadHistory_(std::make_unique<UndoHistory>(model, documents_, DocumentKind::Load)),
-      viewers_(processes, dialogs, settings.values.editorAndMargins,
+      viewers_(services.processes, services.dialogs, settings.values.editorAndMargins,
                places_.programPath.parent_path(), places_.temporaryFolder) {
     setWindowTitle(productCaption);
     mdiArea_ = new QMdiArea(this);
     setCentralWidget(mdiArea_);
     statusWindow_ = new TSolForm(this);
     editorMarginsDialog_ = new TDruckerForm(dialogs_, this);
+    aboutBox_ = new TAboutBox(this);
+    helpBrowser_ = new HelpBrowser(
+        HelpPages::findFolder(QString::fromStdString(places_.programPath.parent_path().string())),
+        this);
+    HelpBrowser::setHelpContext(this, help::mainWindow);
+    helpBrowser_->installF1(this);
+    HelpBrowser::setHelpContext(editorMarginsDialog_, help::editorAndMarginsDialog);
+    helpBrowser_->installF1(editorMarginsDialog_);
     buildMenus();
     buildToolBar();
     statusBar()->show();
@@ -142,19 +155,21 @@ void TMDIAppForm::buildMenus() {
     connect(calculation, &QAction::triggered, this, [this] { run([this] { calculate(); }); });
 
     QMenu* show = menuBar()->addMenu("&Zeigen");
-    show->addAction("Grafik")->setEnabled(false);
+    QAction* graph = show->addAction("Grafik");
+    connect(graph, &QAction::triggered, this, [this] { run([this] { openGraphWindow(); }); });
     addCommand(show, "Eingabeprotokoll", &TMDIAppForm::showInputReport);
     addCommand(show, "Ergebnisse", &TMDIAppForm::showResults);
 
     QMenu* settings = menuBar()->addMenu("E&instellung");
     addCommand(settings, "Editor und Seitenränder", &TMDIAppForm::editorAndMargins);
-    settings->addAction("Konfiguration")->setEnabled(false);
+    addCommand(settings, "Konfiguration", &TMDIAppForm::showConfiguration);
 
     buildWindowMenu();
 
     QMenu* help = menuBar()->addMenu("&Hilfe");
-    for (const char* item : {"Inhalt", "Suchen", "&Info..."})
-        help->addAction(item)->setEnabled(false);
+    addCommand(help, "Inhalt", &TMDIAppForm::showHelpContents);
+    addCommand(help, "Suchen", &TMDIAppForm::showHelpSearch);
+    addCommand(help, "&Info...", &TMDIAppForm::showAbout);
 }
 
 void TMDIAppForm::buildFileMenu() {
@@ -181,7 +196,7 @@ void TMDIAppForm::buildFileMenu() {
     addFileCommand(saveAs, "System", [this] { documents_.saveAs(DocumentKind::System); });
     addFileCommand(saveAs, "Belastung", [this] { documents_.saveAs(DocumentKind::Load); });
     file->addSeparator();
-    file->addAction("Grafiken &drucken")->setEnabled(false);
+    addFileCommand(file, "Grafiken &drucken", [this] { printGraphics(); });
     file->addSeparator();
     QAction* quit = file->addAction("&Beenden");
     quit->setShortcut(QKeySequence("Alt+X"));
@@ -263,13 +278,79 @@ void TMDIAppForm::modelChanged() {
     postModelChanged();
 }
 
-void TMDIAppForm::postModelChanged() {
+void TMDIAppForm::postModelChanged(int wParam) {
     if (!mdiArea_)
         return;
+    const PlotResults* results = analysis_.resultsValid ? &plotResults_ : nullptr;
+    for (TGraphForm* graph : graphWindows())
+        graph->setResults(results);
     for (QMdiSubWindow* window : mdiArea_->subWindowList())
         if (window->widget())
-            QCoreApplication::postEvent(window->widget(),
-                                        new WindowMessage(windowmessages::modelChanged, 0, 0));
+            TGraphForm::postModelChanged(window->widget(), wParam);
+}
+
+std::vector<TGraphForm*> TMDIAppForm::graphWindows() const {
+    std::vector<TGraphForm*> graphs;
+    if (!mdiArea_)
+        return graphs;
+    for (QMdiSubWindow* window : mdiArea_->subWindowList())
+        if (auto* graph = qobject_cast<TGraphForm*>(window->widget()))
+            graphs.push_back(graph);
+    return graphs;
+}
+
+TGraphForm* TMDIAppForm::openGraphWindow() {
+    commitPendingEdits(model_);
+    auto* graph = new TGraphForm(model_, settings_, nullptr, graphDialogs_);
+    graph->setResults(analysis_.resultsValid ? &plotResults_ : nullptr);
+    graph->setTitleStripSource([this] { return titleStrip(); });
+    HelpBrowser::setHelpContext(graph, help::graphWindow);
+    helpBrowser_->installF1(graph);
+    QMdiSubWindow* window = mdiArea_->addSubWindow(graph);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    mdiArea_->setActiveSubWindow(window);
+    return graph;
+}
+
+TitleStripData TMDIAppForm::titleStrip() const {
+    TitleStripData data;
+    data.systemFile =
+        QString::fromStdString(Documents::shortName(documents_.fileName(DocumentKind::System)));
+    data.loadFile =
+        QString::fromStdString(Documents::shortName(documents_.fileName(DocumentKind::Load)));
+    return data;
+}
+
+void TMDIAppForm::printGraphics() {
+    commitPendingEdits(model_);
+    const std::vector<TGraphForm*> graphs = graphWindows();
+    printGraphWindows(std::vector<const TGraphForm*>(graphs.begin(), graphs.end()), graphDialogs_,
+                      titleStrip(), pageMarginsOf(settings_.values.editorAndMargins), this);
+}
+
+void TMDIAppForm::showConfiguration() {
+    if (!configurationWindow_) {
+        configurationWindow_ = new TTreeForm(settings_, graphDialogs_, this);
+        HelpBrowser::setHelpContext(configurationWindow_, help::configurationWindow);
+        helpBrowser_->installF1(configurationWindow_);
+        connect(configurationWindow_, &TTreeForm::settingsChanged, this,
+                [this] { postModelChanged(1); });
+    }
+    configurationWindow_->show();
+    configurationWindow_->raise();
+}
+
+void TMDIAppForm::showHelpContents() {
+    helpBrowser_->showContents();
+}
+
+void TMDIAppForm::showHelpSearch() {
+    helpBrowser_->showSearch(QString());
+}
+
+void TMDIAppForm::showAbout() {
+    aboutBox_->exec();
 }
 
 TSystemForm* TMDIAppForm::existingSystemWindow() const {
@@ -285,6 +366,7 @@ TSystemForm* TMDIAppForm::systemWindow() {
         auto* form =
             new TSystemForm(model_, documents_, inputMessages_, nullptr, systemHistory_.get());
         mdiArea_->addSubWindow(form)->setAttribute(Qt::WA_DeleteOnClose);
+        helpBrowser_->installF1(form, [form] { return form->pageHelpContext(); });
         systemWindow_ = form;
     }
     return existingSystemWindow();
@@ -294,6 +376,7 @@ TLoadForm* TMDIAppForm::loadWindow() {
     if (!loadWindow_) {
         auto* form = new TLoadForm(model_, documents_, inputMessages_, nullptr, loadHistory_.get());
         mdiArea_->addSubWindow(form)->setAttribute(Qt::WA_DeleteOnClose);
+        helpBrowser_->installF1(form, [form] { return form->pageHelpContext(); });
         loadWindow_ = form;
     }
     return existingLoadWindow();

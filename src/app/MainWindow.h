@@ -1,8 +1,10 @@
 #pragma once
 
 #include "analysis/AnalysisDriver.h"
+#include "app/GraphPrinting.h"
 #include "app/ReportViewers.h"
 #include "documents/Documents.h"
+#include "graphics/AnalysisPlotResults.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -21,17 +23,31 @@ namespace venkar {
 
 class AnalysisModel;
 class AppDialogs;
+class GraphDialogs;
 class GraphSettings;
+class HelpBrowser;
 class InputForm;
 class InputMessages;
 class Model;
 class ProcessLauncher;
 class Recovery;
+class TAboutBox;
 class TDruckerForm;
+class TGraphForm;
 class TLoadForm;
 class TSolForm;
 class TSystemForm;
+class TTreeForm;
 class UndoHistory;
+
+// The dialogs, messages and processes the program uses; the program hands in
+// the Qt implementations, tests their fakes. Not owned.
+struct ProgramServices {
+    AppDialogs& dialogs;
+    InputMessages& inputMessages;
+    GraphDialogs& graphDialogs;
+    ProcessLauncher& processes;
+};
 
 // Where the program lives and keeps its files.
 struct ProgramPlaces {
@@ -50,11 +66,10 @@ struct ProgramPlaces {
 class TMDIAppForm : public QMainWindow, public DocumentListener, public UserMessages {
 public:
     // The model, the results, the settings and the services belong to the
-    // caller and must outlive the window (not owned); `inputMessages` serves
-    // the input windows. Reads the configuration file.
-    TMDIAppForm(Model& model, AnalysisModel& analysis, GraphSettings& settings, AppDialogs& dialogs,
-                InputMessages& inputMessages, ProcessLauncher& processes, ProgramPlaces places,
-                QWidget* parent = nullptr);
+    // caller and must outlive the window (not owned). Reads the
+    // configuration file.
+    TMDIAppForm(Model& model, AnalysisModel& analysis, GraphSettings& settings,
+                ProgramServices services, ProgramPlaces places, QWidget* parent = nullptr);
     ~TMDIAppForm() override;
 
     // The start after the window is shown: offers the recovery copies an
@@ -73,6 +88,14 @@ public:
     TSystemForm* existingSystemWindow() const;
     TLoadForm* existingLoadWindow() const;
 
+    // The graph windows, in the order of the window list.
+    std::vector<TGraphForm*> graphWindows() const;
+    // The help window, made at the start (F1 in every window opens it).
+    HelpBrowser& helpBrowser() { return *helpBrowser_; }
+    TAboutBox& aboutBox() { return *aboutBox_; }
+    // Null until "Konfiguration" was used.
+    TTreeForm* configurationWindow() const { return configurationWindow_; }
+
     Documents& documents() { return documents_; }
     TSolForm& statusWindow() { return *statusWindow_; }
     TDruckerForm& editorMarginsDialog() { return *editorMarginsDialog_; }
@@ -88,6 +111,10 @@ public:
     void showSystemWindow();
     void showLoadWindow();
     void calculate();
+    TGraphForm* openGraphWindow();
+    // "Grafiken drucken": every graph window on one page.
+    void printGraphics();
+    void showConfiguration();
     void showInputReport();
     void showResults();
     void editorAndMargins();
@@ -95,6 +122,9 @@ public:
     void tileSideBySide();
     void tileBelow();
     void arrangeIcons();
+    void showHelpContents();
+    void showHelpSearch();
+    void showAbout();
 
     // DocumentListener
     void documentStateChanged() override;
@@ -120,14 +150,18 @@ private:
     void run(const std::function<void()>& command);
     void offerRecovery(bool& restored);
     void showInputWindow(InputForm* form);
-    // Posts "model changed" (3027, wParam 0) to every child window.
-    void postModelChanged();
+    // Hands the graph windows the results when they are valid, then posts
+    // "model changed" (3027) with `wParam` to every child window.
+    void postModelChanged(int wParam = 0);
+    TitleStripData titleStrip() const;
 
     Model& model_;
     AnalysisModel& analysis_;
     GraphSettings& settings_;
     AppDialogs& dialogs_;
     InputMessages& inputMessages_;
+    GraphDialogs& graphDialogs_;
+    AnalysisPlotResults plotResults_;
     ProgramPlaces places_;
     Documents documents_;
     std::unique_ptr<UndoHistory> systemHistory_;
@@ -139,6 +173,9 @@ private:
     QMdiArea* mdiArea_ = nullptr;
     TSolForm* statusWindow_ = nullptr;
     TDruckerForm* editorMarginsDialog_ = nullptr;
+    HelpBrowser* helpBrowser_ = nullptr;
+    TAboutBox* aboutBox_ = nullptr;
+    TTreeForm* configurationWindow_ = nullptr;
     QMenu* windowMenu_ = nullptr;
     QLabel* toolBarTexts_[2] = {};
     QLabel* markers_[2] = {};

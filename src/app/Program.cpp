@@ -1,6 +1,7 @@
 #include "app/Program.h"
 
 #include "analysis/AnalysisModel.h"
+#include "app/GraphDialogs.h"
 #include "app/MainWindow.h"
 #include "app/QtDialogs.h"
 #include "app/QtProcessLauncher.h"
@@ -87,7 +88,8 @@ int runProgram(int argc, char** argv) {
     QtDialogs dialogs;
     QtInputMessages inputMessages;
     QtProcessLauncher processes;
-    TMDIAppForm window(model, analysis, settings, dialogs, inputMessages, processes,
+    TMDIAppForm window(model, analysis, settings,
+                       {dialogs, inputMessages, qtGraphDialogs(), processes},
                        placesOf(application));
     dialogs.setParentWindow(&window);
     window.show();

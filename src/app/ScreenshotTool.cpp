@@ -5,6 +5,7 @@
 // them. Run with QT_QPA_PLATFORM=offscreen; nothing is shown or asked.
 
 #include "analysis/AnalysisModel.h"
+#include "app/GraphDialogs.h"
 #include "app/MainWindow.h"
 #include "app/QtDialogs.h"
 #include "app/QtProcessLauncher.h"
@@ -61,7 +62,8 @@ int main(int argc, char** argv) {
     places.configurationFile = (QDir::tempPath() + "/venkar-screenshots.dat").toStdString();
     places.temporaryFolder = QDir::tempPath().toStdString();
     places.recoveryFolder = (QDir::tempPath() + "/venkar-screenshots-recovery").toStdString();
-    TMDIAppForm window(model, analysis, settings, dialogs, inputMessages, processes, places);
+    TMDIAppForm window(model, analysis, settings,
+                       {dialogs, inputMessages, qtGraphDialogs(), processes}, places);
     window.resize(1280, 800);
     window.show();
     // The captions show the files' paths: a neutral folder reads better than

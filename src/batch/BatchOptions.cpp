@@ -7,6 +7,8 @@
 #include <cctype>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
+#include <utility>
 
 namespace venkar {
 
@@ -29,9 +31,9 @@ private:
     std::size_t next_ = 0;
 };
 
-constexpr std::array<const char*, 9> tabShortNames{"geometrie", "verformung", "n-phi",
-                                                   "n-theta",   "m-phi",      "m-theta",
-                                                   "q-theta",   "eps-phi",    "eps-theta"};
+constexpr std::array<const char*, plotTabCount> tabShortNames{
+    "geometrie", "verformung", "n-phi",   "n-theta",  "m-phi",
+    "m-theta",   "q-theta",    "eps-phi", "eps-theta"};
 
 // The display switches the command line can set, named after the hints of
 // the graph window's tool buttons: --show-NAME and --hide-NAME.
@@ -116,20 +118,78 @@ void checkPlotOptions(const PlotOptions& plot, bool plotAsked, const std::string
     }
 }
 
-} // namespace
-
-int plotTabByName(const std::string& name) {
-    const std::string lower = lowerCase(name);
-    if (lower.size() == 1 && lower[0] >= '0' && lower[0] <= '8')
-        return lower[0] - '0';
-    for (std::size_t tab = 0; tab < tabShortNames.size(); ++tab)
-        if (lower == tabShortNames[tab])
-            return static_cast<int>(tab);
-    return -1;
+bool namesInputKind(const std::string& file) {
+    const std::string lower = lowerCase(file);
+    return lower.ends_with(".vsy") || lower.ends_with(".vla");
 }
 
-const char* plotTabShortName(int tab) {
-    return tabShortNames.at(static_cast<std::size_t>(tab));
+// True when `output` names the existing file `input`, also through another
+// path or a link.
+bool sameFile(const std::string& output, const std::string& input) {
+    std::error_code error;
+    return !input.empty() && std::filesystem::equivalent(output, input, error) && !error;
+}
+
+// Every file an option would write, with the option; standard output aside.
+std::vector<std::pair<std::string, std::string>> outputFiles(const BatchOptions& options) {
+    std::vector<std::pair<std::string, std::string>> outputs;
+    const auto add = [&](const char* option, const std::optional<std::string>& file) {
+        if (file && *file != "-")
+            outputs.emplace_back(option, *file);
+    };
+    add("--input-report", options.inputReport);
+    add("--results", options.resultsReport);
+    add("--json", options.json);
+    if (options.plot) {
+        const PlotOptions& plot = *options.plot;
+        if (!plot.outFile.empty())
+            outputs.emplace_back("--out", plot.outFile);
+        if (!plot.outDirectory.empty())
+            for (PlotTab tab : plot.tabs)
+                outputs.emplace_back("--out-dir",
+                                     plotDirectoryFile(plot.outDirectory, options.systemFile, tab));
+    }
+    return outputs;
+}
+
+// An output never replaces an input: a forgotten file name after an output
+// option would otherwise write over the system or load file behind it.
+void checkOutputsSpareInputs(const BatchOptions& options) {
+    std::vector<std::string> inputs{options.systemFile, options.loadFile};
+    if (options.plot && options.plot->configFile)
+        inputs.push_back(*options.plot->configFile);
+    for (const auto& [option, file] : outputFiles(options)) {
+        if (namesInputKind(file))
+            throw UsageError("Die Option " + option +
+                             " schreibt keine System- oder Lastdatei (.vsy, .vla): " + file);
+        for (const std::string& input : inputs)
+            if (sameFile(file, input))
+                throw UsageError("Die Option " + option + " würde die Eingabedatei " + input +
+                                 " überschreiben: " + file);
+    }
+}
+
+} // namespace
+
+std::string plotDirectoryFile(const std::string& folder, const std::string& systemFile,
+                              PlotTab tab) {
+    return (std::filesystem::path(folder) / (std::filesystem::path(systemFile).stem().string() +
+                                             "-" + plotTabShortName(tab) + ".png"))
+        .string();
+}
+
+std::optional<PlotTab> plotTabByName(const std::string& name) {
+    const std::string lower = lowerCase(name);
+    if (lower.size() == 1 && lower[0] >= '0' && lower[0] <= '8')
+        return plotTabAt(lower[0] - '0');
+    for (const PlotTab tab : allPlotTabs)
+        if (lower == plotTabShortName(tab))
+            return tab;
+    return std::nullopt;
+}
+
+const char* plotTabShortName(PlotTab tab) {
+    return tabShortNames.at(static_cast<std::size_t>(tabIndex(tab)));
 }
 
 BatchOptions parseBatchOptions(const std::vector<std::string>& arguments) {
@@ -143,16 +203,20 @@ BatchOptions parseBatchOptions(const std::vector<std::string>& arguments) {
         if (firstPlotOption.empty())
             firstPlotOption = option;
     };
+    bool optionsEnded = false; // after "--" every argument is a file
     while (!list.done()) {
         const std::string& argument = list.take();
-        if (argument == "--plot") {
+        if (optionsEnded) {
+            files.push_back(argument);
+        } else if (argument == "--") {
+            optionsEnded = true;
+        } else if (argument == "--plot") {
             plotAsked = true;
             const std::string& tab = list.valueOf(argument);
             if (lowerCase(tab) == "all") {
-                for (int t = 0; t < static_cast<int>(tabShortNames.size()); ++t)
-                    plot.tabs.push_back(t);
-            } else if (plotTabByName(tab) >= 0) {
-                plot.tabs.push_back(plotTabByName(tab));
+                plot.tabs.assign(allPlotTabs.begin(), allPlotTabs.end());
+            } else if (const std::optional<PlotTab> named = plotTabByName(tab)) {
+                plot.tabs.push_back(*named);
             } else {
                 throw UsageError("Unbekannte Grafik: " + tab +
                                  " (0 bis 8, all oder geometrie, verformung, n-phi, n-theta, "
@@ -210,6 +274,7 @@ BatchOptions parseBatchOptions(const std::vector<std::string>& arguments) {
     options.systemFile = files[0];
     if (files.size() == 2)
         options.loadFile = files[1];
+    checkOutputsSpareInputs(options);
     return options;
 }
 
@@ -220,6 +285,7 @@ Liest ein System und (wahlweise) einen Lastfall, prüft beide Eingaben auf
 Plausibilität und berechnet das System.
 
 Optionen:
+  --                    beendet die Optionen; was folgt, sind Dateinamen
   --check               nur prüfen, nicht berechnen
   --input-report DATEI  Eingabeprotokoll schreiben ("-" = Standardausgabe)
   --results DATEI       Ergebnisse schreiben ("-" = Standardausgabe)
@@ -254,6 +320,9 @@ Grafiken (wie im Grafikfenster; Ergebnisgrafiken nach der Berechnung):
   --help, -h            diese Hilfe
 
 Ohne Ausgabeoption werden die Ergebnisse auf die Standardausgabe geschrieben.
+Eine Ausgabe überschreibt nie eine Eingabedatei: ein Ausgabename mit der
+Endung .vsy oder .vla oder der Name einer der gelesenen Dateien ist ein
+Aufruffehler, und es wird nichts geschrieben.
 
 Rückgabewert:
   0  Erfolg

@@ -3,6 +3,7 @@
 #include "analysis/AnalysisModel.h"
 #include "analysis/ResultsReport.h"
 #include "batch/BatchStatus.h"
+#include "batch/InputWarnings.h"
 #include "batch/PlotExport.h"
 #include "batch/ResultsJson.h"
 #include "checks/LoadCheck.h"
@@ -15,6 +16,8 @@
 #include "model/ReportHead.h"
 #include "model/TextFile.h"
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <new>
 #include <ostream>
@@ -29,23 +32,32 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+void warn(std::ostream& err, const std::vector<std::string>& warnings) {
+    for (const std::string& warning : warnings)
+        err << "Warnung: " << warning << "\n";
+}
+
 std::string absolutePath(const std::string& path) {
     std::error_code ignored;
     const std::filesystem::path absolute = std::filesystem::absolute(path, ignored);
     return absolute.empty() ? path : absolute.string();
 }
 
-void readInput(Model& model, const BatchOptions& options) {
+// Reads both files; the warnings about what the readers skip go to `err`.
+void readInput(Model& model, const BatchOptions& options, std::ostream& err) {
     const std::optional<std::string> system = readTextFile(options.systemFile);
     if (!system)
         throw FileError("Fehler beim öffnen der Systemdatei: " + options.systemFile);
-    readSystemText(model, *system);
+    readSystemText(model, *system, options.systemFile);
+    warn(err, unknownSectionWarnings(*system, options.systemFile));
     if (options.loadFile.empty())
         return;
     const std::optional<std::string> load = readTextFile(options.loadFile);
     if (!load)
         throw FileError("Fehler beim öffnen der Lastdatei: " + options.loadFile);
-    readLoadText(model, *load);
+    readLoadText(model, *load, options.loadFile);
+    warn(err, unknownSectionWarnings(*load, options.loadFile));
+    warn(err, emptyLoadWarnings(model));
 }
 
 // Writes `text` to the file named by an output option, or to `out` for "-".
@@ -55,7 +67,7 @@ void emit(const std::string& target, const std::string& text, std::ostream& out)
         return;
     }
     if (!writeTextFileAtomically(target, text))
-        throw FileError("Fehler beim Schreiben der Datei: " + target);
+        throw FileError("Fehler beim Schreiben der Datei " + target + ": " + std::strerror(errno));
 }
 
 class Run {
@@ -64,7 +76,7 @@ public:
         : options_(options), out_(out), err_(err), status_(err, options.verbose) {}
 
     int execute() {
-        readInput(model_, options_);
+        readInput(model_, options_, err_);
         head_ = ReportHead{currentLocalTime(), absolutePath(options_.systemFile),
                            options_.loadFile.empty() ? "" : absolutePath(options_.loadFile)};
         if (options_.inputReport)
@@ -74,6 +86,8 @@ public:
             writePlots(false);
             return code;
         }
+        if (!checkSystem(model_) && !checkLoad(model_))
+            warn(err_, waterSuctionWarnings(model_));
         if (!calculateWithin()) {
             const int code = failure();
             writePlots(false);
@@ -98,6 +112,7 @@ private:
             err_ << BatchStatus::describe(*fault) << "\n";
             return exitInputFault;
         }
+        warn(err_, waterSuctionWarnings(model_));
         err_ << "Eingabe in Ordnung\n";
         return exitSuccess;
     }

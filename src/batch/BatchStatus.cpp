@@ -1,5 +1,7 @@
 #include "batch/BatchStatus.h"
 
+#include "model/ColumnCaptions.h"
+
 #include <ostream>
 
 namespace venkar {
@@ -76,8 +78,18 @@ void BatchStatus::finishFailed() {
 }
 
 std::string BatchStatus::describe(const InputFault& fault) {
-    return "Eingabefehler: " + fault.message + " (" + pageCaption(fault.page) + ", Zeile " +
-           std::to_string(fault.row + 1) + ", Spalte " + std::to_string(fault.column) + ")";
+    std::string text = "Eingabefehler: " + fault.message + " (" + pageCaption(fault.page) +
+                       ", Zeile " + std::to_string(fault.row + 1) + ", Spalte " +
+                       std::to_string(fault.column);
+    // A batch user has no grid to look at: name the column as its header does.
+    const auto& tables = allTableCaptions();
+    const auto page = static_cast<std::size_t>(fault.page);
+    if (page < tables.size()) {
+        const std::string caption = joinedCaption(tables[page], fault.column - 1);
+        if (!caption.empty())
+            text += " \"" + caption + "\"";
+    }
+    return text + ")";
 }
 
 } // namespace venkar

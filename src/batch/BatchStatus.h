@@ -31,7 +31,8 @@ public:
     const std::optional<InputFault>& fault() const { return fault_; }
     const std::optional<std::string>& error() const { return error_; }
 
-    // "Eingabefehler: <message> (<tab>, Zeile <row>, Spalte <column>)".
+    // "Eingabefehler: <message> (<tab>, Zeile <row>, Spalte <column>
+    // "<column caption>")".
     static std::string describe(const InputFault& fault);
 
 private:

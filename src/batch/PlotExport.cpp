@@ -9,9 +9,12 @@
 #include <QString>
 
 #include <cctype>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <ostream>
 #include <system_error>
+#include <unistd.h>
 
 namespace venkar {
 
@@ -37,11 +40,22 @@ bool writePicture(const Picture& picture, const fs::path& file, const PlotOption
     return writePng(picture, path, size);
 }
 
-fs::path plotFile(const PlotOptions& plot, const std::string& systemFile, int tab) {
+fs::path plotFile(const PlotOptions& plot, const std::string& systemFile, PlotTab tab) {
     if (!plot.outFile.empty())
         return plot.outFile;
-    return fs::path(plot.outDirectory) /
-           (fs::path(systemFile).stem().string() + "-" + plotTabShortName(tab) + ".png");
+    return plotDirectoryFile(plot.outDirectory, systemFile, tab);
+}
+
+// Why a file could not be written, as far as the system tells: the picture
+// writers only report failure.
+std::string writeFailureReason(const fs::path& file) {
+    std::error_code ignored;
+    fs::path target = file;
+    if (!fs::exists(file, ignored))
+        target = file.has_parent_path() ? file.parent_path() : fs::path(".");
+    if (::access(target.c_str(), W_OK) != 0)
+        return std::strerror(errno);
+    return "Schreibfehler";
 }
 
 } // namespace
@@ -65,17 +79,20 @@ std::optional<std::string> writePlots(const PlotOptions& plot, const std::string
     }
 
     bool resultTabs = false;
-    for (const int tab : plot.tabs)
-        resultTabs = resultTabs || tab > 0;
+    for (const PlotTab tab : plot.tabs)
+        resultTabs = resultTabs || tab != PlotTab::Geometry;
     if (!results && resultTabs)
         err << "Keine gültigen Ergebnisse: die Ergebnisgrafiken zeigen nur System und "
                "Belastung.\n";
 
-    if (!plot.outDirectory.empty()) {
+    // --out-dir and the folder of --out are created when missing.
+    const fs::path folder = plot.outDirectory.empty() ? fs::path(plot.outFile).parent_path()
+                                                      : fs::path(plot.outDirectory);
+    if (!folder.empty()) {
         std::error_code error;
-        fs::create_directories(plot.outDirectory, error);
+        fs::create_directories(folder, error);
         if (error)
-            return "Fehler beim Anlegen des Ordners: " + plot.outDirectory;
+            return "Fehler beim Anlegen des Ordners " + folder.string() + ": " + error.message();
     }
 
     ensureGuiApplication();
@@ -84,17 +101,18 @@ std::optional<std::string> writePlots(const PlotOptions& plot, const std::string
     view.setTextScale(plot.textScale);
     view.setFunctionScale(plot.functionScale);
     view.setDisplacementScale(plot.displacementScale);
-    for (const int tab : plot.tabs) {
+    for (const PlotTab tab : plot.tabs) {
         view.selectTab(tab);
         // Without results a result tab would show the bare structure; its
         // loads say more.
-        if (!results && tab > 0)
+        if (!results && tab != PlotTab::Geometry)
             view.setSwitch(ShowLoads, true);
         for (const PlotSwitchChange& change : plot.switches)
             view.setSwitch(static_cast<DisplaySwitch>(change.displaySwitch), change.on);
         const fs::path file = plotFile(plot, systemFile, tab);
         if (!writePicture(view.picture(), file, plot, std::string("Venkar - ") + view.caption()))
-            return "Fehler beim Schreiben der Datei: " + file.string();
+            return "Fehler beim Schreiben der Datei " + file.string() + ": " +
+                   writeFailureReason(file);
     }
     return std::nullopt;
 }

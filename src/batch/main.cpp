@@ -3,6 +3,9 @@
 #include "batch/BatchOptions.h"
 #include "batch/BatchRun.h"
 
+#include <QString>
+#include <QtGlobal>
+
 #include <clocale>
 #include <filesystem>
 #include <iostream>
@@ -20,6 +23,17 @@ std::string programPath(const char* argumentZero) {
     return std::filesystem::absolute(argumentZero, error).string();
 }
 
+bool showQtMessages = false;
+
+// Qt's own notes (a missing runtime folder, font fallbacks) are no business of
+// a batch user: they go to standard error only with --verbose. Critical and
+// fatal messages always do.
+void filterQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type != QtCriticalMsg && type != QtFatalMsg && !showQtMessages)
+        return;
+    std::cerr << message.toStdString() << "\n";
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -28,6 +42,8 @@ int main(int argc, char** argv) {
     try {
         venkar::BatchOptions options = venkar::parseBatchOptions(arguments);
         options.programPath = programPath(argv[0]);
+        showQtMessages = options.verbose;
+        qInstallMessageHandler(filterQtMessages);
         if (options.help) {
             std::cout << venkar::batchUsage();
             return venkar::exitSuccess;

@@ -119,9 +119,18 @@ bool Documents::newDocument(DocumentKind kind) {
 
 void Documents::open(DocumentKind kind) {
     const std::optional<std::string> path = dialogs_.chooseFileToOpen(kind);
-    if (!path || !newDocument(kind))
+    if (!path)
         return;
-    openFile(kind, *path);
+    // A file that cannot be read or holds no data of this kind changes
+    // nothing: no query, no table cleared, no name bound.
+    const std::optional<std::string> text = readTextFile(*path);
+    if (!text) {
+        dialogs_.showError(textsOf(kind).fileError, errorCaption);
+        return;
+    }
+    if (!isOfKind(kind, *path, *text) || !newDocument(kind))
+        return;
+    readDocument(kind, *path, *text);
 }
 
 bool Documents::openFile(DocumentKind kind, const std::string& path) {
@@ -133,11 +142,31 @@ bool Documents::openFile(DocumentKind kind, const std::string& path) {
         dialogs_.showError(textsOf(kind).fileError, errorCaption);
         return false;
     }
+    if (!isOfKind(kind, path, *text))
+        return false;
+    readDocument(kind, path, *text);
+    return true;
+}
+
+bool Documents::isOfKind(DocumentKind kind, const std::string& path, const std::string& text) {
     try {
         if (kind == DocumentKind::System)
-            readSystemText(model_, *text);
+            checkSystemText(text, path);
         else
-            readLoadText(model_, *text);
+            checkLoadText(text, path);
+        return true;
+    } catch (const VenkarError& error) {
+        dialogs_.showError(error.what(), errorCaption);
+        return false;
+    }
+}
+
+void Documents::readDocument(DocumentKind kind, const std::string& path, const std::string& text) {
+    try {
+        if (kind == DocumentKind::System)
+            readSystemText(model_, text, path);
+        else
+            readLoadText(model_, text, path);
     } catch (const VenkarError&) {
         // The tables hold what was read up to the error. They stay unbound
         // and modified, so that saving asks for a name instead of
@@ -151,7 +180,6 @@ bool Documents::openFile(DocumentKind kind, const std::string& path) {
     changed(kind);
     setModified(kind, false);
     notifyReplaced(kind);
-    return true;
 }
 
 void Documents::restore(DocumentKind kind, std::string_view text, const std::string& path) {

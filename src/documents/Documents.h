@@ -3,6 +3,7 @@
 #include "documents/DocumentDialogs.h"
 #include "model/DocumentObserver.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,11 +38,14 @@ public:
 
     // Save query, then empty the document. False when cancelled.
     bool newDocument(DocumentKind kind);
-    // The open dialog, the save query, then read the file.
+    // The open dialog, then the file is read and its kind checked, then the
+    // save query, then the tables are filled. A file that cannot be read or
+    // holds no data of the kind is reported and changes nothing.
     void open(DocumentKind kind);
     // Reads `path` as the document without dialogs (command line, tests).
-    // False, with the message shown, when it cannot be opened. Reading
-    // errors are thrown as VenkarError.
+    // False, with the message shown, when it cannot be opened or holds no
+    // data of the kind. Errors in its lines are thrown as VenkarError
+    // (FileReadError).
     bool openFile(DocumentKind kind, const std::string& path);
     // Puts a recovered document in place without dialogs: the tables read
     // from `text`, the name `path` (may be empty), marked modified because
@@ -83,6 +87,10 @@ private:
     void setFileName(DocumentKind kind, const std::string& path);
     void notifyReplaced(DocumentKind kind);
     bool writeFile(DocumentKind kind);
+    // Shows the refusal of a file without data of the kind.
+    bool isOfKind(DocumentKind kind, const std::string& path, const std::string& text);
+    // Fills the tables from `text`, binds the name on success.
+    void readDocument(DocumentKind kind, const std::string& path, const std::string& text);
     void notifyState();
 
     Model& model_;

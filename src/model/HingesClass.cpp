@@ -1,8 +1,7 @@
 #include "model/HingesClass.h"
 
 #include "model/Error.h"
-
-#include <cstdio>
+#include "model/FieldScanner.h"
 
 namespace venkar {
 
@@ -31,11 +30,15 @@ void HingesClass::writeRecord(std::string& out, int row) const {
                  h.releaseM);
 }
 
-void HingesClass::readRecord(const char* line, int row) {
-    HingeRecord& h = records_[static_cast<std::size_t>(row)];
-    int rowNumber = 0;
-    std::sscanf(line, "%d %d %le %d %d %d ", &rowNumber, &h.shell, &h.xPosition, &h.releaseN,
-                &h.releaseQ, &h.releaseM);
+void HingesClass::readRecord(FieldScanner& fields, int row) {
+    HingeRecord h = records_[static_cast<std::size_t>(row)];
+    h.shell = fields.integer();
+    h.xPosition = fields.real();
+    h.releaseN = fields.integer();
+    h.releaseQ = fields.integer();
+    h.releaseM = fields.integer();
+    fields.finish();
+    records_[static_cast<std::size_t>(row)] = h;
 }
 
 } // namespace venkar

@@ -24,7 +24,7 @@ protected:
     // The x-position is clamped to [0, 1].
     bool setValue(int row, int column, CellValue value) override;
     void writeRecord(std::string& out, int row) const override;
-    void readRecord(const char* line, int row) override;
+    void readRecord(FieldScanner& fields, int row) override;
 };
 
 } // namespace venkar

@@ -2,6 +2,7 @@
 
 #include "model/DocumentObserver.h"
 #include "model/Error.h"
+#include "model/FieldScanner.h"
 #include "model/LineReader.h"
 #include "model/TableView.h"
 
@@ -9,6 +10,16 @@
 #include <cstdio>
 
 namespace venkar {
+
+InputContainer::InputContainer(const InputContainer& other)
+    : document_(other.document_), states_(other.states_) {}
+
+InputContainer& InputContainer::operator=(const InputContainer& other) {
+    document_ = other.document_;
+    states_ = other.states_;
+    invalidateDefinedIndex();
+    return *this;
+}
 
 std::optional<CellValue> InputContainer::value(int row, int column) const {
     if (row < 0 || row >= count() || column < 0 || column >= columnCount())
@@ -177,29 +188,56 @@ void InputContainer::writeSection(std::string& out) {
 
 bool InputContainer::readSection(LineReader& in) {
     clearAll();
+    in.setSection({});
     if (!in.findLine(keyword()))
         return false;
-    const long long rows = leadingInteger(in.readLine());
+    in.setSection(keyword());
+    const int rows = readCount(in);
     // A count larger than the rows that follow stops at the end of the file.
-    for (long long i = 0; i < rows && !in.atEnd(); ++i) {
+    for (int i = 0; i < rows && !in.atEnd(); ++i) {
         const std::string line = in.readLine();
         if (line.empty())
             continue;
-        int rowNumber = 0;
-        if (std::sscanf(line.c_str(), "%d", &rowNumber) != 1 || rowNumber < 1)
-            raiseError("Ungültige Zeilennummer im Abschnitt %s:\n%s", keyword(), line.c_str());
-        if (rowNumber > maxFileRowNumber)
-            raiseError("Zeilennummer zu groß im Abschnitt %s (höchstens %d):\n%s", keyword(),
-                       maxFileRowNumber, line.c_str());
-        const int row = rowNumber - 1;
-        ensureRow(row);
-        readRecord(line.c_str(), row);
-        states_[static_cast<std::size_t>(row)] = rowFromFile;
+        try {
+            FieldScanner fields(line);
+            const int row = readRowNumber(fields) - 1;
+            ensureRow(row);
+            readRecord(fields, row);
+            states_[static_cast<std::size_t>(row)] = rowFromFile;
+        } catch (const FieldRefused& refused) {
+            in.refuse(line, refused.what());
+        }
     }
     invalidateDefinedIndex();
     rowsRearranged();
     refreshGrid();
     return true;
+}
+
+int InputContainer::readCount(LineReader& in) {
+    const std::string line = in.readLine();
+    try {
+        FieldScanner fields(line);
+        if (fields.atEnd())
+            throw FieldRefused("Die Anzahl der Zeilen fehlt");
+        const int rows = fields.integer("Ungültige Anzahl");
+        fields.finish();
+        if (rows < 0)
+            throw FieldRefused("Ungültige Anzahl \"" + std::to_string(rows) + "\"");
+        return rows;
+    } catch (const FieldRefused& refused) {
+        in.refuse(line, refused.what());
+    }
+}
+
+int InputContainer::readRowNumber(FieldScanner& fields) {
+    const int rowNumber = fields.integer("Ungültige Zeilennummer");
+    if (rowNumber < 1)
+        throw FieldRefused("Ungültige Zeilennummer \"" + std::to_string(rowNumber) + "\"");
+    if (rowNumber > maxFileRowNumber)
+        throw FieldRefused("Zeilennummer zu groß \"" + std::to_string(rowNumber) +
+                           "\" (höchstens " + std::to_string(maxFileRowNumber) + ")");
+    return rowNumber;
 }
 
 } // namespace venkar

@@ -8,6 +8,7 @@
 namespace venkar {
 
 class DocumentObserver;
+class FieldScanner;
 class LineReader;
 class TableView;
 
@@ -28,12 +29,15 @@ enum RowState : int {
 // checks and the analysis. Rows addressed beyond the end are created
 // zero-filled. References held by other tables are row numbers and are never
 // renumbered when rows are inserted or deleted.
+//
+// The records and row states are the table's value: copying a table (as the
+// concrete class) copies them. The grid binding and the observer belong to
+// the table object, not to its value: a copy starts without them, and an
+// assignment keeps the target's own (and refreshes its grid).
 class InputContainer {
 public:
     enum class Document { System, Load };
 
-    InputContainer(const InputContainer&) = delete;
-    InputContainer& operator=(const InputContainer&) = delete;
     virtual ~InputContainer() = default;
 
     // Section keyword in the files ("NODES", "SHELLLOAD", ...).
@@ -89,6 +93,9 @@ public:
     void writeSection(std::string& out);
     // Clears the table and reads its section, searching from the reader's
     // position with wrap-around. Returns false when the keyword is missing.
+    // Throws FileReadError for a line it refuses: a count or a field that is
+    // not completely a number of its kind, a missing field, text after the
+    // last field, a row number below 1 or above maxFileRowNumber.
     bool readSection(LineReader& in);
 
     // The highest row number a file may give; a larger one is refused.
@@ -96,6 +103,9 @@ public:
 
 protected:
     explicit InputContainer(Document document) : document_(document) {}
+    // Copy only through the concrete classes, which copy their records too.
+    InputContainer(const InputContainer& other);
+    InputContainer& operator=(const InputContainer& other);
 
     // Per-class storage of the records, kept in step with the row states.
     virtual void resizeRecords(int count) = 0;
@@ -113,16 +123,20 @@ protected:
     virtual void rowsRearranged() {}
     // Fields of one row in record order, each with its leading blank.
     virtual void writeRecord(std::string& out, int row) const = 0;
-    // Scans one file line (row number included) into the fields of `row`;
-    // fields the scan does not reach keep their value.
-    virtual void readRecord(const char* line, int row) = 0;
+    // Reads the fields of `row` in record order from a row line whose row
+    // number `fields` has already taken, and refuses text after them. Throws
+    // FieldRefused and then leaves the record as it was.
+    virtual void readRecord(FieldScanner& fields, int row) = 0;
 
     void contentChanged();
     void invalidateDefinedIndex() { definedStale_ = true; }
+    void refreshGrid();
+    // The count line of a section: a whole number, 0 or more.
+    static int readCount(LineReader& in);
+    // The row number that starts a row line: 1 to maxFileRowNumber.
+    static int readRowNumber(FieldScanner& fields);
 
 private:
-    void refreshGrid();
-
     Document document_;
     std::vector<int> states_;
     mutable std::vector<int> definedRows_;
@@ -156,6 +170,16 @@ public:
 
 protected:
     using InputContainer::InputContainer;
+    Table(const Table&) = default;
+    // Takes the other table's rows; a grid showing this table is refreshed.
+    Table& operator=(const Table& other) {
+        if (this != &other) {
+            InputContainer::operator=(other);
+            records_ = other.records_;
+            refreshGrid();
+        }
+        return *this;
+    }
 
     virtual const std::vector<Column<Record>>& columns() const = 0;
 

@@ -14,9 +14,9 @@ namespace {
 // stored characters (line end or end-of-file mark included) reaches 198.
 constexpr int bufferLimit = LineReader::maxLineLength + 2;
 
-void countStored(int& stored) {
-    if (++stored >= bufferLimit)
-        raiseError("Line to long");
+// True when the stored characters fill the buffer.
+bool countStored(int& stored) {
+    return ++stored >= bufferLimit;
 }
 
 bool startsWithIgnoringCase(std::string_view line, std::string_view keyword) {
@@ -33,32 +33,42 @@ bool startsWithIgnoringCase(std::string_view line, std::string_view keyword) {
 
 } // namespace
 
-LineReader::LineReader(std::string text) : text_(std::move(text)) {}
+LineReader::LineReader(std::string text, std::string fileName)
+    : text_(std::move(text)), fileName_(std::move(fileName)) {}
+
+void LineReader::refuse(const std::string& line, const std::string& problem) const {
+    throw FileReadError(fileName_, lineNumber_, section_, line, problem);
+}
 
 std::string LineReader::readLine() {
     std::string line;
     int stored = 0;
+    ++lineNumber_;
+    const auto store = [&] {
+        if (countStored(stored))
+            refuse({}, "Line to long");
+    };
     for (;;) {
         if (atEnd()) {
-            countStored(stored); // the end-of-file mark takes a place too
+            store(); // the end-of-file mark takes a place too
             break;
         }
         const char c = text_[position_++];
         if (c == '\r' && position_ < text_.size() && text_[position_] == '\n')
             continue;
         if (c == '\n') {
-            countStored(stored);
+            store();
             break;
         }
         if (c == '\t') {
             do {
                 line.push_back(' ');
-                countStored(stored);
+                store();
             } while (stored % 8 != 0);
             continue;
         }
         line.push_back(c);
-        countStored(stored);
+        store();
     }
     while (!line.empty() && line.back() == ' ')
         line.pop_back();

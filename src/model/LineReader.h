@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace venkar {
 
@@ -15,10 +16,22 @@ public:
     // and after tab expansion; a longer one raises "Line to long".
     static constexpr int maxLineLength = 196;
 
-    explicit LineReader(std::string text);
+    // `fileName` names the file in reading errors (may be empty).
+    explicit LineReader(std::string text, std::string fileName = {});
 
     bool atEnd() const { return position_ >= text_.size(); }
-    void rewind() { position_ = 0; }
+    void rewind() {
+        position_ = 0;
+        lineNumber_ = 0;
+    }
+
+    // The 1-based number of the line read last (0 before the first).
+    int lineNumber() const { return lineNumber_; }
+    // The section being read, named in reading errors; empty outside one.
+    void setSection(std::string section) { section_ = std::move(section); }
+
+    // Throws the FileReadError for `line`, the line read last.
+    [[noreturn]] void refuse(const std::string& line, const std::string& problem) const;
 
     // Reads the next line without its line end and without trailing blanks.
     // At the end of the text the line is empty.
@@ -33,7 +46,10 @@ public:
 
 private:
     std::string text_;
+    std::string fileName_;
+    std::string section_;
     std::size_t position_ = 0;
+    int lineNumber_ = 0;
 };
 
 // The leading integer of a line as atoi reads it: blanks, an optional sign,

@@ -1,8 +1,7 @@
 #include "model/MatClass.h"
 
 #include "model/Error.h"
-
-#include <cstdio>
+#include "model/FieldScanner.h"
 
 namespace venkar {
 
@@ -32,11 +31,16 @@ void MatClass::writeRecord(std::string& out, int row) const {
                  m.thermalCoefficient);
 }
 
-void MatClass::readRecord(const char* line, int row) {
-    MatRecord& m = records_[static_cast<std::size_t>(row)];
-    int rowNumber = 0;
-    std::sscanf(line, "%d %le %le %le %le %le %le", &rowNumber, &m.youngsModulus, &m.wallThickness,
-                &m.poissonRatio, &m.specificWeight, &m.beddingModulus, &m.thermalCoefficient);
+void MatClass::readRecord(FieldScanner& fields, int row) {
+    MatRecord m = records_[static_cast<std::size_t>(row)];
+    m.youngsModulus = fields.real();
+    m.wallThickness = fields.real();
+    m.poissonRatio = fields.real();
+    m.specificWeight = fields.real();
+    m.beddingModulus = fields.real();
+    m.thermalCoefficient = fields.real();
+    fields.finish();
+    records_[static_cast<std::size_t>(row)] = m;
 }
 
 } // namespace venkar

@@ -24,7 +24,7 @@ protected:
     // A new row takes everything but the bedding from the row above.
     void newRowDefaults(int row) override;
     void writeRecord(std::string& out, int row) const override;
-    void readRecord(const char* line, int row) override;
+    void readRecord(FieldScanner& fields, int row) override;
 };
 
 } // namespace venkar

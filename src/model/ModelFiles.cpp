@@ -1,13 +1,67 @@
 #include "model/ModelFiles.h"
 
+#include "model/Error.h"
+#include "model/FieldScanner.h"
 #include "model/LineReader.h"
 #include "model/Model.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
 
 namespace venkar {
 
 namespace {
 
 constexpr const char* selfWeightKeyword = "EIGENGEWICHT";
+
+constexpr std::array<const char*, 5> systemKeywords{"NODES", "SHELLS", "MATERIALS", "HINGES",
+                                                    "RINGS"};
+constexpr std::array<const char*, 8> loadKeywords{"NODELOAD",       "SHELLLOAD",      "POINTLOAD",
+                                                  "CONSTRAINTLOAD", "WATERLOAD",      "SNOWLOAD",
+                                                  "TEMPERATURE",    selfWeightKeyword};
+
+// True when some line of `text` begins with one of `keywords`, found the way
+// the section reader finds them.
+template <std::size_t N>
+bool holdsAnyKeyword(std::string_view text, const std::array<const char*, N>& keywords) {
+    for (const char* keyword : keywords) {
+        LineReader in{std::string(text)};
+        if (in.findLine(keyword))
+            return true;
+    }
+    return false;
+}
+
+bool startsWithKeyword(std::string_view line) {
+    const auto startsWith = [&](const char* keyword) {
+        const std::string_view k(keyword);
+        if (line.size() < k.size())
+            return false;
+        for (std::size_t i = 0; i < k.size(); ++i)
+            if (std::toupper(static_cast<unsigned char>(line[i])) != k[i])
+                return false;
+        return true;
+    };
+    return std::any_of(systemKeywords.begin(), systemKeywords.end(), startsWith) ||
+           std::any_of(loadKeywords.begin(), loadKeywords.end(), startsWith);
+}
+
+bool isCapitalWord(std::string_view line) {
+    return !line.empty() && std::all_of(line.begin(), line.end(),
+                                        [](char c) { return (c >= 'A' && c <= 'Z') || c == '_'; });
+}
+
+bool isCountLine(const std::string& line) {
+    try {
+        FieldScanner fields(line);
+        fields.integer();
+        fields.finish();
+        return true;
+    } catch (const FieldRefused&) {
+        return false;
+    }
+}
 
 } // namespace
 
@@ -18,8 +72,23 @@ std::string writeSystemText(Model& model) {
     return text;
 }
 
-void readSystemText(Model& model, std::string_view text) {
-    LineReader in{std::string(text)};
+void checkSystemText(std::string_view text, const std::string& fileName) {
+    if (!holdsAnyKeyword(text, systemKeywords))
+        raiseError("Die Datei %s enthält keine Systemdaten (NODES, SHELLS, MATERIALS, HINGES, "
+                   "RINGS).",
+                   fileName.c_str());
+}
+
+void checkLoadText(std::string_view text, const std::string& fileName) {
+    if (!holdsAnyKeyword(text, loadKeywords))
+        raiseError("Die Datei %s enthält keine Lastfalldaten (NODELOAD, SHELLLOAD, POINTLOAD, "
+                   "CONSTRAINTLOAD, WATERLOAD, SNOWLOAD, TEMPERATURE, EIGENGEWICHT).",
+                   fileName.c_str());
+}
+
+void readSystemText(Model& model, std::string_view text, const std::string& fileName) {
+    checkSystemText(text, fileName);
+    LineReader in{std::string(text), fileName};
     for (InputContainer* table : model.systemTables())
         table->readSection(in);
 }
@@ -36,11 +105,26 @@ std::string writeLoadText(Model& model) {
     return text;
 }
 
-void readLoadText(Model& model, std::string_view text) {
-    LineReader in{std::string(text)};
+void readLoadText(Model& model, std::string_view text, const std::string& fileName) {
+    checkLoadText(text, fileName);
+    LineReader in{std::string(text), fileName};
     for (InputContainer* table : model.loadTables())
         table->readSection(in);
+    in.setSection({});
     model.selfWeight = in.findLine(selfWeightKeyword) ? 1 : 0;
+}
+
+std::vector<std::string> unknownSections(std::string_view text) {
+    std::vector<std::string> unknown;
+    LineReader in{std::string(text)};
+    std::string line = in.readLine();
+    while (!in.atEnd()) {
+        std::string next = in.readLine();
+        if (isCapitalWord(line) && !startsWithKeyword(line) && isCountLine(next))
+            unknown.push_back(line);
+        line = std::move(next);
+    }
+    return unknown;
 }
 
 } // namespace venkar

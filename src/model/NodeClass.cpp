@@ -1,13 +1,9 @@
 #include "model/NodeClass.h"
 
 #include "model/Error.h"
-#include "model/ShellClass.h"
-
-#include <cstdio>
+#include "model/FieldScanner.h"
 
 namespace venkar {
-
-NodeClass::NodeClass(ShellClass& shells) : Table(Document::System), shells_(shells) {}
 
 const std::vector<Column<NodeRecord>>& NodeClass::columns() const {
     static const std::vector<Column<NodeRecord>> list{
@@ -20,12 +16,7 @@ bool NodeClass::setValue(int row, int column, CellValue value) {
     if (column == 0 && cellAsDouble(value) < 0)
         return false;
     storeField(row, column, value);
-    shells_.invalidateGeometryAtNode(row + 1);
     return true;
-}
-
-void NodeClass::rowsRearranged() {
-    shells_.invalidateAllGeometry();
 }
 
 void NodeClass::writeRecord(std::string& out, int row) const {
@@ -34,11 +25,16 @@ void NodeClass::writeRecord(std::string& out, int row) const {
                  n.supportRot, n.skewAngle);
 }
 
-void NodeClass::readRecord(const char* line, int row) {
-    NodeRecord& n = records_[static_cast<std::size_t>(row)];
-    int rowNumber = 0;
-    std::sscanf(line, " %d %le %le %d %d %d %le", &rowNumber, &n.r, &n.z, &n.supportR, &n.supportZ,
-                &n.supportRot, &n.skewAngle);
+void NodeClass::readRecord(FieldScanner& fields, int row) {
+    NodeRecord n = records_[static_cast<std::size_t>(row)];
+    n.r = fields.real();
+    n.z = fields.real();
+    n.supportR = fields.integer();
+    n.supportZ = fields.integer();
+    n.supportRot = fields.integer();
+    n.skewAngle = fields.real();
+    fields.finish();
+    records_[static_cast<std::size_t>(row)] = n;
 }
 
 } // namespace venkar

@@ -1,10 +1,10 @@
 #include "model/NodeLoadClass.h"
 
 #include "model/Error.h"
+#include "model/FieldScanner.h"
 #include "model/TableMaximum.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace venkar {
 
@@ -31,10 +31,14 @@ void NodeLoadClass::writeRecord(std::string& out, int row) const {
     appendFormat(out, " %5d %.14le %.14le %.14le", l.node, l.loadR, l.loadZ, l.loadM);
 }
 
-void NodeLoadClass::readRecord(const char* line, int row) {
-    NodeLoadRecord& l = records_[static_cast<std::size_t>(row)];
-    int rowNumber = 0;
-    std::sscanf(line, "%d %d %le %le %le", &rowNumber, &l.node, &l.loadR, &l.loadZ, &l.loadM);
+void NodeLoadClass::readRecord(FieldScanner& fields, int row) {
+    NodeLoadRecord l = records_[static_cast<std::size_t>(row)];
+    l.node = fields.integer();
+    l.loadR = fields.real();
+    l.loadZ = fields.real();
+    l.loadM = fields.real();
+    fields.finish();
+    records_[static_cast<std::size_t>(row)] = l;
 }
 
 } // namespace venkar

@@ -1,10 +1,10 @@
 #include "model/PointLoadClass.h"
 
 #include "model/Error.h"
+#include "model/FieldScanner.h"
 #include "model/TableMaximum.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace venkar {
 
@@ -32,11 +32,15 @@ void PointLoadClass::writeRecord(std::string& out, int row) const {
                  l.loadM);
 }
 
-void PointLoadClass::readRecord(const char* line, int row) {
-    PointLoadRecord& l = records_[static_cast<std::size_t>(row)];
-    int rowNumber = 0;
-    std::sscanf(line, "%d %d %le %le %le %le", &rowNumber, &l.shell, &l.xPosition, &l.loadR,
-                &l.loadZ, &l.loadM);
+void PointLoadClass::readRecord(FieldScanner& fields, int row) {
+    PointLoadRecord l = records_[static_cast<std::size_t>(row)];
+    l.shell = fields.integer();
+    l.xPosition = fields.real();
+    l.loadR = fields.real();
+    l.loadZ = fields.real();
+    l.loadM = fields.real();
+    fields.finish();
+    records_[static_cast<std::size_t>(row)] = l;
 }
 
 } // namespace venkar

@@ -1,8 +1,7 @@
 #include "model/RingClass.h"
 
 #include "model/Error.h"
-
-#include <cstdio>
+#include "model/FieldScanner.h"
 
 namespace venkar {
 
@@ -21,11 +20,17 @@ void RingClass::writeRecord(std::string& out, int row) const {
                  r.hingedR, r.hingedRot);
 }
 
-void RingClass::readRecord(const char* line, int row) {
-    RingRecord& r = records_[static_cast<std::size_t>(row)];
-    int rowNumber = 0;
-    std::sscanf(line, " %d %d %le %le %le %d %d", &rowNumber, &r.node, &r.area, &r.inertia,
-                &r.modulus, &r.hingedR, &r.hingedRot);
+void RingClass::readRecord(FieldScanner& fields, int row) {
+    RingRecord r = records_[static_cast<std::size_t>(row)];
+    r.node = fields.integer();
+    r.area = fields.real();
+    r.inertia = fields.real();
+    r.modulus = fields.real();
+    r.hingedR = fields.integer();
+    // A 0 is written as nothing but the blank.
+    r.hingedRot = fields.atEnd() ? 0 : fields.integer();
+    fields.finish();
+    records_[static_cast<std::size_t>(row)] = r;
 }
 
 } // namespace venkar

@@ -1,8 +1,7 @@
 #include "model/ShellClass.h"
 
 #include "model/Error.h"
-
-#include <cstdio>
+#include "model/FieldScanner.h"
 
 namespace venkar {
 
@@ -13,12 +12,6 @@ const std::vector<Column<ShellRecord>>& ShellClass::columns() const {
         &ShellRecord::curvature, &ShellRecord::radius,  &ShellRecord::discretisationFactor,
         &ShellRecord::intervals};
     return list;
-}
-
-bool ShellClass::setValue(int row, int column, CellValue value) {
-    storeField(row, column, value);
-    records_[static_cast<std::size_t>(row)].geometry.ready = false;
-    return true;
 }
 
 void ShellClass::newRowDefaults(int row) {
@@ -33,29 +26,23 @@ void ShellClass::newRowDefaults(int row) {
         shell.intervals = 1;
 }
 
-void ShellClass::invalidateGeometryAtNode(int nodeNumber) {
-    for (ShellRecord& shell : records_)
-        if (shell.startNode == nodeNumber || shell.endNode == nodeNumber)
-            shell.geometry.ready = false;
-}
-
-void ShellClass::invalidateAllGeometry() {
-    for (ShellRecord& shell : records_)
-        shell.geometry.ready = false;
-}
-
 void ShellClass::writeRecord(std::string& out, int row) const {
     const ShellRecord& s = records_[static_cast<std::size_t>(row)];
     appendFormat(out, " %d %d %d %.14le %d %.14le %d", s.startNode, s.endNode, s.curvature,
                  s.radius, s.material, s.discretisationFactor, s.intervals);
 }
 
-void ShellClass::readRecord(const char* line, int row) {
-    ShellRecord& s = records_[static_cast<std::size_t>(row)];
-    s.geometry.ready = false;
-    int rowNumber = 0;
-    std::sscanf(line, "%d %d %d %d %le %d %le %d", &rowNumber, &s.startNode, &s.endNode,
-                &s.curvature, &s.radius, &s.material, &s.discretisationFactor, &s.intervals);
+void ShellClass::readRecord(FieldScanner& fields, int row) {
+    ShellRecord s = records_[static_cast<std::size_t>(row)];
+    s.startNode = fields.integer();
+    s.endNode = fields.integer();
+    s.curvature = fields.integer();
+    s.radius = fields.real();
+    s.material = fields.integer();
+    s.discretisationFactor = fields.real();
+    s.intervals = fields.integer();
+    fields.finish();
+    records_[static_cast<std::size_t>(row)] = s;
 }
 
 } // namespace venkar

@@ -1,11 +1,11 @@
 #include "model/ShellLoadClass.h"
 
 #include "model/Error.h"
+#include "model/FieldScanner.h"
 #include "model/TableMaximum.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 
 namespace venkar {
 
@@ -30,11 +30,16 @@ void ShellLoadClass::writeRecord(std::string& out, int row) const {
                  l.transverseStart, l.transverseEnd, l.longitudinalStart, l.longitudinalEnd);
 }
 
-void ShellLoadClass::readRecord(const char* line, int row) {
-    ShellLoadRecord& l = records_[static_cast<std::size_t>(row)];
-    int rowNumber = 0;
-    std::sscanf(line, "%d %d %d %le %le %le %le", &rowNumber, &l.fromShell, &l.toShell,
-                &l.transverseStart, &l.transverseEnd, &l.longitudinalStart, &l.longitudinalEnd);
+void ShellLoadClass::readRecord(FieldScanner& fields, int row) {
+    ShellLoadRecord l = records_[static_cast<std::size_t>(row)];
+    l.fromShell = fields.integer();
+    l.toShell = fields.integer();
+    l.transverseStart = fields.real();
+    l.transverseEnd = fields.real();
+    l.longitudinalStart = fields.real();
+    l.longitudinalEnd = fields.real();
+    fields.finish();
+    records_[static_cast<std::size_t>(row)] = l;
 }
 
 } // namespace venkar

@@ -1,10 +1,10 @@
 #include "model/SnowLoadClass.h"
 
 #include "model/Error.h"
+#include "model/FieldScanner.h"
 #include "model/TableMaximum.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace venkar {
 
@@ -24,10 +24,13 @@ void SnowLoadClass::writeRecord(std::string& out, int row) const {
     appendFormat(out, " %d %d %.14le", s.fromShell, s.toShell, s.amount);
 }
 
-void SnowLoadClass::readRecord(const char* line, int row) {
-    SnowLoadRecord& s = records_[static_cast<std::size_t>(row)];
-    int rowNumber = 0;
-    std::sscanf(line, "%d %d %d %le ", &rowNumber, &s.fromShell, &s.toShell, &s.amount);
+void SnowLoadClass::readRecord(FieldScanner& fields, int row) {
+    SnowLoadRecord s = records_[static_cast<std::size_t>(row)];
+    s.fromShell = fields.integer();
+    s.toShell = fields.integer();
+    s.amount = fields.real();
+    fields.finish();
+    records_[static_cast<std::size_t>(row)] = s;
 }
 
 } // namespace venkar

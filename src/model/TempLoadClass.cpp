@@ -1,8 +1,7 @@
 #include "model/TempLoadClass.h"
 
 #include "model/Error.h"
-
-#include <cstdio>
+#include "model/FieldScanner.h"
 
 namespace venkar {
 
@@ -19,11 +18,14 @@ void TempLoadClass::writeRecord(std::string& out, int row) const {
                  t.gradientTemp);
 }
 
-void TempLoadClass::readRecord(const char* line, int row) {
-    TempLoadRecord& t = records_[static_cast<std::size_t>(row)];
-    int rowNumber = 0;
-    std::sscanf(line, "%d %d %d %le %le", &rowNumber, &t.fromShell, &t.toShell, &t.uniformTemp,
-                &t.gradientTemp);
+void TempLoadClass::readRecord(FieldScanner& fields, int row) {
+    TempLoadRecord t = records_[static_cast<std::size_t>(row)];
+    t.fromShell = fields.integer();
+    t.toShell = fields.integer();
+    t.uniformTemp = fields.real();
+    t.gradientTemp = fields.real();
+    fields.finish();
+    records_[static_cast<std::size_t>(row)] = t;
 }
 
 } // namespace venkar

@@ -58,17 +58,28 @@ bool writeTextFileAtomically(const std::filesystem::path& path, const std::strin
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0)
         return false;
+    int failure = 0; // errno of the first step that failed
     bool ok = writeAll(fd, content) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
+    if (!ok)
+        failure = errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        failure = errno;
+    }
     // Keep the permissions an existing file had.
     struct stat existing {};
     if (ok && ::stat(path.c_str(), &existing) == 0)
         ::chmod(pattern.c_str(), existing.st_mode & 07777);
     else if (ok)
         ::chmod(pattern.c_str(), 0666 & ~currentUmask());
-    ok = ok && std::rename(pattern.c_str(), path.c_str()) == 0;
-    if (!ok)
+    if (ok && std::rename(pattern.c_str(), path.c_str()) != 0) {
+        ok = false;
+        failure = errno;
+    }
+    if (!ok) {
         std::remove(pattern.c_str());
+        errno = failure;
+    }
     return ok;
 }
 

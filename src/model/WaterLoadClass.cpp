@@ -1,8 +1,7 @@
 #include "model/WaterLoadClass.h"
 
 #include "model/Error.h"
-
-#include <cstdio>
+#include "model/FieldScanner.h"
 
 namespace venkar {
 
@@ -18,11 +17,14 @@ void WaterLoadClass::writeRecord(std::string& out, int row) const {
     appendFormat(out, " %d %d %.14le %.14le", w.fromShell, w.toShell, w.zeroLevel, w.unitWeight);
 }
 
-void WaterLoadClass::readRecord(const char* line, int row) {
-    WaterLoadRecord& w = records_[static_cast<std::size_t>(row)];
-    int rowNumber = 0;
-    std::sscanf(line, "%d %d %d %le %le ", &rowNumber, &w.fromShell, &w.toShell, &w.zeroLevel,
-                &w.unitWeight);
+void WaterLoadClass::readRecord(FieldScanner& fields, int row) {
+    WaterLoadRecord w = records_[static_cast<std::size_t>(row)];
+    w.fromShell = fields.integer();
+    w.toShell = fields.integer();
+    w.zeroLevel = fields.real();
+    w.unitWeight = fields.real();
+    fields.finish();
+    records_[static_cast<std::size_t>(row)] = w;
 }
 
 } // namespace venkar

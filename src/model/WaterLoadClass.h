@@ -21,7 +21,7 @@ public:
 protected:
     const std::vector<Column<WaterLoadRecord>>& columns() const override;
     void writeRecord(std::string& out, int row) const override;
-    void readRecord(const char* line, int row) override;
+    void readRecord(FieldScanner& fields, int row) override;
 };
 
 } // namespace venkar

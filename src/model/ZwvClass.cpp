@@ -1,10 +1,10 @@
 #include "model/ZwvClass.h"
 
 #include "model/Error.h"
+#include "model/FieldScanner.h"
 #include "model/TableMaximum.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace venkar {
 
@@ -36,10 +36,14 @@ void ZwvClass::writeRecord(std::string& out, int row) const {
     appendFormat(out, " %d %.14le %.14le %.14le", d.node, d.dispR, d.dispZ, d.dispRot);
 }
 
-void ZwvClass::readRecord(const char* line, int row) {
-    ZwvRecord& d = records_[static_cast<std::size_t>(row)];
-    int rowNumber = 0;
-    std::sscanf(line, "%d %d %le %le %le", &rowNumber, &d.node, &d.dispR, &d.dispZ, &d.dispRot);
+void ZwvClass::readRecord(FieldScanner& fields, int row) {
+    ZwvRecord d = records_[static_cast<std::size_t>(row)];
+    d.node = fields.integer();
+    d.dispR = fields.real();
+    d.dispZ = fields.real();
+    d.dispRot = fields.real();
+    fields.finish();
+    records_[static_cast<std::size_t>(row)] = d;
 }
 
 } // namespace venkar

@@ -167,8 +167,7 @@ TEST_F(MainWindowTest, TheConfigurationIsReadAtTheStart) {
         written.values.editorAndMargins.marginLeft = 17;
         ASSERT_TRUE(writeSettings(written.root(), places.configurationFile));
     }
-    window = std::make_unique<TMDIAppForm>(model, analysis, settings, dialogs, inputMessages,
-                                           launcher, places);
+    window = std::make_unique<TMDIAppForm>(model, analysis, settings, services(), places);
     EXPECT_EQ(settings.values.editorAndMargins.editor, "/usr/bin/mein-editor");
     EXPECT_EQ(settings.values.editorAndMargins.marginLeft, 17);
 }

@@ -1,6 +1,11 @@
 #include "batch/BatchOptions.h"
+#include "batch/BatchStatus.h"
+#include "model/ColumnCaptions.h"
+#include "model/TextFile.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 using namespace venkar;
 
@@ -29,4 +34,61 @@ TEST(BatchOptions, RefusesWhatItCannotRun) {
     EXPECT_THROW(parseBatchOptions({"a.vsy", "--json"}), UsageError);
     EXPECT_THROW(parseBatchOptions({"a.vsy", "--unknown"}), UsageError);
     EXPECT_TRUE(parseBatchOptions({"--help"}).help);
+}
+
+TEST(BatchOptions, DoubleDashEndsTheOptions) {
+    const BatchOptions options = parseBatchOptions({"--check", "--", "-a.vsy", "--help"});
+    EXPECT_EQ(options.systemFile, "-a.vsy");
+    EXPECT_EQ(options.loadFile, "--help");
+    EXPECT_FALSE(options.help);
+    EXPECT_TRUE(options.checkOnly);
+    EXPECT_THROW(parseBatchOptions({"a.vsy", "--", "b.vla", "--json"}), UsageError);
+}
+
+TEST(BatchOptions, AnOutputNamedLikeAnInputKindIsRefusedNamingTheOption) {
+    const char* options[] = {"--input-report", "--results", "--json"};
+    for (const char* option : options) {
+        for (const char* target : {"plate.vsy", "sub/Plate.VLA"}) {
+            try {
+                parseBatchOptions({option, target, "plate.vla"});
+                ADD_FAILURE() << option << " " << target;
+            } catch (const UsageError& error) {
+                EXPECT_EQ(std::string(error.what()),
+                          std::string("Die Option ") + option +
+                              " schreibt keine System- oder Lastdatei (.vsy, .vla): " + target);
+            }
+        }
+    }
+}
+
+TEST(BatchOptions, AnOutputThatIsAnInputThroughAnotherPathIsRefused) {
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() / "venkar-options-same-file";
+    fs::remove_all(folder);
+    fs::create_directories(folder / "sub");
+    ASSERT_TRUE(writeTextFileAtomically(folder / "tank.vsy", "NODES\n0\n"));
+    ASSERT_TRUE(writeTextFileAtomically(folder / "conf.png", ""));
+    fs::create_symlink(folder / "tank.vsy", folder / "link.txt");
+    const std::string system = (folder / "tank.vsy").string();
+    const std::string roundabout = (folder / "sub" / ".." / "tank.vsy").string();
+    EXPECT_THROW(parseBatchOptions({"--results", (folder / "link.txt").string(), system}),
+                 UsageError);
+    EXPECT_THROW(parseBatchOptions({"--json", (folder / "link.txt").string(), roundabout}),
+                 UsageError);
+    EXPECT_THROW(parseBatchOptions({"--plot", "0", "--config", (folder / "conf.png").string(),
+                                    "--out", (folder / "conf.png").string(), system}),
+                 UsageError);
+    EXPECT_NO_THROW(parseBatchOptions({"--results", (folder / "r.txt").string(), system}));
+    fs::remove_all(folder);
+}
+
+TEST(BatchStatus, AnInputFaultNamesTheColumnByItsHeader) {
+    for (int page = 0; page < 12; ++page)
+        EXPECT_STREQ(pageCaption(static_cast<InputPage>(page)),
+                     allTableCaptions()[static_cast<std::size_t>(page)].pageCaption);
+    EXPECT_EQ(BatchStatus::describe({InputPage::Shells, 0, 3, "Material ist nicht definiert !"}),
+              "Eingabefehler: Material ist nicht definiert ! (Schalen, Zeile 1, Spalte 3 "
+              "\"Mat.\")");
+    EXPECT_EQ(BatchStatus::describe({InputPage::Nodes, 4, 3, "x"}),
+              "Eingabefehler: x (Knoten, Zeile 5, Spalte 3 \"Auflager r\")");
 }

@@ -217,3 +217,46 @@ TEST_F(DocumentsTest, ASaveThatFailsPartWayKeepsTheFileAndTheModifiedFlag) {
     EXPECT_TRUE(documents.isModified(DocumentKind::System));
     EXPECT_EQ(readTextFile(path("gross.vsy")).value(), saved);
 }
+
+TEST_F(DocumentsTest, AFileOfTheWrongKindIsRefusedBeforeTheQueryAndChangesNothing) {
+    editBoth();
+    dialogs.saveNames = {path("fall.vla")};
+    documents.save(DocumentKind::Load);
+    model.snowLoads.setCell(0, 2, 0.75);
+    ASSERT_TRUE(writeTextFileAtomically(path("leer.vla"), ""));
+
+    // The load file offered as system, an empty file offered as load case.
+    dialogs.openNames = {path("fall.vla"), path("leer.vla")};
+    documents.open(DocumentKind::System);
+    documents.open(DocumentKind::Load);
+    ASSERT_EQ(dialogs.errors.size(), 2u);
+    EXPECT_EQ(dialogs.errors[0], "Fehler: Die Datei " + path("fall.vla") +
+                                     " enthält keine Systemdaten (NODES, SHELLS, MATERIALS, "
+                                     "HINGES, RINGS).");
+    EXPECT_EQ(dialogs.errors[1], "Fehler: Die Datei " + path("leer.vla") +
+                                     " enthält keine Lastfalldaten (NODELOAD, SHELLLOAD, "
+                                     "POINTLOAD, CONSTRAINTLOAD, WATERLOAD, SNOWLOAD, "
+                                     "TEMPERATURE, EIGENGEWICHT).");
+    EXPECT_TRUE(dialogs.asked.empty());
+    EXPECT_EQ(model.nodes.count(), 1);
+    EXPECT_EQ(model.snowLoads.row(0).amount, 0.75);
+    EXPECT_TRUE(documents.isModified(DocumentKind::Load));
+    EXPECT_EQ(documents.fileName(DocumentKind::Load), path("fall.vla"));
+
+    EXPECT_FALSE(documents.openFile(DocumentKind::Load, path("leer.vla")));
+    EXPECT_EQ(documents.fileName(DocumentKind::Load), path("fall.vla"));
+    EXPECT_EQ(model.snowLoads.row(0).amount, 0.75);
+}
+
+TEST_F(DocumentsTest, AReadingErrorNamesTheFileLineAndSection) {
+    ASSERT_TRUE(writeTextFileAtomically(path("komma.vla"), "SNOWLOAD\n1\n    1 1 1 0,75\n"));
+    try {
+        documents.openFile(DocumentKind::Load, path("komma.vla"));
+        ADD_FAILURE();
+    } catch (const FileReadError& error) {
+        EXPECT_EQ(std::string(error.what()), path("komma.vla") +
+                                                 ", Zeile 3 (Abschnitt SNOWLOAD): Ungültige "
+                                                 "Zahl \"0,75\"\n    1 1 1 0,75");
+    }
+    EXPECT_TRUE(documents.fileName(DocumentKind::Load).empty());
+}

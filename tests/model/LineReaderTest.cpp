@@ -32,7 +32,7 @@ TEST(LineReader, AcceptsAtMost196CharactersPerLine) {
             try {
                 tooLong.readLine();
             } catch (const VenkarError& error) {
-                EXPECT_STREQ(error.what(), "Line to long");
+                EXPECT_STREQ(error.what(), "Zeile 1: Line to long");
                 throw;
             }
         },

@@ -113,14 +113,14 @@ TEST(SystemFile, ReadingReplacesWhatTheTablesHeld) {
     EXPECT_EQ(model.hinges.count(), 0);
 }
 
-TEST(SystemFile, LaterLineForTheSameRowWinsAndUnscannedFieldsKeepTheirValue) {
+TEST(SystemFile, LaterLineForTheSameRowWins) {
     Model model;
-    readSystemText(model, "MATERIALS\n2\n    1 1 2 3 4 5 6\n    1 9 8\n");
+    readSystemText(model, "MATERIALS\n2\n    1 1 2 3 4 5 6\n    1 9 8 7 6 5 4\n");
     const MatRecord& m = model.materials.row(0);
     EXPECT_EQ(m.youngsModulus, 9.0);
     EXPECT_EQ(m.wallThickness, 8.0);
-    EXPECT_EQ(m.poissonRatio, 3.0);
-    EXPECT_EQ(m.thermalCoefficient, 6.0);
+    EXPECT_EQ(m.poissonRatio, 7.0);
+    EXPECT_EQ(m.thermalCoefficient, 4.0);
 }
 
 TEST(SystemFile, CountBeyondTheEndOfTheFileStopsThere) {
@@ -131,16 +131,18 @@ TEST(SystemFile, CountBeyondTheEndOfTheFileStopsThere) {
 }
 
 TEST(SystemFile, RowNumbersOutsideTheModelAreRefusedWithTheLine) {
-    const char* badLines[] = {"    0 1.0 2.0 0 0 0 0", "   -4 1.0 2.0 0 0 0 0", "  abc 1.0"};
-    for (const char* line : badLines) {
+    const std::pair<const char*, const char*> badLines[] = {
+        {"    0 1.0 2.0 0 0 0 0", "0"}, {"   -4 1.0 2.0 0 0 0 0", "-4"}, {"  abc 1.0", "abc"}};
+    for (const auto& [line, token] : badLines) {
         Model model;
         const std::string text = std::string("NODES\n1\n") + line + "\n";
         try {
-            readSystemText(model, text);
+            readSystemText(model, text, "plate.vsy");
             ADD_FAILURE() << "accepted " << line;
         } catch (const VenkarError& error) {
             EXPECT_EQ(std::string(error.what()),
-                      std::string("Ungültige Zeilennummer im Abschnitt NODES:\n") + line);
+                      "plate.vsy, Zeile 3 (Abschnitt NODES): Ungültige Zeilennummer \"" +
+                          std::string(token) + "\"\n" + line);
         }
     }
 
@@ -150,7 +152,8 @@ TEST(SystemFile, RowNumbersOutsideTheModelAreRefusedWithTheLine) {
         ADD_FAILURE() << "accepted a huge row number";
     } catch (const VenkarError& error) {
         EXPECT_EQ(std::string(error.what()),
-                  "Zeilennummer zu groß im Abschnitt SHELLS (höchstens 1000000):\n"
+                  "Zeile 3 (Abschnitt SHELLS): Zeilennummer zu groß \"1000001\" "
+                  "(höchstens 1000000)\n"
                   "1000001 1 2 0 0 1 1 1");
     }
     EXPECT_EQ(model.shells.count(), 0);

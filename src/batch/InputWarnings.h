@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace venkar {
+
+class Model;
+
+// Input that reads and passes the checks but is likely not what the user
+// meant. Each text is one line for standard error; none changes the run.
+
+// "Unbekannter Abschnitt WINDLOAD in <fileName>, wird überlesen" for every
+// section keyword of `text` the readers skip.
+std::vector<std::string> unknownSectionWarnings(std::string_view text, const std::string& fileName);
+
+// A load case without any defined load row and without self weight.
+std::vector<std::string> emptyLoadWarnings(const Model& model);
+
+// Water load on shells that reach above the load's "Nullpunkt" (smaller z,
+// z pointing down): the pressure (z - Nullpunkt) * Wichte changes sign there
+// and pulls the wall. One warning per load row and shell; shells that are not
+// defined or not geometrically valid are left to the checks.
+std::vector<std::string> waterSuctionWarnings(const Model& model);
+
+} // namespace venkar
