@@ -20,6 +20,7 @@
 #include "input/LoadForm.h"
 #include "input/SystemForm.h"
 #include "input/UndoHistory.h"
+#include "input/UserGrid.h"
 #include "model/Error.h"
 #include "model/InputReport.h"
 #include "model/Model.h"
@@ -69,6 +70,14 @@ QLabel* makeMarker(QWidget* parent) {
     return marker;
 }
 
+// F1 in the main window finds the context of the focused widget: a grid
+// leads to its table's section, the rest of an input window to its page.
+void setInputHelpContexts(InputForm& form) {
+    HelpBrowser::setHelpContext(&form, form.helpContext());
+    for (int page = 0; page < form.pageCount(); ++page)
+        HelpBrowser::setHelpContext(form.grid(page), form.grid(page)->helpContext);
+}
+
 std::optional<DocumentKind> kindOfFile(const QString& file) {
     const QString suffix = QFileInfo(file).suffix().toLower();
     if (suffix == "vsy")
@@ -106,6 +115,8 @@ TMDIAppForm::TMDIAppForm(Model& model, AnalysisModel& analysis, GraphSettings& s
     helpBrowser_ = new HelpBrowser(
         HelpPages::findFolder(QString::fromStdString(places_.programPath.parent_path().string())),
         this);
+    // One F1 for the frame and its child windows (a second one in a child
+    // would make the key ambiguous); the focused widget gives the context.
     HelpBrowser::setHelpContext(this, help::mainWindow);
     helpBrowser_->installF1(this);
     HelpBrowser::setHelpContext(editorMarginsDialog_, help::editorAndMarginsDialog);
@@ -305,7 +316,6 @@ TGraphForm* TMDIAppForm::openGraphWindow() {
     graph->setResults(analysis_.resultsValid ? &plotResults_ : nullptr);
     graph->setTitleStripSource([this] { return titleStrip(); });
     HelpBrowser::setHelpContext(graph, help::graphWindow);
-    helpBrowser_->installF1(graph);
     QMdiSubWindow* window = mdiArea_->addSubWindow(graph);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
@@ -366,7 +376,7 @@ TSystemForm* TMDIAppForm::systemWindow() {
         auto* form =
             new TSystemForm(model_, documents_, inputMessages_, nullptr, systemHistory_.get());
         mdiArea_->addSubWindow(form)->setAttribute(Qt::WA_DeleteOnClose);
-        helpBrowser_->installF1(form, [form] { return form->pageHelpContext(); });
+        setInputHelpContexts(*form);
         systemWindow_ = form;
     }
     return existingSystemWindow();
@@ -376,7 +386,7 @@ TLoadForm* TMDIAppForm::loadWindow() {
     if (!loadWindow_) {
         auto* form = new TLoadForm(model_, documents_, inputMessages_, nullptr, loadHistory_.get());
         mdiArea_->addSubWindow(form)->setAttribute(Qt::WA_DeleteOnClose);
-        helpBrowser_->installF1(form, [form] { return form->pageHelpContext(); });
+        setInputHelpContexts(*form);
         loadWindow_ = form;
     }
     return existingLoadWindow();
