@@ -61,7 +61,8 @@ void applyTestEdit(Model& model) {
         model.nodes.setCell(row, column, value);
 }
 
-ProgramPlaces placesOf(const QApplication& application) {
+// Where the running program lives and keeps its files.
+ProgramPlaces programPlaces() {
     ProgramPlaces places;
     places.programPath = QApplication::applicationFilePath().toStdString();
     places.configurationFile = configurationFilePath(places.programPath);
@@ -70,7 +71,6 @@ ProgramPlaces placesOf(const QApplication& application) {
                              "/venkar/wiederherstellung")
                                 .toStdString();
     places.recoveryDelay = recoveryDelay();
-    (void)application;
     return places;
 }
 
@@ -89,8 +89,7 @@ int runProgram(int argc, char** argv) {
     QtInputMessages inputMessages;
     QtProcessLauncher processes;
     TMDIAppForm window(model, analysis, settings,
-                       {dialogs, inputMessages, qtGraphDialogs(), processes},
-                       placesOf(application));
+                       {dialogs, inputMessages, qtGraphDialogs(), processes}, programPlaces());
     dialogs.setParentWindow(&window);
     window.show();
 
