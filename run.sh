@@ -2,7 +2,9 @@
 # Set-up, release build and the program's main job: calculate the first
 # example with the batch command, show its results report and write the
 # input report, the JSON results and the nine plots of the graph window
-# (geometry and loads, deformed shape, the seven diagrams) next to it.
+# (geometry and loads, deformed shape, the seven diagrams) next to it. Then,
+# only with a display and a terminal, the window program `venkar` opens the
+# same example.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -27,3 +29,7 @@ echo "Input report:   $out_dir/eingabe.txt"
 echo "Results report: $out_dir/ergebnisse.txt"
 echo "JSON results:   $out_dir/ergebnisse.json"
 echo "Plots (PNG):    $out_dir/grafik/wassertank-*.png"
+
+# The window program, with the same example; skipped without a display or
+# when run from a pipe or CI.
+tools/start-venkar.sh "$build_dir/src/app/venkar" examples/wassertank.vsy examples/wassertank.vla

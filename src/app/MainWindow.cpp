@@ -1,19 +1,25 @@
 #include "app/MainWindow.h"
 
 #include "analysis/AnalysisModel.h"
+#include "app/AboutBox.h"
 #include "app/AppDialogs.h"
 #include "app/CommandBoundary.h"
 #include "app/ConfigurationWindow.h"
 #include "app/EditorMarginsDialog.h"
-#include "app/GraphPrinting.h"
 #include "app/GraphWindow.h"
-#include "app/ProgramPicture.h"
+#include "app/HelpBrowser.h"
+#include "app/HelpContext.h"
+#include "app/HelpPages.h"
 #include "app/Recovery.h"
 #include "app/StatusWindow.h"
 #include "app/WindowArrangement.h"
 #include "checks/InputFault.h"
 #include "graphics/ConfigurationFile.h"
 #include "graphics/GraphSettings.h"
+#include "input/LoadForm.h"
+#include "input/SystemForm.h"
+#include "input/UndoHistory.h"
+#include "input/UserGrid.h"
 #include "model/Error.h"
 #include "model/Model.h"
 #include "model/TableView.h"
@@ -21,6 +27,7 @@
 #include "reports/ReportHead.h"
 #include "reports/ResultsReport.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -63,6 +70,14 @@ QLabel* makeMarker(QWidget* parent) {
     return marker;
 }
 
+// F1 in the main window finds the context of the focused widget: a grid
+// leads to its table's section, the rest of an input window to its page.
+void setInputHelpContexts(InputForm& form) {
+    HelpBrowser::setHelpContext(&form, form.helpContext());
+    for (int page = 0; page < form.pageCount(); ++page)
+        HelpBrowser::setHelpContext(form.grid(page), form.grid(page)->helpContext);
+}
+
 std::optional<DocumentKind> kindOfFile(const QString& file) {
     const QString suffix = QFileInfo(file).suffix().toLower();
     if (suffix == "vsy")
@@ -82,20 +97,30 @@ std::string describeCopy(const std::optional<RecoveryCopy>& copy) {
 } // namespace
 
 TMDIAppForm::TMDIAppForm(Model& model, AnalysisModel& analysis, GraphSettings& settings,
-                         AppDialogs& dialogs, ProcessLauncher& processes, ProgramPlaces places,
-                         QWidget* parent)
+                         ProgramServices services, ProgramPlaces places, QWidget* parent)
     : QMainWindow(parent), model_(model), analysis_(analysis), settings_(settings),
-      dialogs_(dialogs), places_(std::move(places)), documents_(model, dialogs),
-      viewers_(processes, dialogs, settings.values.editorAndMargins,
-               places_.programPath.parent_path(), places_.temporaryFolder),
-      graphDialogs_(&qtGraphDialogs()), plotResults_(model, analysis) {
+      dialogs_(services.dialogs), inputMessages_(services.inputMessages),
+      graphDialogs_(services.graphDialogs), plotResults_(model, analysis),
+      places_(std::move(places)), documents_(model, services.dialogs),
+      systemHistory_(std::make_unique<UndoHistory>(model, documents_, DocumentKind::System)),
+      loadHistory_(std::make_unique<UndoHistory>(model, documents_, DocumentKind::Load)),
+      viewers_(services.processes, services.dialogs, settings.values.editorAndMargins,
+               places_.programPath.parent_path(), places_.temporaryFolder) {
     setWindowTitle(productCaption);
     mdiArea_ = new QMdiArea(this);
     setCentralWidget(mdiArea_);
     statusWindow_ = new TSolForm(this);
     editorMarginsDialog_ = new TDruckerForm(dialogs_, this);
-    configurationWindow_ = new TTreeForm(settings_, *graphDialogs_, this);
-    connect(configurationWindow_, &TTreeForm::settingsChanged, this, [this] { notifyChildren(1); });
+    aboutBox_ = new TAboutBox(this);
+    helpBrowser_ = new HelpBrowser(
+        HelpPages::findFolder(QString::fromStdString(places_.programPath.parent_path().string())),
+        this);
+    // One F1 for the frame and its child windows (a second one in a child
+    // would make the key ambiguous); the focused widget gives the context.
+    HelpBrowser::setHelpContext(this, help::mainWindow);
+    helpBrowser_->installF1(this);
+    HelpBrowser::setHelpContext(editorMarginsDialog_, help::editorAndMarginsDialog);
+    helpBrowser_->installF1(editorMarginsDialog_);
     buildMenus();
     buildToolBar();
     statusBar()->show();
@@ -110,6 +135,10 @@ TMDIAppForm::TMDIAppForm(Model& model, AnalysisModel& analysis, GraphSettings& s
 TMDIAppForm::~TMDIAppForm() {
     documents_.removeListener(this);
     recovery_.reset();
+    // The input windows listen to the documents and use the histories:
+    // they go first.
+    delete mdiArea_;
+    mdiArea_ = nullptr;
 }
 
 void TMDIAppForm::run(const std::function<void()>& command) {
@@ -130,11 +159,8 @@ void TMDIAppForm::buildMenus() {
     buildFileMenu();
 
     QMenu* input = menuBar()->addMenu("&Eingabe");
-    // The input windows arrive with the grids; the commands stay until then.
-    input->addAction("&System")->setShortcut(QKeySequence("Ctrl+S"));
-    input->addAction("&Belastung")->setShortcut(QKeySequence("Ctrl+B"));
-    for (QAction* action : input->actions())
-        action->setEnabled(false);
+    addCommand(input, "&System", &TMDIAppForm::showSystemWindow, QKeySequence("Ctrl+S"));
+    addCommand(input, "&Belastung", &TMDIAppForm::showLoadWindow, QKeySequence("Ctrl+B"));
 
     QAction* calculation = menuBar()->addAction("&Berechnen");
     connect(calculation, &QAction::triggered, this, [this] { run([this] { calculate(); }); });
@@ -152,8 +178,9 @@ void TMDIAppForm::buildMenus() {
     buildWindowMenu();
 
     QMenu* help = menuBar()->addMenu("&Hilfe");
-    for (const char* item : {"Inhalt", "Suchen", "&Info..."})
-        help->addAction(item)->setEnabled(false);
+    addCommand(help, "Inhalt", &TMDIAppForm::showHelpContents);
+    addCommand(help, "Suchen", &TMDIAppForm::showHelpSearch);
+    addCommand(help, "&Info...", &TMDIAppForm::showAbout);
 }
 
 void TMDIAppForm::buildFileMenu() {
@@ -180,7 +207,7 @@ void TMDIAppForm::buildFileMenu() {
     addFileCommand(saveAs, "System", [this] { documents_.saveAs(DocumentKind::System); });
     addFileCommand(saveAs, "Belastung", [this] { documents_.saveAs(DocumentKind::Load); });
     file->addSeparator();
-    addCommand(file, "Grafiken &drucken", &TMDIAppForm::printGraphics);
+    addFileCommand(file, "Grafiken &drucken", [this] { printGraphics(); });
     file->addSeparator();
     QAction* quit = file->addAction("&Beenden");
     quit->setShortcut(QKeySequence("Alt+X"));
@@ -259,69 +286,134 @@ void TMDIAppForm::documentStateChanged() {
 void TMDIAppForm::modelChanged() {
     analysis_.resultsValid = 0;
     viewers_.stopAll();
-    notifyChildren(0);
+    postModelChanged();
 }
 
-void TMDIAppForm::setGraphDialogs(GraphDialogs& dialogs) {
-    graphDialogs_ = &dialogs;
-    delete configurationWindow_;
-    configurationWindow_ = new TTreeForm(settings_, dialogs, this);
-    connect(configurationWindow_, &TTreeForm::settingsChanged, this, [this] { notifyChildren(1); });
-}
-
-std::vector<TGraphForm*> TMDIAppForm::graphWindows() const {
-    std::vector<TGraphForm*> windows;
-    for (QMdiSubWindow* window : mdiArea_->subWindowList())
-        if (auto* graph = qobject_cast<TGraphForm*>(window->widget()))
-            windows.push_back(graph);
-    return windows;
-}
-
-void TMDIAppForm::notifyChildren(int wParam) {
+void TMDIAppForm::postModelChanged(int wParam) {
+    if (!mdiArea_)
+        return;
     const PlotResults* results = analysis_.resultsValid ? &plotResults_ : nullptr;
     for (TGraphForm* graph : graphWindows())
         graph->setResults(results);
     for (QMdiSubWindow* window : mdiArea_->subWindowList())
-        TGraphForm::postModelChanged(window->widget(), wParam);
+        if (window->widget())
+            TGraphForm::postModelChanged(window->widget(), wParam);
 }
 
-TitleStripData TMDIAppForm::titleStrip() const {
-    TitleStripData title;
-    title.version = QString::fromUtf8(programVersion);
-    title.systemFile =
-        QString::fromStdString(Documents::shortName(documents_.fileName(DocumentKind::System)));
-    title.loadFile =
-        QString::fromStdString(Documents::shortName(documents_.fileName(DocumentKind::Load)));
-    return title;
+std::vector<TGraphForm*> TMDIAppForm::graphWindows() const {
+    std::vector<TGraphForm*> graphs;
+    if (!mdiArea_)
+        return graphs;
+    for (QMdiSubWindow* window : mdiArea_->subWindowList())
+        if (auto* graph = qobject_cast<TGraphForm*>(window->widget()))
+            graphs.push_back(graph);
+    return graphs;
 }
 
 TGraphForm* TMDIAppForm::openGraphWindow() {
     commitPendingEdits(model_);
-    auto* graph = new TGraphForm(model_, settings_, nullptr, *graphDialogs_);
-    graph->setAttribute(Qt::WA_DeleteOnClose);
+    auto* graph = new TGraphForm(model_, settings_, nullptr, graphDialogs_);
     graph->setResults(analysis_.resultsValid ? &plotResults_ : nullptr);
-    graph->modelChanged(0);
     graph->setTitleStripSource([this] { return titleStrip(); });
+    HelpBrowser::setHelpContext(graph, help::graphWindow);
     QMdiSubWindow* window = mdiArea_->addSubWindow(graph);
-    window->resize(720, 540);
+    window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();
+    mdiArea_->setActiveSubWindow(window);
     return graph;
 }
 
+TitleStripData TMDIAppForm::titleStrip() const {
+    TitleStripData data;
+    data.systemFile =
+        QString::fromStdString(Documents::shortName(documents_.fileName(DocumentKind::System)));
+    data.loadFile =
+        QString::fromStdString(Documents::shortName(documents_.fileName(DocumentKind::Load)));
+    return data;
+}
+
 void TMDIAppForm::printGraphics() {
+    commitPendingEdits(model_);
     const std::vector<TGraphForm*> graphs = graphWindows();
-    printGraphWindows(std::vector<const TGraphForm*>(graphs.begin(), graphs.end()), *graphDialogs_,
+    printGraphWindows(std::vector<const TGraphForm*>(graphs.begin(), graphs.end()), graphDialogs_,
                       titleStrip(), pageMarginsOf(settings_.values.editorAndMargins), this);
 }
 
 void TMDIAppForm::showConfiguration() {
+    if (!configurationWindow_) {
+        configurationWindow_ = new TTreeForm(settings_, graphDialogs_, this);
+        HelpBrowser::setHelpContext(configurationWindow_, help::configurationWindow);
+        helpBrowser_->installF1(configurationWindow_);
+        connect(configurationWindow_, &TTreeForm::settingsChanged, this,
+                [this] { postModelChanged(1); });
+    }
     configurationWindow_->show();
     configurationWindow_->raise();
-    configurationWindow_->activateWindow();
+}
+
+void TMDIAppForm::showHelpContents() {
+    helpBrowser_->showContents();
+}
+
+void TMDIAppForm::showHelpSearch() {
+    helpBrowser_->showSearch(QString());
+}
+
+void TMDIAppForm::showAbout() {
+    aboutBox_->exec();
+}
+
+TSystemForm* TMDIAppForm::existingSystemWindow() const {
+    return static_cast<TSystemForm*>(systemWindow_.data());
+}
+
+TLoadForm* TMDIAppForm::existingLoadWindow() const {
+    return static_cast<TLoadForm*>(loadWindow_.data());
+}
+
+TSystemForm* TMDIAppForm::systemWindow() {
+    if (!systemWindow_) {
+        auto* form =
+            new TSystemForm(model_, documents_, inputMessages_, nullptr, systemHistory_.get());
+        mdiArea_->addSubWindow(form)->setAttribute(Qt::WA_DeleteOnClose);
+        setInputHelpContexts(*form);
+        systemWindow_ = form;
+    }
+    return existingSystemWindow();
+}
+
+TLoadForm* TMDIAppForm::loadWindow() {
+    if (!loadWindow_) {
+        auto* form = new TLoadForm(model_, documents_, inputMessages_, nullptr, loadHistory_.get());
+        mdiArea_->addSubWindow(form)->setAttribute(Qt::WA_DeleteOnClose);
+        setInputHelpContexts(*form);
+        loadWindow_ = form;
+    }
+    return existingLoadWindow();
+}
+
+void TMDIAppForm::showInputWindow(InputForm* form) {
+    auto* window = qobject_cast<QMdiSubWindow*>(form->parentWidget());
+    window->show();
+    if (window->isMinimized())
+        window->showNormal();
+    mdiArea_->setActiveSubWindow(window);
+    form->focusCurrentGrid();
+}
+
+void TMDIAppForm::showSystemWindow() {
+    showInputWindow(systemWindow());
+}
+
+void TMDIAppForm::showLoadWindow() {
+    showInputWindow(loadWindow());
 }
 
 void TMDIAppForm::plausibilityFault(const InputFault& fault) {
-    dialogs_.showError(fault.message, "Eingabefehler");
+    InputForm* form = pageDocument(fault.page) == InputContainer::Document::System
+                          ? static_cast<InputForm*>(systemWindow())
+                          : static_cast<InputForm*>(loadWindow());
+    form->presentFault(fault);
 }
 
 void TMDIAppForm::calculationError(const std::string& message) {
@@ -331,8 +423,13 @@ void TMDIAppForm::calculationError(const std::string& message) {
 void TMDIAppForm::calculate() {
     commitPendingEdits(model_);
     viewers_.stop(ReportKind::Results);
-    venkar::calculate(model_, analysis_, *statusWindow_, *this);
-    notifyChildren(0);
+    try {
+        venkar::calculate(model_, analysis_, *statusWindow_, *this);
+    } catch (...) {
+        postModelChanged();
+        throw;
+    }
+    postModelChanged();
 }
 
 void TMDIAppForm::showInputReport() {

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "analysis/AnalysisDriver.h"
+#include "app/GraphPrinting.h"
 #include "app/ReportViewers.h"
 #include "documents/Documents.h"
 #include "graphics/AnalysisPlotResults.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QStringList>
 
 #include <chrono>
@@ -23,14 +25,29 @@ class AnalysisModel;
 class AppDialogs;
 class GraphDialogs;
 class GraphSettings;
+class HelpBrowser;
+class InputForm;
+class InputMessages;
 class Model;
 class ProcessLauncher;
 class Recovery;
+class TAboutBox;
 class TDruckerForm;
 class TGraphForm;
+class TLoadForm;
 class TSolForm;
+class TSystemForm;
 class TTreeForm;
-struct TitleStripData;
+class UndoHistory;
+
+// The dialogs, messages and processes the program uses; the program hands in
+// the Qt implementations, tests their fakes. Not owned.
+struct ProgramServices {
+    AppDialogs& dialogs;
+    InputMessages& inputMessages;
+    GraphDialogs& graphDialogs;
+    ProcessLauncher& processes;
+};
 
 // Where the program lives and keeps its files.
 struct ProgramPlaces {
@@ -51,8 +68,8 @@ public:
     // The model, the results, the settings and the services belong to the
     // caller and must outlive the window (not owned). Reads the
     // configuration file.
-    TMDIAppForm(Model& model, AnalysisModel& analysis, GraphSettings& settings, AppDialogs& dialogs,
-                ProcessLauncher& processes, ProgramPlaces places, QWidget* parent = nullptr);
+    TMDIAppForm(Model& model, AnalysisModel& analysis, GraphSettings& settings,
+                ProgramServices services, ProgramPlaces places, QWidget* parent = nullptr);
     ~TMDIAppForm() override;
 
     // The start after the window is shown: offers the recovery copies an
@@ -63,16 +80,25 @@ public:
     // order, as the open commands would but without their dialog.
     void openFiles(const QStringList& files);
 
+    // The input windows, created on first use as child windows; a closed
+    // one is destroyed and made anew next time (its undo history stays).
+    TSystemForm* systemWindow();
+    TLoadForm* loadWindow();
+    // Null while the window does not exist.
+    TSystemForm* existingSystemWindow() const;
+    TLoadForm* existingLoadWindow() const;
+
+    // The graph windows, in the order of the window list.
+    std::vector<TGraphForm*> graphWindows() const;
+    // The help window, made at the start (F1 in every window opens it).
+    HelpBrowser& helpBrowser() { return *helpBrowser_; }
+    TAboutBox& aboutBox() { return *aboutBox_; }
+    // Null until "Konfiguration" was used.
+    TTreeForm* configurationWindow() const { return configurationWindow_; }
+
     Documents& documents() { return documents_; }
     TSolForm& statusWindow() { return *statusWindow_; }
     TDruckerForm& editorMarginsDialog() { return *editorMarginsDialog_; }
-    TTreeForm& configurationWindow() { return *configurationWindow_; }
-    // The dialogs of the graph windows, the configuration window and the
-    // printing (not owned); the Qt dialogs unless a test hands in others.
-    // Takes effect for windows opened afterwards.
-    void setGraphDialogs(GraphDialogs& dialogs);
-    // The open graph windows in the order of the window list.
-    std::vector<TGraphForm*> graphWindows() const;
     ReportViewers& reportViewers() { return viewers_; }
     Recovery& recovery() { return *recovery_; }
     QMdiArea& mdiArea() { return *mdiArea_; }
@@ -82,20 +108,23 @@ public:
     bool markerShown(DocumentKind kind) const;
 
     // The menu commands.
+    void showSystemWindow();
+    void showLoadWindow();
     void calculate();
+    TGraphForm* openGraphWindow();
+    // "Grafiken drucken": every graph window on one page.
+    void printGraphics();
+    void showConfiguration();
     void showInputReport();
     void showResults();
     void editorAndMargins();
-    // "Grafik": opens another graph window.
-    TGraphForm* openGraphWindow();
-    // "Grafiken &drucken": every graph window on one sheet.
-    void printGraphics();
-    // "Konfiguration": shows the configuration window, not modal.
-    void showConfiguration();
     void cascade();
     void tileSideBySide();
     void tileBelow();
     void arrangeIcons();
+    void showHelpContents();
+    void showHelpSearch();
+    void showAbout();
 
     // DocumentListener
     void documentStateChanged() override;
@@ -120,25 +149,33 @@ private:
     // Runs `command` behind the command boundary.
     void run(const std::function<void()>& command);
     void offerRecovery(bool& restored);
-    // Hands the current results to every graph window and posts the
-    // model-changed notification (3027) with `wParam` to every child window.
-    void notifyChildren(int wParam);
+    void showInputWindow(InputForm* form);
+    // Hands the graph windows the results when they are valid, then posts
+    // "model changed" (3027) with `wParam` to every child window.
+    void postModelChanged(int wParam = 0);
     TitleStripData titleStrip() const;
 
     Model& model_;
     AnalysisModel& analysis_;
     GraphSettings& settings_;
     AppDialogs& dialogs_;
+    InputMessages& inputMessages_;
+    GraphDialogs& graphDialogs_;
+    AnalysisPlotResults plotResults_;
     ProgramPlaces places_;
     Documents documents_;
+    std::unique_ptr<UndoHistory> systemHistory_;
+    std::unique_ptr<UndoHistory> loadHistory_;
+    QPointer<InputForm> systemWindow_;
+    QPointer<InputForm> loadWindow_;
     ReportViewers viewers_;
     std::unique_ptr<Recovery> recovery_;
     QMdiArea* mdiArea_ = nullptr;
     TSolForm* statusWindow_ = nullptr;
     TDruckerForm* editorMarginsDialog_ = nullptr;
+    HelpBrowser* helpBrowser_ = nullptr;
+    TAboutBox* aboutBox_ = nullptr;
     TTreeForm* configurationWindow_ = nullptr;
-    GraphDialogs* graphDialogs_ = nullptr;
-    AnalysisPlotResults plotResults_;
     QMenu* windowMenu_ = nullptr;
     QLabel* toolBarTexts_[2] = {};
     QLabel* markers_[2] = {};

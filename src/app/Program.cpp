@@ -1,11 +1,13 @@
 #include "app/Program.h"
 
 #include "analysis/AnalysisModel.h"
+#include "app/GraphDialogs.h"
 #include "app/MainWindow.h"
 #include "app/QtDialogs.h"
 #include "app/QtProcessLauncher.h"
 #include "graphics/ConfigurationFile.h"
 #include "graphics/GraphSettings.h"
+#include "input/QtInputMessages.h"
 #include "model/Error.h"
 #include "model/Model.h"
 
@@ -59,7 +61,8 @@ void applyTestEdit(Model& model) {
         model.nodes.setCell(row, column, value);
 }
 
-ProgramPlaces placesOf(const QApplication& application) {
+// Where the running program lives and keeps its files.
+ProgramPlaces programPlaces() {
     ProgramPlaces places;
     places.programPath = QApplication::applicationFilePath().toStdString();
     places.configurationFile = configurationFilePath(places.programPath);
@@ -68,7 +71,6 @@ ProgramPlaces placesOf(const QApplication& application) {
                              "/venkar/wiederherstellung")
                                 .toStdString();
     places.recoveryDelay = recoveryDelay();
-    (void)application;
     return places;
 }
 
@@ -84,8 +86,10 @@ int runProgram(int argc, char** argv) {
     AnalysisModel analysis;
     GraphSettings settings;
     QtDialogs dialogs;
+    QtInputMessages inputMessages;
     QtProcessLauncher processes;
-    TMDIAppForm window(model, analysis, settings, dialogs, processes, placesOf(application));
+    TMDIAppForm window(model, analysis, settings,
+                       {dialogs, inputMessages, qtGraphDialogs(), processes}, programPlaces());
     dialogs.setParentWindow(&window);
     window.show();
 

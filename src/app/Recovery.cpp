@@ -110,11 +110,16 @@ void Recovery::update() {
 
 void Recovery::writeNow() {
     timer_.stop();
+    // Written from a snapshot: writing the tables themselves would store the
+    // value being typed into a grid, under the user's hands. A value not
+    // yet stored reaches the copy with the change that stores it.
+    Model snapshot = model_;
     for (const DocumentKind kind : {DocumentKind::System, DocumentKind::Load}) {
         if (!documents_.isModified(kind))
             continue;
         RecoveryCopy copy{kind, documents_.fileName(kind), ""};
-        copy.text = kind == DocumentKind::System ? writeSystemText(model_) : writeLoadText(model_);
+        copy.text =
+            kind == DocumentKind::System ? writeSystemText(snapshot) : writeLoadText(snapshot);
         // A copy that cannot be written leaves the previous one; the next
         // change tries again.
         writeTextFileAtomically(copyPath(kind), encodeRecoveryCopy(copy));

@@ -62,6 +62,9 @@ QWidget* TSolForm::buildPhases() {
     for (std::size_t i = 0; i < phases_.size(); ++i) {
         phases_[i] = new QLabel(phaseLabels[i], box);
         phases_[i]->setMargin(2);
+        // Sized with its frame, so that highlighting never squeezes the text.
+        setHighlighted(phases_[i], true);
+        phases_[i]->setMinimumSize(phases_[i]->sizeHint());
         setHighlighted(phases_[i], false);
         layout->addWidget(phases_[i]);
     }

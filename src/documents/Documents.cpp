@@ -193,6 +193,7 @@ void Documents::restore(DocumentKind kind, std::string_view text, const std::str
     else
         readLoadText(model_, text);
     changed(kind);
+    notifyReplaced(kind);
 }
 
 bool Documents::save(DocumentKind kind) {

@@ -2,6 +2,9 @@
 
 #include "app/AppDialogs.h"
 #include "app/ProcessLauncher.h"
+#include "input/InputMessages.h"
+
+#include <QStringList>
 
 #include <deque>
 #include <optional>
@@ -60,6 +63,21 @@ private:
         queue.pop_front();
         return value;
     }
+};
+
+// Records what the input windows tell the user; declines every question.
+class FakeInputMessages : public InputMessages {
+public:
+    void beep() override { ++beeps; }
+    bool confirmRowDelete() override { return false; }
+    std::optional<double> askValue(const QString&) override { return std::nullopt; }
+    void inputError(const QString& message) override { inputErrors << message; }
+    void pasteError(const QString& message) override { otherErrors << message; }
+    void commandError(const QString& message) override { otherErrors << message; }
+
+    int beeps = 0;
+    QStringList inputErrors;
+    QStringList otherErrors;
 };
 
 // Records the processes the program starts and stops instead of running

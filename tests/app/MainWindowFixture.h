@@ -1,6 +1,7 @@
 #pragma once
 
 #include "AppFakes.h"
+#include "GraphWindowTestSupport.h"
 #include "TestFolder.h"
 
 #include "analysis/AnalysisModel.h"
@@ -35,13 +36,14 @@ protected:
         places.recoveryFolder = folder / "wiederherstellung";
         std::filesystem::create_directories(folder / "bin");
         std::filesystem::create_directories(places.temporaryFolder);
-        window =
-            std::make_unique<TMDIAppForm>(model, analysis, settings, dialogs, launcher, places);
+        window = std::make_unique<TMDIAppForm>(model, analysis, settings, services(), places);
         window->show();
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
     void TearDown() override { window.reset(); }
+
+    ProgramServices services() { return {dialogs, inputMessages, graphDialogs, launcher}; }
 
     // The menu item `item` of the menu bar entry `menu`, by their captions.
     QAction* menuItem(const QString& menu, const QString& item) const {
@@ -109,6 +111,8 @@ protected:
     AnalysisModel analysis;
     GraphSettings settings;
     FakeDialogs dialogs;
+    FakeInputMessages inputMessages;
+    test::FakeGraphDialogs graphDialogs;
     FakeLauncher launcher;
     ProgramPlaces places;
     std::unique_ptr<TMDIAppForm> window;

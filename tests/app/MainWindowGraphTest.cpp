@@ -16,8 +16,6 @@ namespace fs = std::filesystem;
 using MainWindowGraphTest = MainWindowFixture;
 
 TEST_F(MainWindowGraphTest, GraphWindowsFollowCalculationEditsAndSettingsAndPrintOnOneSheet) {
-    test::FakeGraphDialogs graphDialogs;
-    window->setGraphDialogs(graphDialogs);
     openExamples("wassertank");
     trigger("&Zeigen", "Grafik");
     trigger("&Zeigen", "Grafik");
@@ -39,7 +37,8 @@ TEST_F(MainWindowGraphTest, GraphWindowsFollowCalculationEditsAndSettingsAndPrin
     const BoundingBox zoomed = graph.graphView().view();
     graphDialogs.colour = 0x123456;
     trigger("E&instellung", "Konfiguration");
-    TTreeForm& configuration = window->configurationWindow();
+    ASSERT_NE(window->configurationWindow(), nullptr);
+    TTreeForm& configuration = *window->configurationWindow();
     EXPECT_TRUE(configuration.isVisible());
     const QList<QTreeWidgetItem*> colours =
         configuration.tree()->findItems("Farbe", Qt::MatchExactly | Qt::MatchRecursive);

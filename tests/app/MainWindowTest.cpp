@@ -4,11 +4,18 @@
 #include "app/StatusWindow.h"
 #include "batch/BatchStatus.h"
 #include "graphics/ConfigurationFile.h"
+#include "input/LoadForm.h"
+#include "input/SystemForm.h"
+#include "input/UserGrid.h"
 #include "model/ModelFiles.h"
 #include "model/TextFile.h"
 
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QStatusBar>
+#include <QTabWidget>
 
 #include <sstream>
 
@@ -160,7 +167,7 @@ TEST_F(MainWindowTest, TheConfigurationIsReadAtTheStart) {
         written.values.editorAndMargins.marginLeft = 17;
         ASSERT_TRUE(writeSettings(written.root(), places.configurationFile));
     }
-    window = std::make_unique<TMDIAppForm>(model, analysis, settings, dialogs, launcher, places);
+    window = std::make_unique<TMDIAppForm>(model, analysis, settings, services(), places);
     EXPECT_EQ(settings.values.editorAndMargins.editor, "/usr/bin/mein-editor");
     EXPECT_EQ(settings.values.editorAndMargins.marginLeft, 17);
 }
@@ -211,9 +218,60 @@ TEST_F(MainWindowTest, CalculationFaultsAreShownUnderTheirCaptions) {
     openExamples("wassertank");
     model.materials.setCell(0, 0, 0.0);
     trigger("&Berechnen");
-    EXPECT_EQ(dialogs.shown, std::vector<std::string>{"Eingabefehler: Ungültiger E-Modul !"});
+    // The system window appears at the faulty cell with the check's message.
+    EXPECT_EQ(inputMessages.inputErrors, QStringList{"Ungültiger E-Modul !"});
+    ASSERT_TRUE(window->existingSystemWindow());
+    EXPECT_EQ(window->existingSystemWindow()->pages()->tabText(
+                  window->existingSystemWindow()->pages()->currentIndex()),
+              "Materialien");
+    EXPECT_EQ(window->mdiArea().activeSubWindow()->widget(), window->existingSystemWindow());
+    EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_FALSE(window->statusWindow().isVisible());
     EXPECT_EQ(analysis.resultsValid, 0);
+}
+
+TEST_F(MainWindowTest, InputWindowsAreMadeOnFirstUseAndAnewAfterClosing) {
+    EXPECT_FALSE(window->existingSystemWindow());
+    press(Qt::Key_S, Qt::ControlModifier);
+    TSystemForm* first = window->existingSystemWindow();
+    ASSERT_TRUE(first);
+    press(Qt::Key_B, Qt::ControlModifier);
+    ASSERT_TRUE(window->existingLoadWindow());
+    EXPECT_EQ(window->mdiArea().subWindowList().size(), 2);
+    EXPECT_EQ(window->mdiArea().activeSubWindow()->widget(), window->existingLoadWindow());
+
+    press(Qt::Key_S, Qt::ControlModifier); // the same window again
+    EXPECT_EQ(window->existingSystemWindow(), first);
+    EXPECT_EQ(window->mdiArea().activeSubWindow()->widget(), first);
+
+    first->parentWidget()->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(window->existingSystemWindow());
+    EXPECT_EQ(window->mdiArea().subWindowList().size(), 1);
+    trigger("&Eingabe", "&System");
+    EXPECT_TRUE(window->existingSystemWindow());
+
+    // The window list names both windows.
+    auto* windowMenu = qobject_cast<QMenu*>(menuItem("&Fenster", "&Untereinander")->parent());
+    ASSERT_TRUE(windowMenu);
+    emit windowMenu->aboutToShow();
+    QStringList items;
+    for (QAction* action : windowMenu->actions())
+        items << action->text();
+    EXPECT_EQ(items.filter(QRegularExpression("^&[12] ")).size(), 2)
+        << items.join("|").toStdString();
+}
+
+TEST_F(MainWindowTest, TheValueBeingTypedCountsForTheCalculation) {
+    openExamples("wassertank");
+    press(Qt::Key_S, Qt::ControlModifier);
+    TUserGrid* grid = window->existingSystemWindow()->currentGrid();
+    ASSERT_TRUE(grid);
+    const double before = model.nodes.row(0).r;
+    QTest::keyClicks(grid, "123"); // typed, not yet stored
+    trigger("&Berechnen");
+    EXPECT_EQ(model.nodes.row(0).r, 123.0) << "was " << before;
+    EXPECT_TRUE(window->markerShown(DocumentKind::System));
 }
 
 TEST_F(MainWindowTest, CommandLineFilesOpenByTheirExtensionInEitherOrder) {
@@ -231,4 +289,26 @@ TEST_F(MainWindowTest, CommandLineFilesOpenByTheirExtensionInEitherOrder) {
     EXPECT_EQ(window->toolBarText(DocumentKind::System), "System: kuppel.vsy");
     EXPECT_GT(model.nodes.definedCount(), 0);
     EXPECT_FALSE(window->markerShown(DocumentKind::System));
+}
+
+TEST_F(MainWindowTest, WindowCommandsArrangeTheInputWindows) {
+    press(Qt::Key_S, Qt::ControlModifier);
+    press(Qt::Key_B, Qt::ControlModifier);
+    const QRect area = window->mdiArea().viewport()->rect();
+    QMdiSubWindow* systemFrame = window->mdiArea().subWindowList()[0];
+    QMdiSubWindow* loadFrame = window->mdiArea().subWindowList()[1];
+
+    trigger("&Fenster", "&Untereinander");
+    EXPECT_EQ(systemFrame->geometry(), QRect(0, 0, area.width(), area.height() / 2));
+    EXPECT_EQ(loadFrame->geometry().top(), area.height() / 2);
+    EXPECT_EQ(loadFrame->geometry().width(), area.width());
+
+    trigger("&Fenster", "&Nebeneinander");
+    EXPECT_EQ(systemFrame->geometry(), QRect(0, 0, area.width() / 2, area.height()));
+    EXPECT_EQ(loadFrame->geometry().left(), area.width() / 2);
+
+    loadFrame->showMinimized();
+    trigger("&Fenster", "&Symbole anordnen");
+    EXPECT_EQ(loadFrame->geometry().bottom(), area.bottom());
+    EXPECT_EQ(loadFrame->geometry().left(), 0);
 }

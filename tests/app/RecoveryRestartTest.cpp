@@ -63,7 +63,7 @@ TEST_F(RecoveryRestartTest, AKilledProgramsEditIsOfferedAndRestoredByteForByte) 
     // The next start, with the same recovery folder.
     window.reset();
     places.recoveryFolder = recoveryFolder;
-    window = std::make_unique<TMDIAppForm>(model, analysis, settings, dialogs, launcher, places);
+    window = std::make_unique<TMDIAppForm>(model, analysis, settings, services(), places);
     dialogs.yesNo = {true};
     window->startWith({QString::fromStdString(examplePath("wassertank.vla"))});
     EXPECT_EQ(dialogs.asked, std::vector<std::string>{

@@ -2,6 +2,8 @@
 
 #include "app/Recovery.h"
 #include "app/RecoveryFile.h"
+#include "input/SystemForm.h"
+#include "input/UserGrid.h"
 #include "model/ModelFiles.h"
 #include "model/TextFile.h"
 
@@ -132,4 +134,22 @@ TEST_F(RecoveryTest, CopiesOfAProgramStillRunningAreNeverTouched) {
     window->startWith({});
     EXPECT_TRUE(dialogs.asked.empty());
     EXPECT_TRUE(fs::exists(places.recoveryFolder / "999994-system.vrk"));
+}
+
+TEST_F(RecoveryTest, WritingACopyLeavesTheValueBeingTypedInItsCell) {
+    openExamples("kuppel");
+    press(Qt::Key_S, Qt::ControlModifier);
+    model.nodes.setCell(0, 1, 4.0); // a stored change
+    TUserGrid* grid = window->existingSystemWindow()->currentGrid();
+    QTest::keyClicks(grid, "99"); // being typed into row 1, column 1
+    window->recovery().writeNow();
+    EXPECT_NE(model.nodes.row(0).r, 99.0);
+    const std::optional<RecoveryCopy> copy =
+        decodeRecoveryCopy(*readTextFile(window->recovery().copyPath(DocumentKind::System)));
+    ASSERT_TRUE(copy);
+    Model stored = model; // a copy has no grid, so nothing typed is stored
+    EXPECT_EQ(copy->text, writeSystemText(stored));
+    // The typed value is stored by the next command that reads the tables.
+    trigger("&Berechnen");
+    EXPECT_EQ(model.nodes.row(0).r, 99.0);
 }

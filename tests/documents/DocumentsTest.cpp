@@ -338,3 +338,16 @@ TEST_F(DocumentsTest, AReadingErrorNamesTheFileLineAndSection) {
     }
     EXPECT_TRUE(documents.fileName(DocumentKind::Load).empty());
 }
+
+TEST_F(DocumentsTest, RestoreReplacesTheDocumentKeepsItsNameAndMarksItModified) {
+    Model source;
+    source.nodes.setCell(0, 0, 2.5);
+    source.nodes.setCell(1, 1, 4.0);
+    const std::string text = writeSystemText(source);
+    model.nodes.setCell(5, 0, 9.0); // replaced by the restore
+    documents.restore(DocumentKind::System, text, "/daten/tank.vsy");
+    EXPECT_EQ(writeSystemText(model), text);
+    EXPECT_EQ(documents.fileName(DocumentKind::System), "/daten/tank.vsy");
+    EXPECT_TRUE(documents.isModified(DocumentKind::System));
+    EXPECT_FALSE(documents.isModified(DocumentKind::Load));
+}
