@@ -58,6 +58,17 @@ double relativeStep(const Model& model, const ShellsAtNode& shellsAtNode, int sh
            factor;
 }
 
+// True when the points increase strictly and all lie strictly inside (a, b).
+bool strictlyInside(const std::vector<double>& points, double a, double b) {
+    double previous = a;
+    for (double x : points) {
+        if (!(x > previous) || !(x < b))
+            return false;
+        previous = x;
+    }
+    return true;
+}
+
 // Interior points of the interval [a, b]: the step interpolates between the
 // relative lengths at a and at b with the absolute position s as parameter;
 // the n steps needed to pass b are shrunk evenly so that the last one ends
@@ -78,12 +89,28 @@ void divideInterval(const Model& model, const ShellsAtNode& shellsAtNode, int sh
     }
     if (out.size() + static_cast<std::size_t>(n) > maxAnalysisElements)
         raiseTooManyElements();
-    const double correction = (b - s) / n;
+    const double end = s;
+    const double correction = (b - end) / n;
+    std::vector<double> steps; // the uncorrected positions s_1 ... s_(n-1)
+    steps.reserve(static_cast<std::size_t>(n));
     s = a;
     for (int k = 1; k <= n - 1; ++k) {
         s = s + ((1.0 - s) * stepA + s * stepB);
-        out.push_back({DivisionPoint::division, s + k * correction, -1});
+        steps.push_back(s);
     }
+    std::vector<double> points(steps.size());
+    for (std::size_t k = 0; k < steps.size(); ++k)
+        points[k] = steps[k] + static_cast<double>(k + 1) * correction;
+    // The even shrink can push the first points below a when the first steps
+    // are much shorter than the overshoot (a nearly flat shell starting on
+    // the axis); a point outside the interval would make a zero-length
+    // element. Such an interval is scaled proportionally onto [a, b] instead.
+    if (!strictlyInside(points, a, b)) {
+        for (std::size_t k = 0; k < steps.size(); ++k)
+            points[k] = a + (steps[k] - a) * (b - a) / (end - a);
+    }
+    for (double x : points)
+        out.push_back({DivisionPoint::division, x, -1});
 }
 
 std::vector<bool> nodesInUse(const Model& model) {

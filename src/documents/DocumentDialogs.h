@@ -34,6 +34,9 @@ public:
     // The system or the load case changed: results are dropped, report
     // viewers stopped, windows redraw.
     virtual void modelChanged() {}
+    // The document was cleared or read from a file as a whole (after the
+    // state notifications): histories of edits start anew.
+    virtual void documentReplaced(DocumentKind /*kind*/) {}
 };
 
 } // namespace venkar

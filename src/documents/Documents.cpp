@@ -107,6 +107,7 @@ void Documents::clear(DocumentKind kind) {
     changed(kind);
     setModified(kind, false);
     setFileName(kind, "");
+    notifyReplaced(kind);
 }
 
 bool Documents::newDocument(DocumentKind kind) {
@@ -172,11 +173,13 @@ void Documents::readDocument(DocumentKind kind, const std::string& path, const s
         // overwriting the user's file with the partial tables.
         setFileName(kind, "");
         changed(kind);
+        notifyReplaced(kind);
         throw;
     }
     setFileName(kind, path);
     changed(kind);
     setModified(kind, false);
+    notifyReplaced(kind);
 }
 
 bool Documents::save(DocumentKind kind) {
@@ -231,6 +234,11 @@ void Documents::setFileName(DocumentKind kind, const std::string& path) {
 void Documents::setModified(DocumentKind kind, bool modified) {
     state(kind).modified = modified;
     notifyState();
+}
+
+void Documents::notifyReplaced(DocumentKind kind) {
+    for (DocumentListener* listener : std::vector(listeners_))
+        listener->documentReplaced(kind);
 }
 
 void Documents::notifyState() {

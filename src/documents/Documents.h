@@ -44,7 +44,7 @@ public:
     // Reads `path` as the document without dialogs (command line, tests).
     // False, with the message shown, when it cannot be opened or holds no
     // data of the kind. Errors in its lines are thrown as VenkarError
-    // (FileReadError).
+    // (with their origin).
     bool openFile(DocumentKind kind, const std::string& path);
     // Save under the current name, or ask for one. False when the file could
     // not be written (the message was shown); a cancelled dialog is not a
@@ -61,6 +61,10 @@ public:
     // "Neu", nothing is cleared, so a cancel keeps both documents intact.
     bool queryClose();
 
+    // Sets the modified flag directly: the undo history clears it when it
+    // returns to the state of the last save.
+    void setModified(DocumentKind kind, bool modified);
+
 private:
     struct State {
         std::string fileName;
@@ -76,7 +80,7 @@ private:
     void clear(DocumentKind kind);
     void changed(DocumentKind kind);
     void setFileName(DocumentKind kind, const std::string& path);
-    void setModified(DocumentKind kind, bool modified);
+    void notifyReplaced(DocumentKind kind);
     bool writeFile(DocumentKind kind);
     // Shows the refusal of a file without data of the kind.
     bool isOfKind(DocumentKind kind, const std::string& path, const std::string& text);

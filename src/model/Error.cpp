@@ -21,26 +21,32 @@ void appendFormatV(std::string& out, const char* format, va_list args) {
     out.resize(start + static_cast<std::size_t>(needed));
 }
 
-std::string readErrorMessage(const std::string& fileName, int lineNumber,
-                             const std::string& section, const std::string& lineText,
-                             const std::string& problem) {
-    std::string message = fileName.empty() ? "" : fileName + ", ";
-    message += "Zeile " + std::to_string(lineNumber);
-    if (!section.empty())
-        message += " (Abschnitt " + section + ")";
-    message += ": " + problem;
-    if (!lineText.empty())
-        message += "\n" + lineText;
-    return message;
-}
-
 } // namespace
 
-FileReadError::FileReadError(std::string fileName, int lineNumber, std::string section,
-                             std::string lineText, std::string problem)
-    : VenkarError(readErrorMessage(fileName, lineNumber, section, lineText, problem)),
-      fileName_(std::move(fileName)), lineNumber_(lineNumber), section_(std::move(section)),
-      lineText_(std::move(lineText)), problem_(std::move(problem)) {}
+VenkarError::VenkarError(const std::string& message)
+    : std::runtime_error(message), reason_(message) {}
+
+VenkarError::VenkarError(const std::string& reason, ErrorOrigin origin)
+    : std::runtime_error(describeError(reason, origin)), reason_(reason),
+      origin_(std::move(origin)) {}
+
+VenkarError VenkarError::inFile(const std::string& file) const {
+    ErrorOrigin origin = origin_;
+    origin.file = file;
+    return VenkarError(reason_, std::move(origin));
+}
+
+std::string describeError(const std::string& reason, const ErrorOrigin& origin) {
+    std::string place = origin.file;
+    if (origin.line > 0)
+        place += (place.empty() ? "" : ", ") + formatText("Zeile %d", origin.line);
+    if (!origin.section.empty())
+        place += (place.empty() ? "" : " ") + formatText("(Abschnitt %s)", origin.section.c_str());
+    std::string text = place.empty() ? reason : place + ": " + reason;
+    if (!origin.lineText.empty())
+        text += "\n" + origin.lineText;
+    return text;
+}
 
 void raiseError(const char* format, ...) {
     std::string message;

@@ -5,37 +5,42 @@
 
 namespace venkar {
 
-// An error that ends the current command: out of memory, an over-long file
-// line, a file row the reader refuses. The text is German and shown to the
-// user as it stands.
+// Where a reading error was found. Every part is optional: an empty file or
+// section, line 0 (unknown).
+struct ErrorOrigin {
+    std::string file;     // the file's name as the user gave it
+    int line = 0;         // 1-based line number in the file
+    std::string section;  // section keyword ("SHELLLOAD")
+    std::string lineText; // the line as read
+};
+
+// The one error type for everything the user must see and that ends the
+// current command: out of memory, a file that cannot be read or written, a
+// file line the reader refuses. The text is German and shown to the user as
+// it stands; `what()` is the complete text, origin included.
 class VenkarError : public std::runtime_error {
 public:
-    explicit VenkarError(const std::string& message) : std::runtime_error(message) {}
-};
+    explicit VenkarError(const std::string& message);
+    // A reading error: `what()` is
+    //   "<file>, Zeile <line> (Abschnitt <section>): <reason>\n<line text>"
+    // with the parts the origin lacks left out.
+    VenkarError(const std::string& reason, ErrorOrigin origin);
 
-// A file line the reader refuses: the file, the 1-based line number in it,
-// the section being read (empty outside a section), the line itself and what
-// is wrong with it. The message reads
-// "<file>, Zeile <n> (Abschnitt <section>): <problem>" and the line on the
-// next line.
-class FileReadError : public VenkarError {
-public:
-    FileReadError(std::string fileName, int lineNumber, std::string section, std::string lineText,
-                  std::string problem);
+    // The message without its origin.
+    const std::string& reason() const { return reason_; }
+    const ErrorOrigin& origin() const { return origin_; }
 
-    const std::string& fileName() const { return fileName_; }
-    int lineNumber() const { return lineNumber_; }
-    const std::string& section() const { return section_; }
-    const std::string& lineText() const { return lineText_; }
-    const std::string& problem() const { return problem_; }
+    // The same error with the file name set (readers of a text know the line
+    // and section, the caller knows the file).
+    VenkarError inFile(const std::string& file) const;
 
 private:
-    std::string fileName_;
-    int lineNumber_;
-    std::string section_;
-    std::string lineText_;
-    std::string problem_;
+    std::string reason_;
+    ErrorOrigin origin_;
 };
+
+// The complete text of a reading error (the format of `VenkarError::what()`).
+std::string describeError(const std::string& reason, const ErrorOrigin& origin);
 
 // Formats the message printf-style and throws it as a VenkarError.
 [[noreturn]] void raiseError(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -90,9 +90,9 @@ public:
     void writeSection(std::string& out);
     // Clears the table and reads its section, searching from the reader's
     // position with wrap-around. Returns false when the keyword is missing.
-    // Throws FileReadError for a line it refuses: a count or a field that is
-    // not completely a number of its kind, a missing field, text after the
-    // last field, a row number below 1 or above maxFileRowNumber.
+    // Throws a reading VenkarError (with its origin) for a line it refuses: a count or a field that
+    // is not completely a number of its kind, a missing field, text after the last field, a row
+    // number below 1 or above maxFileRowNumber.
     bool readSection(LineReader& in);
 
     // The highest row number a file may give; a larger one is refused.

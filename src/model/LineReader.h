@@ -30,7 +30,7 @@ public:
     // The section being read, named in reading errors; empty outside one.
     void setSection(std::string section) { section_ = std::move(section); }
 
-    // Throws the FileReadError for `line`, the line read last.
+    // Throws the reading VenkarError for `line`, the line read last.
     [[noreturn]] void refuse(const std::string& line, const std::string& problem) const;
 
     // Reads the next line without its line end and without trailing blanks.

@@ -1,9 +1,11 @@
 // Runs the real venkar-batch executable on the examples and on broken input.
 #include "model/TextFile.h"
 
+#include "support/TestFolder.h"
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -24,13 +26,7 @@ struct CommandResult {
 
 class BatchCommandTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("venkar-batch-" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
+    void SetUp() override { folder = test::freshTestFolder("venkar-batch"); }
     void TearDown() override { fs::remove_all(folder); }
 
     CommandResult run(const std::string& arguments) const {

@@ -3,6 +3,8 @@
 #include "graphics/PlotContext.h"
 #include "model/TextFile.h"
 
+#include "support/TestFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -86,13 +88,7 @@ std::pair<int, int> pngSize(const fs::path& file) {
 
 class BatchPlotTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("venkar-plot-" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
+    void SetUp() override { folder = test::freshTestFolder("venkar-plot"); }
     void TearDown() override { fs::remove_all(folder); }
 
     CommandResult run(const std::string& arguments) const {

@@ -5,6 +5,8 @@
 #include "model/TextFile.h"
 #include "support/FileSizeLimit.h"
 
+#include "support/TestFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <deque>
@@ -60,11 +62,7 @@ public:
 class DocumentsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("venkar-documents-" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
+        folder = test::freshTestFolder("venkar-documents");
         documents.addListener(&listener);
     }
     void TearDown() override { fs::remove_all(folder); }
@@ -255,7 +253,7 @@ TEST_F(DocumentsTest, AReadingErrorNamesTheFileLineAndSection) {
     try {
         documents.openFile(DocumentKind::Load, path("komma.vla"));
         ADD_FAILURE();
-    } catch (const FileReadError& error) {
+    } catch (const VenkarError& error) {
         EXPECT_EQ(std::string(error.what()), path("komma.vla") +
                                                  ", Zeile 3 (Abschnitt SNOWLOAD): Ungültige "
                                                  "Zahl \"0,75\"\n    1 1 1 0,75");

@@ -4,13 +4,14 @@
 #include "model/TextFile.h"
 #include "support/FileSizeLimit.h"
 
+#include "support/TestFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
 #include <string>
-#include <unistd.h>
 
 using namespace venkar;
 namespace fs = std::filesystem;
@@ -19,13 +20,7 @@ namespace {
 
 class ConfigurationFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("venkar-config-" + std::to_string(::getpid()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
+    void SetUp() override { folder = test::freshTestFolder("venkar-config"); }
     void TearDown() override { fs::remove_all(folder); }
 
     std::string fileContent(const fs::path& file) const { return readTextFile(file).value(); }

@@ -1,6 +1,8 @@
 #include "model/TextFile.h"
 #include "support/FileSizeLimit.h"
 
+#include "support/TestFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -13,14 +15,7 @@ namespace {
 
 class TextFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("venkar-textfile-" +
-                  std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
+    void SetUp() override { folder = test::freshTestFolder("venkar-textfile"); }
     void TearDown() override { fs::remove_all(folder); }
 
     int entriesInFolder() const {

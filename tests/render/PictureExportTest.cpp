@@ -10,11 +10,12 @@
 #include <QString>
 #include <QXmlStreamReader>
 
+#include "support/TestFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 using namespace venkar;
 namespace fs = std::filesystem;
@@ -25,13 +26,7 @@ class PictureExportTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { ensureGuiApplication(); }
 
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("venkar-render-" + std::to_string(::getpid()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
+    void SetUp() override { folder = test::freshTestFolder("venkar-render"); }
     void TearDown() override { fs::remove_all(folder); }
 
     QString file(const char* name) const {

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "input/InputMessages.h"
+
+class QWidget;
+
+namespace venkar {
+
+// The input messages as Qt message boxes, the value dialog TCellDialog1 and
+// QApplication::beep. `parent` (not owned; may be null) parents the boxes.
+class QtInputMessages : public InputMessages {
+public:
+    explicit QtInputMessages(QWidget* parent = nullptr) : parent_(parent) {}
+    void beep() override;
+    bool confirmRowDelete() override;
+    std::optional<double> askValue(const QString& caption) override;
+    void inputError(const QString& message) override;
+    void pasteError(const QString& message) override;
+    void commandError(const QString& message) override;
+
+private:
+    QWidget* parent_;
+};
+
+} // namespace venkar
