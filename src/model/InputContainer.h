@@ -92,7 +92,7 @@ public:
     // position with wrap-around. Returns false when the keyword is missing.
     // Throws a reading VenkarError (with its origin) for a line it refuses: a count or a field that
     // is not completely a number of its kind, a missing field, text after the last field, a row
-    // number below 1 or above maxFileRowNumber.
+    // number below 1 or above maxFileRowNumber, a row line after the counted ones.
     bool readSection(LineReader& in);
 
     // The highest row number a file may give; a larger one is refused.
@@ -129,6 +129,8 @@ private:
     void refreshGrid();
     // The count line of a section: a whole number, 0 or more.
     static int readCount(LineReader& in);
+    // Refuses a row line that follows the `rows` counted ones.
+    static void refuseUncountedRow(LineReader& in, int rows);
     // The row number that starts a row line: 1 to maxFileRowNumber.
     static int readRowNumber(FieldScanner& fields);
 

@@ -186,7 +186,8 @@ TEST_F(ConfigurationFileTest, OverlongLineStopsReadingAfterTheLinesBefore) {
         readSettingsText(settings.root(), text);
         FAIL() << "no error";
     } catch (const VenkarError& error) {
-        EXPECT_STREQ(error.what(), "Line to long");
+        EXPECT_STREQ(error.what(), "Zeile 2: Line to long");
+        EXPECT_EQ(error.reason(), "Line to long");
     }
     EXPECT_EQ(settings.values.geometry.nodeLineWidth, 0.009);
     EXPECT_EQ(settings.values.editorAndMargins.editor, "VEdit.exe");

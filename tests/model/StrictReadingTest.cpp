@@ -135,6 +135,23 @@ TEST(StrictReading, RefusesBadCountLinesWithTheSection) {
     }
 }
 
+TEST(StrictReading, RefusesARowLineBeyondTheCountButSkipsOtherText) {
+    Model model;
+    try {
+        readSystemText(model, "NODES\n1\n    1 1.0 2.0 0 0 0 0\n    2 3.0 4.0 0 0 0 0\n\n");
+        ADD_FAILURE();
+    } catch (const VenkarError& error) {
+        EXPECT_EQ(error.reason(), "Mehr Zeilen als angegeben (Anzahl 1)");
+        EXPECT_EQ(error.origin().line, 4);
+    }
+    // An empty line counted as a row leaves the last row beyond the count.
+    EXPECT_THROW(readSystemText(model, "NODES\n2\n    1 1.0 2.0 0 0 0 0\n\n"
+                                       "    2 3.0 4.0 0 0 0 0\n\n"),
+                 VenkarError);
+    readSystemText(model, "NODES\n1\n    1 1.0 2.0 0 0 0 0\nBemerkung 2\nSHELLS\n0\n");
+    EXPECT_EQ(model.nodes.definedCount(), 1);
+}
+
 TEST(StrictReading, AcceptsEveryFormOfTheCNumberSyntax) {
     Model model;
     readSystemText(model, "NODES\n3\n"
