@@ -52,7 +52,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const venkar::AnalysisPlotResults results(model, analysis);
         if (calculated)
             view.setResults(&results);
-        view.selectTab(static_cast<int>(size % 9));
+        view.selectTab(venkar::allPlotTabs[size % venkar::plotTabCount]);
     } catch (const venkar::VenkarError&) {
         // A refused file or a calculation too large: the command ends.
     }

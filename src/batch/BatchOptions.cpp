@@ -31,9 +31,9 @@ private:
     std::size_t next_ = 0;
 };
 
-constexpr std::array<const char*, 9> tabShortNames{"geometrie", "verformung", "n-phi",
-                                                   "n-theta",   "m-phi",      "m-theta",
-                                                   "q-theta",   "eps-phi",    "eps-theta"};
+constexpr std::array<const char*, plotTabCount> tabShortNames{
+    "geometrie", "verformung", "n-phi",   "n-theta",  "m-phi",
+    "m-theta",   "q-theta",    "eps-phi", "eps-theta"};
 
 // The display switches the command line can set, named after the hints of
 // the graph window's tool buttons: --show-NAME and --hide-NAME.
@@ -145,7 +145,7 @@ std::vector<std::pair<std::string, std::string>> outputFiles(const BatchOptions&
         if (!plot.outFile.empty())
             outputs.emplace_back("--out", plot.outFile);
         if (!plot.outDirectory.empty())
-            for (int tab : plot.tabs)
+            for (PlotTab tab : plot.tabs)
                 outputs.emplace_back("--out-dir",
                                      plotDirectoryFile(plot.outDirectory, options.systemFile, tab));
     }
@@ -171,24 +171,25 @@ void checkOutputsSpareInputs(const BatchOptions& options) {
 
 } // namespace
 
-std::string plotDirectoryFile(const std::string& folder, const std::string& systemFile, int tab) {
+std::string plotDirectoryFile(const std::string& folder, const std::string& systemFile,
+                              PlotTab tab) {
     return (std::filesystem::path(folder) / (std::filesystem::path(systemFile).stem().string() +
                                              "-" + plotTabShortName(tab) + ".png"))
         .string();
 }
 
-int plotTabByName(const std::string& name) {
+std::optional<PlotTab> plotTabByName(const std::string& name) {
     const std::string lower = lowerCase(name);
     if (lower.size() == 1 && lower[0] >= '0' && lower[0] <= '8')
-        return lower[0] - '0';
-    for (std::size_t tab = 0; tab < tabShortNames.size(); ++tab)
-        if (lower == tabShortNames[tab])
-            return static_cast<int>(tab);
-    return -1;
+        return plotTabAt(lower[0] - '0');
+    for (const PlotTab tab : allPlotTabs)
+        if (lower == plotTabShortName(tab))
+            return tab;
+    return std::nullopt;
 }
 
-const char* plotTabShortName(int tab) {
-    return tabShortNames.at(static_cast<std::size_t>(tab));
+const char* plotTabShortName(PlotTab tab) {
+    return tabShortNames.at(static_cast<std::size_t>(tabIndex(tab)));
 }
 
 BatchOptions parseBatchOptions(const std::vector<std::string>& arguments) {
@@ -213,10 +214,9 @@ BatchOptions parseBatchOptions(const std::vector<std::string>& arguments) {
             plotAsked = true;
             const std::string& tab = list.valueOf(argument);
             if (lowerCase(tab) == "all") {
-                for (int t = 0; t < static_cast<int>(tabShortNames.size()); ++t)
-                    plot.tabs.push_back(t);
-            } else if (plotTabByName(tab) >= 0) {
-                plot.tabs.push_back(plotTabByName(tab));
+                plot.tabs.assign(allPlotTabs.begin(), allPlotTabs.end());
+            } else if (const std::optional<PlotTab> named = plotTabByName(tab)) {
+                plot.tabs.push_back(*named);
             } else {
                 throw UsageError("Unbekannte Grafik: " + tab +
                                  " (0 bis 8, all oder geometrie, verformung, n-phi, n-theta, "

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "graphics/PlotTab.h"
+
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -21,7 +23,7 @@ struct PlotSwitchChange {
 
 // The plots venkar-batch is asked to write.
 struct PlotOptions {
-    std::vector<int> tabs;                  // graph tabs 0 ... 8, in the order asked
+    std::vector<PlotTab> tabs;              // graph tabs in the order asked
     std::string outFile;                    // --out: one file, its type from the extension
     std::string outDirectory;               // --out-dir: <system base>-<short name>.png per tab
     std::vector<PlotSwitchChange> switches; // applied in order after the tab is chosen
@@ -63,11 +65,12 @@ const char* batchUsage();
 
 // The graph tab named by "0" ... "8" or by its short name ("geometrie",
 // "verformung", "n-phi", "n-theta", "m-phi", "m-theta", "q-theta",
-// "eps-phi", "eps-theta"); -1 for anything else.
-int plotTabByName(const std::string& name);
-// The short name of a tab (0 ... 8).
-const char* plotTabShortName(int tab);
+// "eps-phi", "eps-theta"); nothing for anything else.
+std::optional<PlotTab> plotTabByName(const std::string& name);
+// The short name of a tab.
+const char* plotTabShortName(PlotTab tab);
 // The file --out-dir writes for a tab: <folder>/<system base>-<short name>.png.
-std::string plotDirectoryFile(const std::string& folder, const std::string& systemFile, int tab);
+std::string plotDirectoryFile(const std::string& folder, const std::string& systemFile,
+                              PlotTab tab);
 
 } // namespace venkar

@@ -40,7 +40,7 @@ bool writePicture(const Picture& picture, const fs::path& file, const PlotOption
     return writePng(picture, path, size);
 }
 
-fs::path plotFile(const PlotOptions& plot, const std::string& systemFile, int tab) {
+fs::path plotFile(const PlotOptions& plot, const std::string& systemFile, PlotTab tab) {
     if (!plot.outFile.empty())
         return plot.outFile;
     return plotDirectoryFile(plot.outDirectory, systemFile, tab);
@@ -79,8 +79,8 @@ std::optional<std::string> writePlots(const PlotOptions& plot, const std::string
     }
 
     bool resultTabs = false;
-    for (const int tab : plot.tabs)
-        resultTabs = resultTabs || tab > 0;
+    for (const PlotTab tab : plot.tabs)
+        resultTabs = resultTabs || tab != PlotTab::Geometry;
     if (!results && resultTabs)
         err << "Keine gültigen Ergebnisse: die Ergebnisgrafiken zeigen nur System und "
                "Belastung.\n";
@@ -101,11 +101,11 @@ std::optional<std::string> writePlots(const PlotOptions& plot, const std::string
     view.setTextScale(plot.textScale);
     view.setFunctionScale(plot.functionScale);
     view.setDisplacementScale(plot.displacementScale);
-    for (const int tab : plot.tabs) {
+    for (const PlotTab tab : plot.tabs) {
         view.selectTab(tab);
         // Without results a result tab would show the bare structure; its
         // loads say more.
-        if (!results && tab > 0)
+        if (!results && tab != PlotTab::Geometry)
             view.setSwitch(ShowLoads, true);
         for (const PlotSwitchChange& change : plot.switches)
             view.setSwitch(static_cast<DisplaySwitch>(change.displaySwitch), change.on);

@@ -182,6 +182,15 @@ void Documents::readDocument(DocumentKind kind, const std::string& path, const s
     notifyReplaced(kind);
 }
 
+void Documents::restore(DocumentKind kind, std::string_view text, const std::string& path) {
+    setFileName(kind, path);
+    if (kind == DocumentKind::System)
+        readSystemText(model_, text);
+    else
+        readLoadText(model_, text);
+    changed(kind);
+}
+
 bool Documents::save(DocumentKind kind) {
     if (state(kind).fileName.empty()) {
         const std::optional<std::string> path = dialogs_.chooseFileToSave(kind);

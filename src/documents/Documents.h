@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace venkar {
@@ -46,6 +47,10 @@ public:
     // data of the kind. Errors in its lines are thrown as VenkarError
     // (with their origin).
     bool openFile(DocumentKind kind, const std::string& path);
+    // Puts a recovered document in place without dialogs: the tables read
+    // from `text`, the name `path` (may be empty), marked modified because
+    // the text was never saved. Throws VenkarError as reading a file does.
+    void restore(DocumentKind kind, std::string_view text, const std::string& path);
     // Save under the current name, or ask for one. False when the file could
     // not be written (the message was shown); a cancelled dialog is not a
     // failure.

@@ -27,25 +27,44 @@ class Model;
 // shell before an analysis). For other shells the results mean nothing; node
 // numbers outside the node table throw std::out_of_range.
 //
-// The arc construction (centre, opening angle) is cached in the shell record
-// and rebuilt after the tables report an edit of the shell or of its nodes.
-// Code that writes node records directly, bypassing the tables, must call
-// ShellClass::invalidateGeometryAtNode itself.
+// The operations taking (model, shell) build the shell's `Meridian` from the
+// tables on every call, so they always follow the current input; code that
+// evaluates one shell many times builds the Meridian once and asks it.
+
+// The construction of one shell's meridian from its two nodes, radius and
+// curvature: a plain value, valid as long as those inputs are unchanged.
+struct Meridian {
+    Vector2 start;       // the start node's point
+    Vector2 end;         // the end node's point
+    double radius = 0.0; // R as entered; its sign is the side of the bulge
+    bool arc = false;    // R != 0 and |R| >= L/2
+    double halfChord = 0.0;
+    Vector2 centre{}; // arc only
+    // Arc: half the opening angle alpha, pi - alpha for the longer arc;
+    // straight: the chord direction.
+    double angle = 0.0;
+
+    double chordLength() const;
+    double length() const;
+    double tangentAngle(double x) const;
+    Vector2 pointAt(double x, double offset = 0.0) const;
+    int arcSegmentCount(double step) const;
+    double secondRadius(double x) const;
+};
+
+// Builds the meridian of a shell whose nodes are held by the node table.
+Meridian meridianOf(const Model& model, int shell);
 
 // The point of node number `nodeNumber` (1-based): (r, z).
 Vector2 nodePoint(const Model& model, int nodeNumber);
 Vector2 startPoint(const Model& model, int shell);
 Vector2 endPoint(const Model& model, int shell);
 
-// Fills the geometry cache of the shell (a no-op when the arc is cached).
-void prepareGeometry(const Model& model, int shell);
-
 // True when the shell can be evaluated: two different, defined nodes at
 // different places, and for an arc a radius of at least half the chord.
-// Prepares the geometry.
 bool geometryValid(const Model& model, int shell);
 
-// True when the prepared shell is a circular arc (R != 0, long enough).
+// True when the shell is a circular arc (R != 0, long enough).
 bool isArc(const Model& model, int shell);
 
 // L: the distance from start to end node.

@@ -16,6 +16,10 @@ const std::array<const char*, GraphView::tabCount>& GraphView::tabCaptions() {
     return captions;
 }
 
+const char* tabCaption(PlotTab tab) {
+    return GraphView::tabCaptions().at(static_cast<std::size_t>(tabIndex(tab)));
+}
+
 BoundingBox referenceBox(const Model& model, bool withAxis) {
     BoundingBox box = unite(nodesBox(model.nodes), shellsThirdsBox(model));
     if (withAxis && !box.isEmpty()) {
@@ -31,15 +35,13 @@ GraphView::GraphView(const Model& model, const GraphSettings& settings)
     userView_ = true;
 }
 
-void GraphView::selectTab(int tab) {
-    if (tab < 0 || tab >= tabCount)
-        return;
+void GraphView::selectTab(PlotTab tab) {
     tab_ = tab;
     switches_ &= ~static_cast<unsigned>(ShowGeometry | ShowDeformation | ShowLoads | SpareSwitch);
     switches_ |= ShowGeometry;
-    if (tab == 0)
+    if (tab == PlotTab::Geometry)
         switches_ |= ShowLoads;
-    if (tab == 1)
+    if (tab == PlotTab::Deformation)
         switches_ |= ShowDeformation;
     rebuild();
 }
@@ -104,11 +106,11 @@ void GraphView::rebuild() {
                 drawSupportReactions(context);
             if (context.isOn(ShowDeformation))
                 drawDeformation(context);
-            if (tab_ >= 2) {
-                drawDiagram(context, tab_ - 2);
-                if (tab_ == 2)
+            if (const std::optional<int> component = resultComponentOf(tab_)) {
+                drawDiagram(context, *component);
+                if (tab_ == PlotTab::NormalForcePhi)
                     drawRingBeamValues(context, RingBeamValue::NormalForce);
-                if (tab_ == 4)
+                if (tab_ == PlotTab::MomentPhi)
                     drawRingBeamValues(context, RingBeamValue::Moment);
             }
         }

@@ -3,6 +3,7 @@
 #include "geometry/BoundingBox.h"
 #include "graphics/Picture.h"
 #include "graphics/PlotContext.h"
+#include "graphics/PlotTab.h"
 
 #include <array>
 
@@ -23,11 +24,10 @@ class PlotResults;
 // with `setResults` before they go).
 class GraphView {
 public:
-    static constexpr int tabCount = 9;
-    // The tab captions in order: "Geometrie", "Verformung", "Normalkraft
+    static constexpr int tabCount = plotTabCount;
+    // The tab captions in tab order: "Geometrie", "Verformung", "Normalkraft
     // Phi", "Normalkraft Theta", "Momente Phi", "Momente Theta", "Querkraft
-    // Theta", "Epsilon Phi", "Epsilon Theta". Tabs 2 to 8 show the shell
-    // result components 0 to 6.
+    // Theta", "Epsilon Phi", "Epsilon Theta".
     static const std::array<const char*, tabCount>& tabCaptions();
 
     // Builds the first picture with the view fitted to all of it, then sets
@@ -39,13 +39,13 @@ public:
     void setResults(const PlotResults* results) { results_ = results; }
     const PlotResults* results() const { return results_; }
 
-    int tab() const { return tab_; }
+    PlotTab tab() const { return tab_; }
     // The window caption: the caption of the current tab.
-    const char* caption() const { return tabCaptions()[static_cast<std::size_t>(tab_)]; }
-    // Selects a tab (0 ... 8; others are ignored): clears the geometry,
-    // deformation and load switches, sets geometry again, sets the loads
-    // switch on tab 0 and the deformation switch on tab 1, and rebuilds.
-    void selectTab(int tab);
+    const char* caption() const { return tabCaption(tab_); }
+    // Selects a tab: clears the geometry, deformation and load switches, sets
+    // geometry again, sets the loads switch on the geometry tab and the
+    // deformation switch on the deformation tab, and rebuilds.
+    void selectTab(PlotTab tab);
 
     unsigned switches() const { return switches_; }
     bool isOn(DisplaySwitch s) const { return (switches_ & s) != 0; }
@@ -84,7 +84,7 @@ private:
     const Model& model_;
     const GraphSettings& settings_;
     const PlotResults* results_ = nullptr;
-    int tab_ = 0;
+    PlotTab tab_ = PlotTab::Geometry;
     unsigned switches_ =
         ShowGeometry | ShowSymmetryAxis | ShowSupports | ShowLoads | ShowExtrema | ShowValues;
     double textScale_ = 1.0;

@@ -2,6 +2,7 @@
 
 #include "geometry/BoundingBox.h"
 #include "graphics/GraphSettings.h"
+#include "graphics/PlotTab.h"
 
 #include <string>
 
@@ -36,7 +37,7 @@ struct PlotContext {
     const SettingValues& settings;
     const PlotResults* results = nullptr; // null while there are no valid results
     unsigned switches = 0;
-    int tab = 0;
+    PlotTab tab = PlotTab::Geometry;
     // The reference length: every size setting is a fraction of it.
     double h = 0.0;
     // The drawn structure's box (with the axis when it is shown).

@@ -121,6 +121,13 @@ void InputForm::finishConstruction(const char* caption, int width, int height, i
         refreshFromModel();
         focusCurrentGrid();
     };
+    // The grid of the first page is the window's focus from its first showing.
+    focusCurrentGrid();
+}
+
+void InputForm::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    focusCurrentGrid();
 }
 
 int InputForm::pageCount() const {

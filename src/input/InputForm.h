@@ -105,6 +105,8 @@ protected:
     void addAboveToolBar(QWidget* widget);
     void finishConstruction(const char* caption, int width, int height, int helpContext);
 
+    void showEvent(QShowEvent* event) override;
+
     virtual std::optional<InputFault> runCheck() const = 0;
     // Page index of a fault's page in this window.
     virtual int pageIndex(InputPage page) const = 0;

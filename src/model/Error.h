@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace venkar {
 
@@ -41,6 +42,23 @@ private:
 
 // The complete text of a reading error (the format of `VenkarError::what()`).
 std::string describeError(const std::string& reason, const ErrorOrigin& origin);
+
+// A file line the reader refuses: a reading error whose origin names the
+// file, the 1-based line number in it, the section being read (empty outside
+// a section) and the line itself; `problem()` says what is wrong with it.
+class FileReadError : public VenkarError {
+public:
+    FileReadError(std::string fileName, int lineNumber, std::string section, std::string lineText,
+                  const std::string& problem)
+        : VenkarError(problem, ErrorOrigin{std::move(fileName), lineNumber, std::move(section),
+                                           std::move(lineText)}) {}
+
+    const std::string& fileName() const { return origin().file; }
+    int lineNumber() const { return origin().line; }
+    const std::string& section() const { return origin().section; }
+    const std::string& lineText() const { return origin().lineText; }
+    const std::string& problem() const { return reason(); }
+};
 
 // Formats the message printf-style and throws it as a VenkarError.
 [[noreturn]] void raiseError(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -11,6 +11,16 @@
 
 namespace venkar {
 
+InputContainer::InputContainer(const InputContainer& other)
+    : document_(other.document_), states_(other.states_) {}
+
+InputContainer& InputContainer::operator=(const InputContainer& other) {
+    document_ = other.document_;
+    states_ = other.states_;
+    invalidateDefinedIndex();
+    return *this;
+}
+
 std::optional<CellValue> InputContainer::value(int row, int column) const {
     if (row < 0 || row >= count() || column < 0 || column >= columnCount())
         return std::nullopt;

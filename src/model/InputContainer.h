@@ -29,12 +29,15 @@ enum RowState : int {
 // checks and the analysis. Rows addressed beyond the end are created
 // zero-filled. References held by other tables are row numbers and are never
 // renumbered when rows are inserted or deleted.
+//
+// The records and row states are the table's value: copying a table (as the
+// concrete class) copies them. The grid binding and the observer belong to
+// the table object, not to its value: a copy starts without them, and an
+// assignment keeps the target's own (and refreshes its grid).
 class InputContainer {
 public:
     enum class Document { System, Load };
 
-    InputContainer(const InputContainer&) = delete;
-    InputContainer& operator=(const InputContainer&) = delete;
     virtual ~InputContainer() = default;
 
     // Section keyword in the files ("NODES", "SHELLLOAD", ...).
@@ -100,6 +103,9 @@ public:
 
 protected:
     explicit InputContainer(Document document) : document_(document) {}
+    // Copy only through the concrete classes, which copy their records too.
+    InputContainer(const InputContainer& other);
+    InputContainer& operator=(const InputContainer& other);
 
     // Per-class storage of the records, kept in step with the row states.
     virtual void resizeRecords(int count) = 0;
@@ -124,8 +130,6 @@ protected:
 
     void contentChanged();
     void invalidateDefinedIndex() { definedStale_ = true; }
-
-private:
     void refreshGrid();
     // The count line of a section: a whole number, 0 or more.
     static int readCount(LineReader& in);
@@ -134,6 +138,7 @@ private:
     // The row number that starts a row line: 1 to maxFileRowNumber.
     static int readRowNumber(FieldScanner& fields);
 
+private:
     Document document_;
     std::vector<int> states_;
     mutable std::vector<int> definedRows_;
@@ -167,6 +172,16 @@ public:
 
 protected:
     using InputContainer::InputContainer;
+    Table(const Table&) = default;
+    // Takes the other table's rows; a grid showing this table is refreshed.
+    Table& operator=(const Table& other) {
+        if (this != &other) {
+            InputContainer::operator=(other);
+            records_ = other.records_;
+            refreshGrid();
+        }
+        return *this;
+    }
 
     virtual const std::vector<Column<Record>>& columns() const = 0;
 

@@ -37,7 +37,7 @@ LineReader::LineReader(std::string text, std::string fileName)
     : text_(std::move(text)), fileName_(std::move(fileName)) {}
 
 void LineReader::refuse(const std::string& line, const std::string& problem) const {
-    throw VenkarError(problem, ErrorOrigin{fileName_, lineNumber_, section_, line});
+    throw FileReadError(fileName_, lineNumber_, section_, line, problem);
 }
 
 std::string LineReader::readLine() {

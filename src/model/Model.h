@@ -22,14 +22,17 @@ class DocumentObserver;
 // The whole input: the five tables of the system, the seven tables of the
 // load case and the self-weight switch. The program keeps one; every test
 // builds its own.
+//
+// An ordinary value: a copy holds the same records and row states and is
+// independent of the original (undo history, recovery copies, a calculation
+// on a snapshot). The grids and the observer are bound to the tables of one
+// Model object and are neither copied nor replaced by an assignment.
 class Model {
 public:
     Model();
-    Model(const Model&) = delete;
-    Model& operator=(const Model&) = delete;
 
     // The system, in file and report order.
-    NodeClass nodes{shells};
+    NodeClass nodes;
     ShellClass shells;
     MatClass materials;
     HingesClass hinges;

@@ -2,11 +2,8 @@
 
 #include "model/Error.h"
 #include "model/FieldScanner.h"
-#include "model/ShellClass.h"
 
 namespace venkar {
-
-NodeClass::NodeClass(ShellClass& shells) : Table(Document::System), shells_(shells) {}
 
 const std::vector<Column<NodeRecord>>& NodeClass::columns() const {
     static const std::vector<Column<NodeRecord>> list{
@@ -19,12 +16,7 @@ bool NodeClass::setValue(int row, int column, CellValue value) {
     if (column == 0 && cellAsDouble(value) < 0)
         return false;
     storeField(row, column, value);
-    shells_.invalidateGeometryAtNode(row + 1);
     return true;
-}
-
-void NodeClass::rowsRearranged() {
-    shells_.invalidateAllGeometry();
 }
 
 void NodeClass::writeRecord(std::string& out, int row) const {

@@ -4,8 +4,6 @@
 
 namespace venkar {
 
-class ShellClass;
-
 // A node of the meridian section with its supports.
 struct NodeRecord {
     double r = 0.0;         // radial coordinate, >= 0
@@ -22,20 +20,15 @@ struct NodeRecord {
 // "NODES": the nodes of the system.
 class NodeClass : public Table<NodeRecord> {
 public:
-    // `shells` is told when a node moves so that their geometry is rebuilt.
-    explicit NodeClass(ShellClass& shells);
+    NodeClass() : Table(Document::System) {}
     const char* keyword() const override { return "NODES"; }
 
 protected:
     const std::vector<Column<NodeRecord>>& columns() const override;
     // A negative r is refused.
     bool setValue(int row, int column, CellValue value) override;
-    void rowsRearranged() override;
     void writeRecord(std::string& out, int row) const override;
     void readRecord(FieldScanner& fields, int row) override;
-
-private:
-    ShellClass& shells_;
 };
 
 } // namespace venkar

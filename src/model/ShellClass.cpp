@@ -14,12 +14,6 @@ const std::vector<Column<ShellRecord>>& ShellClass::columns() const {
     return list;
 }
 
-bool ShellClass::setValue(int row, int column, CellValue value) {
-    storeField(row, column, value);
-    records_[static_cast<std::size_t>(row)].geometry.ready = false;
-    return true;
-}
-
 void ShellClass::newRowDefaults(int row) {
     ShellRecord& shell = records_[static_cast<std::size_t>(row)];
     if (row > 0)
@@ -30,17 +24,6 @@ void ShellClass::newRowDefaults(int row) {
         shell.discretisationFactor = 1.0;
     if (shell.intervals == 0)
         shell.intervals = 1;
-}
-
-void ShellClass::invalidateGeometryAtNode(int nodeNumber) {
-    for (ShellRecord& shell : records_)
-        if (shell.startNode == nodeNumber || shell.endNode == nodeNumber)
-            shell.geometry.ready = false;
-}
-
-void ShellClass::invalidateAllGeometry() {
-    for (ShellRecord& shell : records_)
-        shell.geometry.ready = false;
 }
 
 void ShellClass::writeRecord(std::string& out, int row) const {
@@ -58,7 +41,6 @@ void ShellClass::readRecord(FieldScanner& fields, int row) {
     s.material = fields.integer();
     s.discretisationFactor = fields.real();
     s.intervals = fields.integer();
-    s.geometry.ready = false;
     fields.finish();
     records_[static_cast<std::size_t>(row)] = s;
 }

@@ -17,29 +17,44 @@
 
 namespace venkar {
 
-void paintPicture(const Picture& picture, QPainter& painter, const QRect& target, double aspect) {
+ViewTransform paintView(const Picture& picture, const BoundingBox& world, QPainter& painter,
+                        const QRect& target, double aspect) {
     ViewTransform transform;
-    fitView(transform, picture.boundingBox(),
+    fitView(transform, world,
             {target.left(), target.top(), target.left() + target.width(),
              target.top() + target.height()},
             aspect);
     if (transform.scaleX == 0.0 || transform.scaleY == 0.0)
-        return;
+        return transform;
     painter.setRenderHint(QPainter::Antialiasing);
     PainterCanvas canvas(painter);
     render(picture, canvas, transform);
+    return transform;
+}
+
+void paintPicture(const Picture& picture, QPainter& painter, const QRect& target, double aspect) {
+    paintView(picture, picture.boundingBox(), painter, target, aspect);
 }
 
 QImage renderToImage(const Picture& picture, QSize size) {
+    return renderToImage(picture, picture.boundingBox(), size);
+}
+
+QImage renderToImage(const Picture& picture, const BoundingBox& world, QSize size) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     QPainter painter(&image);
-    paintPicture(picture, painter, QRect(QPoint(0, 0), size));
+    paintView(picture, world, painter, QRect(QPoint(0, 0), size));
     painter.end();
     return image;
 }
 
 QByteArray renderToSvg(const Picture& picture, QSize size, const QString& title) {
+    return renderToSvg(picture, picture.boundingBox(), size, title);
+}
+
+QByteArray renderToSvg(const Picture& picture, const BoundingBox& world, QSize size,
+                       const QString& title) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator generator;
@@ -49,17 +64,26 @@ QByteArray renderToSvg(const Picture& picture, QSize size, const QString& title)
     generator.setTitle(title);
     QPainter painter(&generator);
     painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-    paintPicture(picture, painter, QRect(QPoint(0, 0), size));
+    paintView(picture, world, painter, QRect(QPoint(0, 0), size));
     painter.end();
     return buffer.data();
 }
 
 bool writePng(const Picture& picture, const QString& path, QSize size) {
-    return renderToImage(picture, size).save(path, "PNG");
+    return writePng(picture, picture.boundingBox(), path, size);
+}
+
+bool writePng(const Picture& picture, const BoundingBox& world, const QString& path, QSize size) {
+    return renderToImage(picture, world, size).save(path, "PNG");
 }
 
 bool writeSvg(const Picture& picture, const QString& path, QSize size, const QString& title) {
-    const QByteArray svg = renderToSvg(picture, size, title);
+    return writeSvg(picture, picture.boundingBox(), path, size, title);
+}
+
+bool writeSvg(const Picture& picture, const BoundingBox& world, const QString& path, QSize size,
+              const QString& title) {
+    const QByteArray svg = renderToSvg(picture, world, size, title);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
@@ -69,6 +93,11 @@ bool writeSvg(const Picture& picture, const QString& path, QSize size, const QSt
 }
 
 bool writePdf(const Picture& picture, const QString& path, const QString& title) {
+    return writePdf(picture, picture.boundingBox(), path, title);
+}
+
+bool writePdf(const Picture& picture, const BoundingBox& world, const QString& path,
+              const QString& title) {
     {
         // QPdfWriter reports no open failure; check the file first.
         QFile probe(path);
@@ -83,7 +112,9 @@ bool writePdf(const Picture& picture, const QString& path, const QString& title)
     if (!painter.begin(&writer))
         return false;
     const QRect page = writer.pageLayout().paintRectPixels(writer.resolution());
-    paintPicture(picture, painter, QRect(QPoint(0, 0), page.size()));
+    // A view smaller than the picture must not reach into the margins.
+    painter.setClipRect(QRect(QPoint(0, 0), page.size()));
+    paintView(picture, world, painter, QRect(QPoint(0, 0), page.size()));
     return painter.end();
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "geometry/BoundingBox.h"
+#include "graphics/ViewTransform.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QRect>
@@ -12,25 +15,42 @@ namespace venkar {
 
 class Picture;
 
-// Fits `picture` into `target` (device pixels of the painter's device, with
-// the usual tenth of margin) and replays it. `aspect` is the horizontal over
-// the vertical resolution of the device. Switches the painter to
-// antialiased drawing. A picture without extent paints nothing.
+// Fits the model rectangle `world` (a graph window's view) into `target`
+// (device pixels of the painter's device, with the usual tenth of margin)
+// and replays the picture through that transform; what lies outside `world`
+// is drawn as far as the painter's clipping lets it. `aspect` is the
+// horizontal over the vertical resolution of the device. Switches the
+// painter to antialiased drawing. Returns the transform used; a world
+// without extent paints nothing and gives a transform with zero scales.
+ViewTransform paintView(const Picture& picture, const BoundingBox& world, QPainter& painter,
+                        const QRect& target, double aspect = 1.0);
+
+// paintView of the picture's whole bounding box.
 void paintPicture(const Picture& picture, QPainter& painter, const QRect& target,
                   double aspect = 1.0);
 
-// The picture fitted into an image of `size` pixels on a white ground.
+// The part `world` of the picture fitted into an image of `size` pixels on a
+// white ground; the whole picture without `world`.
 QImage renderToImage(const Picture& picture, QSize size);
+QImage renderToImage(const Picture& picture, const BoundingBox& world, QSize size);
 
-// The picture as an SVG document of `size` pixels (white ground).
+// The picture, or its part `world`, as an SVG document of `size` pixels
+// (white ground).
 QByteArray renderToSvg(const Picture& picture, QSize size, const QString& title = {});
+QByteArray renderToSvg(const Picture& picture, const BoundingBox& world, QSize size,
+                       const QString& title = {});
 
-// Writes the picture to a PNG or an SVG file of `size` pixels, or to a
-// one-page PDF file (A4 landscape, 10 mm margins). Each returns false when the
-// file could not be written.
+// Writes the picture, or its part `world`, to a PNG or an SVG file of `size`
+// pixels, or to a one-page PDF file (A4 landscape, 10 mm margins). Each
+// returns false when the file could not be written.
 bool writePng(const Picture& picture, const QString& path, QSize size);
 bool writeSvg(const Picture& picture, const QString& path, QSize size, const QString& title = {});
 bool writePdf(const Picture& picture, const QString& path, const QString& title = {});
+bool writePng(const Picture& picture, const BoundingBox& world, const QString& path, QSize size);
+bool writeSvg(const Picture& picture, const BoundingBox& world, const QString& path, QSize size,
+              const QString& title = {});
+bool writePdf(const Picture& picture, const BoundingBox& world, const QString& path,
+              const QString& title = {});
 
 // Makes sure a QGuiApplication exists, as Qt's painting of images and
 // documents expects one; command-line tools and tests call it once before

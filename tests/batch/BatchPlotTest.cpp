@@ -17,13 +17,13 @@ using namespace venkar;
 namespace fs = std::filesystem;
 
 TEST(BatchPlotOptions, TabsByNumberOrShortNameAndAllForTheNine) {
-    EXPECT_EQ(plotTabByName("0"), 0);
-    EXPECT_EQ(plotTabByName("8"), 8);
-    EXPECT_EQ(plotTabByName("M-Phi"), 4);
-    EXPECT_EQ(plotTabByName("eps-theta"), 8);
-    EXPECT_EQ(plotTabByName("9"), -1);
-    EXPECT_EQ(plotTabByName("momente"), -1);
-    EXPECT_STREQ(plotTabShortName(1), "verformung");
+    EXPECT_EQ(plotTabByName("0"), PlotTab::Geometry);
+    EXPECT_EQ(plotTabByName("8"), PlotTab::StrainTheta);
+    EXPECT_EQ(plotTabByName("M-Phi"), PlotTab::MomentPhi);
+    EXPECT_EQ(plotTabByName("eps-theta"), PlotTab::StrainTheta);
+    EXPECT_EQ(plotTabByName("9"), std::nullopt);
+    EXPECT_EQ(plotTabByName("momente"), std::nullopt);
+    EXPECT_STREQ(plotTabShortName(PlotTab::Deformation), "verformung");
 
     const BatchOptions all = parseBatchOptions({"--plot", "all", "--out-dir", "p", "t.vsy"});
     ASSERT_TRUE(all.plot);
@@ -34,7 +34,7 @@ TEST(BatchPlotOptions, TabsByNumberOrShortNameAndAllForTheNine) {
     const BatchOptions one = parseBatchOptions(
         {"t.vsy", "--plot", "q-theta", "--out", "q.SVG", "--hide-values", "--show-reactions",
          "--function-scale", "250", "--size", "800x600", "--config", "my.dat"});
-    EXPECT_EQ(one.plot->tabs, std::vector<int>{6});
+    EXPECT_EQ(one.plot->tabs, std::vector<PlotTab>{PlotTab::ShearForceTheta});
     ASSERT_EQ(one.plot->switches.size(), 2u);
     EXPECT_EQ(one.plot->switches[0].displaySwitch, static_cast<unsigned>(ShowValues));
     EXPECT_FALSE(one.plot->switches[0].on);

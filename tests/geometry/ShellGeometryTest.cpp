@@ -29,9 +29,7 @@ int verticalChordShell(Model& model, double radius, int curvature) {
 }
 
 Vector2 centreOf(const Model& model, int shell) {
-    prepareGeometry(model, shell);
-    const ShellGeometryCache& cache = model.shells.row(shell).geometry;
-    return {cache.centreR, cache.centreZ};
+    return meridianOf(model, shell).centre;
 }
 
 void expectPoint(Vector2 actual, Vector2 expected, double tolerance = 1e-12) {
@@ -47,7 +45,7 @@ TEST(ShellGeometry, ShortArcWithPositiveRadiusBulgesToTheRightOfItsChord) {
 
     ASSERT_TRUE(geometryValid(model, shell));
     EXPECT_TRUE(isArc(model, shell));
-    EXPECT_TRUE(isClose(model.shells.row(shell).geometry.meridianAngle, pi / 6));
+    EXPECT_TRUE(isClose(meridianOf(model, shell).angle, pi / 6));
     expectPoint(centreOf(model, shell), {1 - sqrt3, 1});
     expectPoint(pointAt(model, shell, 0.0), {1, 0});
     expectPoint(pointAt(model, shell, 0.5), {3 - sqrt3, 1});
@@ -79,7 +77,7 @@ TEST(ShellGeometry, LongArcHasItsCentreOnTheBulgeSide) {
     const int shell = verticalChordShell(model, 2.0, aussen);
 
     ASSERT_TRUE(geometryValid(model, shell));
-    EXPECT_TRUE(isClose(model.shells.row(shell).geometry.meridianAngle, 5 * pi / 6));
+    EXPECT_TRUE(isClose(meridianOf(model, shell).angle, 5 * pi / 6));
     expectPoint(centreOf(model, shell), {1 + sqrt3, 1});
     expectPoint(pointAt(model, shell, 0.5), {3 + sqrt3, 1});
     expectPoint(pointAt(model, shell, 1.0), {1, 2});
@@ -92,7 +90,7 @@ TEST(ShellGeometry, RadiusOfHalfTheChordGivesAHalfCircleAroundTheChordMiddle) {
     const int shell = verticalChordShell(model, 1.0, innen);
 
     ASSERT_TRUE(geometryValid(model, shell));
-    EXPECT_DOUBLE_EQ(model.shells.row(shell).geometry.meridianAngle, pi / 2);
+    EXPECT_DOUBLE_EQ(meridianOf(model, shell).angle, pi / 2);
     expectPoint(centreOf(model, shell), {1, 1});
     expectPoint(pointAt(model, shell, 0.5), {2, 1});
     expectPoint(pointAt(model, shell, 1.0), {1, 2});
@@ -167,15 +165,27 @@ TEST(ShellGeometry, TangentAngleOfAnArcIsWrappedIntoOneTurn) {
     expectPoint(pointAt(model, shell, 0.5), {1, sqrt3 - 1});
 }
 
-TEST(ShellGeometry, EditingANodeOrTheShellRebuildsTheCachedArc) {
+TEST(ShellGeometry, EditingANodeOrTheShellMovesTheArc) {
     Model model;
     const int shell = verticalChordShell(model, 2.0, innen);
     expectPoint(pointAt(model, shell, 1.0), {1, 2});
 
     model.nodes.setCell(1, 1, 4.0); // node 2: z = 4, the chord becomes 4 long
     expectPoint(pointAt(model, shell, 1.0), {1, 4});
-    EXPECT_DOUBLE_EQ(model.shells.row(shell).geometry.meridianAngle, pi / 2);
+    EXPECT_DOUBLE_EQ(meridianOf(model, shell).angle, pi / 2);
 
     model.shells.setCell(shell, 4, -4.0); // radius
     expectPoint(pointAt(model, shell, 0.5), {1 - (4 - 2 * sqrt3), 2});
+}
+
+TEST(ShellGeometry, ShellsFollowTheNodeRowsTheyNameAfterRowsAreInsertedOrCopied) {
+    Model model;
+    const int shell = verticalChordShell(model, 0.0, innen);
+    const int other = addShell(model, 2, 1, 0.0, innen);
+    model.nodes.insertRow(0); // node numbers are not renumbered: node 1 is now empty
+    expectPoint(pointAt(model, shell, 0.0), {0, 0});
+    expectPoint(pointAt(model, other, 0.0), {1, 0});
+    model.nodes.copyRow(2, 0); // node 1 takes (1, 2)
+    expectPoint(pointAt(model, shell, 0.0), {1, 2});
+    expectPoint(pointAt(model, shell, 1.0), {1, 0});
 }

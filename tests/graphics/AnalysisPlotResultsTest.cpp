@@ -74,7 +74,7 @@ TEST(AnalysisPlotResults, PlotsOfACalculatedTankUseTheFullScales) {
     settings.values.results.deformationColour = 0x0000aa;
     GraphView view(tank.model, settings);
     view.setResults(&results);
-    view.selectTab(1);
+    view.selectTab(PlotTab::Deformation);
     const double h = view.referenceLength();
     // The node that moves most is drawn 0.2 h from where it was.
     double largest = 0.0;
@@ -84,7 +84,7 @@ TEST(AnalysisPlotResults, PlotsOfACalculatedTankUseTheFullScales) {
     }
     EXPECT_DOUBLE_EQ(largest, results.maxDisplacement());
 
-    view.selectTab(2); // "Normalkraft Phi": the hoop force, tension outwards
+    view.selectTab(PlotTab::NormalForcePhi); // "Normalkraft Phi": the hoop force, tension outwards
     const std::vector<DrawnLine> blue = linesWithPen(view.picture(), colours::blue, 0.001 * h);
     ASSERT_FALSE(blue.empty());
     EXPECT_NEAR(boxOf(blue).maxX, 6.0 + 0.16 * h, 1e-9);

@@ -50,7 +50,7 @@ TEST(GraphView, StartsOnTheGeometryTabWithTheInitialSwitchesAndTheWholePictureIn
     addWall(model);
     DistinctSettings settings;
     GraphView view(model, settings);
-    EXPECT_EQ(view.tab(), 0);
+    EXPECT_EQ(view.tab(), PlotTab::Geometry);
     EXPECT_STREQ(view.caption(), "Geometrie");
     EXPECT_EQ(view.switches(),
               static_cast<unsigned>(ShowGeometry | ShowSymmetryAxis | ShowSupports | ShowLoads |
@@ -69,19 +69,19 @@ TEST(GraphView, TabChangeSetsLoadsOnlyOnTheGeometryTabAndDeformationOnlyOnItsTab
     DistinctSettings settings;
     GraphView view(model, settings);
     view.setSwitch(ShowNodeNumbers, true);
-    view.selectTab(1);
+    view.selectTab(PlotTab::Deformation);
     EXPECT_STREQ(view.caption(), "Verformung");
     EXPECT_TRUE(view.isOn(ShowDeformation));
     EXPECT_FALSE(view.isOn(ShowLoads));
     EXPECT_TRUE(view.isOn(ShowNodeNumbers));
-    view.selectTab(4);
+    view.selectTab(PlotTab::MomentPhi);
     EXPECT_STREQ(view.caption(), "Momente Phi");
     EXPECT_FALSE(view.isOn(ShowDeformation));
     EXPECT_TRUE(view.isOn(ShowGeometry));
-    view.selectTab(0);
+    view.selectTab(PlotTab::Geometry);
     EXPECT_TRUE(view.isOn(ShowLoads));
-    view.selectTab(9); // no such tab
-    EXPECT_EQ(view.tab(), 0);
+    EXPECT_EQ(plotTabAt(9), std::nullopt); // no such tab
+    EXPECT_EQ(view.tab(), PlotTab::Geometry);
 }
 
 TEST(GraphView, ViewFollowsThePictureOnlyWhileTheUserViewFlagIsClear) {
@@ -196,7 +196,6 @@ TEST(GraphView, ShellWithTooSmallARadiusIsNeitherDrawnNorCounted) {
     // An arc that bulges far out counts with its thirds.
     model.shells.row(1).radius = 6.0;
     model.shells.row(1).curvature = 1;
-    model.shells.invalidateAllGeometry();
     view.rebuild();
     EXPECT_GT(view.referenceLength(), std::sqrt(400.0 + 16.0));
     EXPECT_GT(linesWithPen(view.picture(), settings.values.geometry.shellColour).size(), 10u);

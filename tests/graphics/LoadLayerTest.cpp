@@ -177,7 +177,6 @@ TEST(LoadLayer, SnowFallsOnTheUpperEdgeOfTheShellFromItsLeftToItsRightEnd) {
 
     // A vertical shell carries no snow.
     model.nodes.row(0).r = 0;
-    model.shells.invalidateAllGeometry();
     view.rebuild();
     EXPECT_TRUE(linesWithPen(view.picture(), settings.values.loads.surfaceLoadColour).empty());
 }

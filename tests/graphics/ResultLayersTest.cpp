@@ -47,7 +47,7 @@ struct Plot {
         model.nodes.row(0).calcNode = 0;
         model.nodes.row(1).calcNode = results.nodeCount() - 1;
     }
-    GraphView view(int tab) {
+    GraphView view(PlotTab tab) {
         GraphView v(model, settings);
         v.setResults(&results);
         v.selectTab(tab);
@@ -70,7 +70,7 @@ std::vector<DrawnLine> labels(const Picture& picture, Colour colour) {
 
 TEST(ResultDiagram, LargestValueIsASixthOfTheReferenceLengthAndColoursFollowTheSign) {
     Plot plot({0, 0.5, 1}, {{10, 3}, {-2, -1}});
-    GraphView view = plot.view(2);
+    GraphView view = plot.view(PlotTab::NormalForcePhi);
     ASSERT_DOUBLE_EQ(view.referenceLength(), h);
     const std::vector<DrawnLine> lines = ordinates(view.picture());
     ASSERT_FALSE(lines.empty());
@@ -86,7 +86,7 @@ TEST(ResultDiagram, LargestValueIsASixthOfTheReferenceLengthAndColoursFollowTheS
 
 TEST(ResultDiagram, StepBetweenElementsIsLabelledOnBothSidesInTheColoursOfItsValues) {
     Plot plot({0, 0.5, 1}, {{10, 3}, {-2, -1}});
-    GraphView view = plot.view(3);
+    GraphView view = plot.view(PlotTab::NormalForceTheta);
     // Both values stand at the step x = 5: 3 below its ordinate (towards the
     // element it ends), -2 above its own (towards the element it starts).
     auto nearStep = [](const DrawnLine& l) { return std::fabs(l.start.x - 5) < 1.0; };
@@ -112,7 +112,7 @@ TEST(ResultDiagram, StepBetweenElementsIsLabelledOnBothSidesInTheColoursOfItsVal
 
 TEST(ResultDiagram, FirstElementIsLabelledAtItsStartButAnEqualSuccessorGetsNoStartOrdinate) {
     Plot plot({0, 0.5, 1}, {{5, 5}, {5, 5}});
-    GraphView view = plot.view(4);
+    GraphView view = plot.view(PlotTab::MomentPhi);
     EXPECT_EQ(ordinates(view.picture()).size(), 3u); // x = 0, 5 and 10
     EXPECT_EQ(labels(view.picture(), colours::blue).size(),
               2u * static_cast<std::size_t>(textLineCount("5.000")));
@@ -120,7 +120,7 @@ TEST(ResultDiagram, FirstElementIsLabelledAtItsStartButAnEqualSuccessorGetsNoSta
 
 TEST(ResultDiagram, LocalExtremumGetsItsOwnOrdinateOnlyWithTheExtremaSwitch) {
     Plot plot({0, 0.5, 1}, {{0, 5}, {5, 2}});
-    GraphView view = plot.view(5);
+    GraphView view = plot.view(PlotTab::MomentTheta);
     EXPECT_EQ(ordinates(view.picture()).size(), 3u); // the peak twice
     const std::size_t labelLines = labels(view.picture(), colours::blue).size();
     view.setSwitch(ShowExtrema, false);
@@ -131,7 +131,7 @@ TEST(ResultDiagram, LocalExtremumGetsItsOwnOrdinateOnlyWithTheExtremaSwitch) {
 
 TEST(ResultDiagram, VanishingQuantityLiesOnTheShellAndExactZerosAreStillLabelled) {
     Plot tiny({0, 0.5, 1}, {{0, 0}, {-1e-9, -1e-9}});
-    GraphView view = tiny.view(6);
+    GraphView view = tiny.view(PlotTab::ShearForceTheta);
     const std::vector<DrawnLine> diagram =
         linesWithPen(view.picture(), colours::red, ResultPens::diagramPen);
     ASSERT_FALSE(diagram.empty());
@@ -140,7 +140,7 @@ TEST(ResultDiagram, VanishingQuantityLiesOnTheShellAndExactZerosAreStillLabelled
 
     // With Q = 0 nothing is suppressed: the first start and the last end.
     Plot zero({0, 0.5, 1}, {{0, 0}, {0, 0}});
-    GraphView zeroView = zero.view(6);
+    GraphView zeroView = zero.view(PlotTab::ShearForceTheta);
     EXPECT_EQ(labels(zeroView.picture(), colours::red).size(),
               2u * static_cast<std::size_t>(textLineCount("0.000")));
 }
@@ -148,7 +148,7 @@ TEST(ResultDiagram, VanishingQuantityLiesOnTheShellAndExactZerosAreStillLabelled
 TEST(ResultDiagram, RingBeamShowsItsNegatedMomentOnTabMomentePhiInTheColourOfTheMoment) {
     Plot plot({0, 1}, {{1, 1}});
     plot.results.rings.push_back({1, 4.0, 12.5, 0.5});
-    GraphView view = plot.view(4);
+    GraphView view = plot.view(PlotTab::MomentPhi);
     const std::vector<DrawnLine> text =
         linesWithPen(view.picture(), colours::blue, ResultPens::ringTextPen);
     EXPECT_EQ(text.size(), static_cast<std::size_t>(textLineCount(" M=-12.5")));
@@ -160,16 +160,16 @@ TEST(ResultDiagram, RingBeamShowsItsNegatedMomentOnTabMomentePhiInTheColourOfThe
         boxOf(linesWithPen(view.picture(), colours::blue, 2 * ResultPens::ringTextPen)).minX,
         10 + 0.25 + 2 * 0.5 * 0.018 * h, 1e-9);
 
-    view.selectTab(2);
+    view.selectTab(PlotTab::NormalForcePhi);
     EXPECT_EQ(linesWithPen(view.picture(), colours::blue, 2 * ResultPens::ringTextPen).size(),
               static_cast<std::size_t>(textLineCount(" N=4")));
-    view.selectTab(3);
+    view.selectTab(PlotTab::NormalForceTheta);
     EXPECT_TRUE(linesWithPen(view.picture(), colours::blue, 2 * ResultPens::ringTextPen).empty());
 }
 
 TEST(ResultDiagram, NothingOfTheResultsIsDrawnWithoutResults) {
     Plot plot({0, 1}, {{1, 1}});
-    GraphView view = plot.view(2);
+    GraphView view = plot.view(PlotTab::NormalForcePhi);
     EXPECT_FALSE(ordinates(view.picture()).empty());
     view.setResults(nullptr);
     view.rebuild();
@@ -180,7 +180,7 @@ TEST(ResultDiagram, NothingOfTheResultsIsDrawnWithoutResults) {
 TEST(DeformedShape, DoublingTheDisplacementScaleDoublesTheDisplacementsButNotTheNodeSquares) {
     Plot plot({0, 0.5, 1}, {{0, 0}, {0, 0}});
     plot.results.nodes.back().displacement = {0.0, 0.5, 0.01};
-    GraphView view = plot.view(1);
+    GraphView view = plot.view(PlotTab::Deformation);
     const Colour colour = plot.settings.values.results.deformationColour;
     auto shapeLines = [&] { return linesWithPen(view.picture(), colour, 0.0031 * h); };
     auto squares = [&] { return linesWithPen(view.picture(), colour, 0.001 * h); };
@@ -196,7 +196,7 @@ TEST(DeformedShape, DoublingTheDisplacementScaleDoublesTheDisplacementsButNotThe
     EXPECT_NEAR(boxOf({squares().front()}).width() + boxOf({squares().front()}).height(),
                 squareSide, 1e-12);
     // Only on the tab "Verformung".
-    view.selectTab(0);
+    view.selectTab(PlotTab::Geometry);
     EXPECT_TRUE(shapeLines().empty());
 }
 
@@ -205,7 +205,7 @@ TEST(SupportReactions, ForceArrowEndsAtTheNodeAndMomentArcsOnlyAtClampedNodes) {
     NodeRecord& node = plot.model.nodes.row(0);
     node.supportR = node.supportZ = 1;
     plot.results.nodes.front().reaction = {0.0, -6.0, 3.0};
-    GraphView view = plot.view(0);
+    GraphView view = plot.view(PlotTab::Geometry);
     const Colour colour = plot.settings.values.results.reactionColour;
     EXPECT_TRUE(linesWithPen(view.picture(), colour).empty()); // switch off
     view.setSwitch(ShowReactions, true);

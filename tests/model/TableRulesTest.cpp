@@ -14,28 +14,6 @@ TEST(TableRules, NodeRefusesNegativeRadialCoordinate) {
     EXPECT_TRUE(model.nodes.setCell(0, 1, -3.0)); // z may be negative
 }
 
-TEST(TableRules, NodeEditsMarkTheGeometryOfItsShellsStale) {
-    Model model;
-    for (int row = 0; row < 3; ++row) {
-        ShellRecord& shell = model.shells.rowAt(row);
-        shell.startNode = row + 1;
-        shell.endNode = row + 2;
-        shell.geometry.ready = true;
-    }
-
-    model.nodes.setCell(1, 1, 5.0); // node 2
-    EXPECT_FALSE(model.shells.row(0).geometry.ready);
-    EXPECT_FALSE(model.shells.row(1).geometry.ready);
-    EXPECT_TRUE(model.shells.row(2).geometry.ready);
-
-    model.shells.setCell(2, 6, 3); // any shell field
-    EXPECT_FALSE(model.shells.row(2).geometry.ready);
-
-    model.shells.row(0).geometry.ready = true;
-    model.nodes.insertRow(0); // renumbers nodes: every shell is stale
-    EXPECT_FALSE(model.shells.row(0).geometry.ready);
-}
-
 TEST(TableRules, HingePositionIsClampedToTheShell) {
     Model model;
     model.hinges.setCell(0, 1, 1.5);

@@ -1,0 +1,82 @@
+#pragma once
+
+#include "graphics/ViewTransform.h"
+
+#include <QPoint>
+#include <QPointF>
+#include <QWidget>
+
+namespace venkar {
+
+class GraphView;
+
+// The white drawing area of a graph window: paints the view rectangle of a
+// GraphView (never rebuilding its picture) and turns the mouse into zooming
+// and panning:
+// - zoom window armed: a left drag spans a rectangle that becomes the view;
+// - otherwise a left drag pans (the drawing follows the mouse);
+// - a right click zooms out and a double click zooms in by a tenth of the
+//   view on every side;
+// - the wheel zooms about the point under the cursor, a tenth per notch.
+// Every zoom and pan sets the view's user-view flag.
+class GraphPaintBox : public QWidget {
+    Q_OBJECT
+public:
+    enum class Mode {
+        Idle,         // 0
+        ZoomArmed,    // 1: "Auschnitt" pressed
+        ZoomDragging, // 2: the zoom rectangle is being spanned
+        PanArmed,     // 3: "Verschieben" pressed, or after a pan
+        Panning,      // 4
+    };
+
+    // `view` is not owned and must outlive the paint box.
+    GraphPaintBox(GraphView& view, QWidget* parent = nullptr);
+
+    Mode mode() const { return mode_; }
+    // Arms or disarms the zoom window or the panning (the tool buttons).
+    void setMode(Mode mode);
+
+    // The transform of the current view fitted to the paint box (aspect 1),
+    // as the last paint used it.
+    ViewTransform viewTransform() const;
+
+    // Zooms by a tenth of the view on every side: out (larger view) or in.
+    void zoomOut();
+    void zoomIn();
+    // Scales the view about the model point under `devicePoint` by `factor`
+    // (below 1 zooms in), keeping that point under the cursor.
+    void zoomAbout(QPoint devicePoint, double factor);
+
+    QSize sizeHint() const override { return {640, 480}; }
+
+signals:
+    // The view rectangle changed through the mouse; the window repaints.
+    void viewChanged();
+    // A zoom rectangle was applied or ignored: the "Auschnitt" button is
+    // released.
+    void zoomWindowFinished();
+    // The model point (r, z) under the mouse.
+    void mouseAtModelPoint(QPointF point);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    void scaleView(double factor, Vector2 about);
+    void finishZoomRectangle();
+    void changedByUser();
+
+    GraphView& view_;
+    Mode mode_ = Mode::Idle;
+    QPoint anchor_; // zoom rectangle corner; while panning the last mouse position
+    QPoint corner_;
+    int wheelRemainder_ = 0; // eighths of a degree not yet turned into notches
+};
+
+} // namespace venkar

@@ -1,0 +1,359 @@
+#include "app/GraphWindow.h"
+
+#include "app/GraphPaintBox.h"
+#include "graphics/GraphSettings.h"
+#include "render/PictureExport.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace venkar {
+
+namespace {
+
+// The spin edits show percentages.
+constexpr int fullScale = 100;
+constexpr int scaleStep = 10;
+constexpr int largestScale = 100000;
+// Where the caption of a printed window stands, in device pixels from the
+// lower left corner of its cell.
+constexpr int printCaptionInset = 6;
+// Saved PNG and SVG files are at least this wide, in the paint box's
+// proportions.
+constexpr int savedImageWidth = 1600;
+
+// A tool button picture: a short text, drawn small and dark.
+QIcon glyphIcon(const QString& glyph) {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFont font = painter.font();
+    font.setPixelSize(glyph.size() > 2 ? 11 : 15);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(QColor(40, 40, 90));
+    painter.drawText(pixmap.rect(), Qt::AlignCenter, glyph);
+    painter.end();
+    return QIcon(pixmap);
+}
+
+// Sets a spin edit back to 100 % on a double click into its field.
+class ResetOnDoubleClick : public QObject {
+public:
+    ResetOnDoubleClick(QObject* parent, std::function<void()> reset)
+        : QObject(parent), reset_(std::move(reset)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonDblClick) {
+            reset_();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> reset_;
+};
+
+} // namespace
+
+QEvent::Type ModelChangedEvent::eventType() {
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
+
+TGraphForm::TGraphForm(const Model& model, const GraphSettings& settings, QWidget* parent,
+                       GraphDialogs& dialogs)
+    : QWidget(parent), view_(model, settings), settings_(settings), dialogs_(dialogs) {
+    setWindowTitle(QStringLiteral("Graphische Darstellung"));
+    paintBox_ = new GraphPaintBox(view_, this);
+    toolBar_ = new QToolBar(this);
+    toolBar_->setIconSize(QSize(24, 24));
+    buildToolBar();
+
+    tabs_ = new QTabBar(this);
+    tabs_->setShape(QTabBar::RoundedSouth);
+    tabs_->setExpanding(false);
+    for (const char* caption : GraphView::tabCaptions())
+        tabs_->addTab(QString::fromUtf8(caption));
+    connect(tabs_, &QTabBar::currentChanged, this, &TGraphForm::selectTab);
+
+    status_ = new QLabel(this);
+    status_->setContentsMargins(4, 0, 4, 2);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(toolBar_);
+    layout->addWidget(paintBox_, 1);
+    layout->addWidget(tabs_);
+    layout->addWidget(status_);
+
+    connect(paintBox_, &GraphPaintBox::zoomWindowFinished, this,
+            [this] { zoomWindow_->setChecked(false); });
+    connect(paintBox_, &GraphPaintBox::mouseAtModelPoint, this, [this](QPointF p) {
+        status_->setText(QStringLiteral("r = %1    z = %2")
+                             .arg(QString::number(p.x(), 'g', 6), QString::number(p.y(), 'g', 6)));
+    });
+    setWindowTitle(QString::fromUtf8(view_.caption()));
+}
+
+QAction* TGraphForm::addCommand(const QString& hint, const QIcon& icon,
+                                void (TGraphForm::*command)()) {
+    QAction* action = toolBar_->addAction(icon, hint);
+    action->setToolTip(hint);
+    action->setStatusTip(hint);
+    connect(action, &QAction::triggered, this, command);
+    return action;
+}
+
+QAction* TGraphForm::addSwitch(const QString& hint, const QString& glyph,
+                               DisplaySwitch displaySwitch) {
+    QAction* action = toolBar_->addAction(glyphIcon(glyph), hint);
+    action->setToolTip(hint);
+    action->setStatusTip(hint);
+    action->setCheckable(true);
+    action->setChecked(view_.isOn(displaySwitch));
+    connect(action, &QAction::toggled, this, [this, displaySwitch](bool on) {
+        if (view_.isOn(displaySwitch) == on)
+            return; // the button only follows the switch (tab change)
+        view_.setSwitch(displaySwitch, on);
+        paintBox_->update();
+    });
+    switchActions_.emplace_back(action, displaySwitch);
+    return action;
+}
+
+QSpinBox* TGraphForm::addScaleEdit(const QString& hint, void (GraphView::*setter)(double)) {
+    auto* edit = new QSpinBox(toolBar_);
+    edit->setRange(1, largestScale);
+    edit->setSingleStep(scaleStep);
+    edit->setValue(fullScale);
+    edit->setSuffix(QStringLiteral(" %"));
+    edit->setToolTip(hint);
+    edit->setStatusTip(hint);
+    edit->setAccessibleName(hint);
+    connect(edit, &QSpinBox::valueChanged, this, [this, setter](int percent) {
+        (view_.*setter)(percent * 0.01);
+        paintBox_->update();
+    });
+    auto reset = [this, edit, setter] {
+        const QSignalBlocker quiet(edit);
+        edit->setValue(fullScale);
+        (view_.*setter)(1.0);
+        paintBox_->update();
+    };
+    edit->findChild<QLineEdit*>()->installEventFilter(new ResetOnDoubleClick(edit, reset));
+    toolBar_->addWidget(edit);
+    return edit;
+}
+
+void TGraphForm::buildToolBar() {
+    addCommand(QStringLiteral("Drucken"), glyphIcon(QStringLiteral("Dr")), &TGraphForm::print);
+    QAction* copy = addCommand(QStringLiteral("In Zwischenablage kopieren"),
+                               glyphIcon(QStringLiteral("Kop")), &TGraphForm::copyToClipboard);
+    copy->setShortcut(QKeySequence::Copy);
+    // Ctrl+C anywhere in the window, not only in the tool bar.
+    copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    addAction(copy);
+    addCommand(QStringLiteral("Als Datei speichern"), glyphIcon(QStringLiteral("Dat")),
+               &TGraphForm::saveToFile);
+    toolBar_->addSeparator();
+
+    zoomWindow_ =
+        toolBar_->addAction(glyphIcon(QStringLiteral("[+]")), QStringLiteral("Auschnitt"));
+    zoomWindow_->setToolTip(QStringLiteral("Auschnitt"));
+    zoomWindow_->setCheckable(true);
+    addCommand(QStringLiteral("Alles zeigen"), glyphIcon(QStringLiteral("[*]")),
+               &TGraphForm::showAll);
+    pan_ = toolBar_->addAction(glyphIcon(QStringLiteral("<>")), QStringLiteral("Verschieben"));
+    pan_->setToolTip(QStringLiteral("Verschieben"));
+    pan_->setCheckable(true);
+    // The two modes exclude each other; releasing a button ends its mode.
+    connect(zoomWindow_, &QAction::toggled, this, [this](bool down) {
+        if (down) {
+            pan_->setChecked(false);
+            paintBox_->setMode(GraphPaintBox::Mode::ZoomArmed);
+        } else if (paintBox_->mode() == GraphPaintBox::Mode::ZoomArmed) {
+            paintBox_->setMode(GraphPaintBox::Mode::Idle);
+        }
+    });
+    connect(pan_, &QAction::toggled, this, [this](bool down) {
+        if (down) {
+            zoomWindow_->setChecked(false);
+            paintBox_->setMode(GraphPaintBox::Mode::PanArmed);
+        } else if (paintBox_->mode() == GraphPaintBox::Mode::PanArmed) {
+            paintBox_->setMode(GraphPaintBox::Mode::Idle);
+        }
+    });
+    toolBar_->addSeparator();
+
+    addSwitch(QStringLiteral("Symetrieachse"), QStringLiteral("SA"), ShowSymmetryAxis);
+    addSwitch(QStringLiteral("Knotennummer"), QStringLiteral("K1"), ShowNodeNumbers);
+    addSwitch(QStringLiteral("Schalennummer"), QStringLiteral("S1"), ShowShellNumbers);
+    addSwitch(QStringLiteral("Materialnummer"), QStringLiteral("M1"), ShowMaterialNumbers);
+    addSwitch(QStringLiteral("Wertangabe"), QStringLiteral("1,5"), ShowValues);
+    addSwitch(QStringLiteral("Funktionsextrema"), QStringLiteral("max"), ShowExtrema);
+    addSwitch(QStringLiteral("Belastung"), QStringLiteral("q"), ShowLoads);
+    addSwitch(QStringLiteral("Auflager"), QStringLiteral("/\\"), ShowSupports);
+    addSwitch(QStringLiteral("Auflagerkräfte"), QStringLiteral("R"), ShowReactions);
+    toolBar_->addSeparator();
+
+    textScale_ = addScaleEdit(QStringLiteral("Textskalierung"), &GraphView::setTextScale);
+    functionScale_ =
+        addScaleEdit(QStringLiteral("Funktionsskalierung"), &GraphView::setFunctionScale);
+    displacementScale_ =
+        addScaleEdit(QStringLiteral("Verschiebungsskalierung"), &GraphView::setDisplacementScale);
+}
+
+QAction* TGraphForm::action(const QString& hint) const {
+    for (QAction* candidate : toolBar_->actions())
+        if (candidate->text() == hint)
+            return candidate;
+    return nullptr;
+}
+
+QString TGraphForm::statusText() const {
+    return status_->text();
+}
+
+void TGraphForm::syncSwitchButtons() {
+    for (const auto& [button, displaySwitch] : switchActions_) {
+        const QSignalBlocker quiet(button);
+        button->setChecked(view_.isOn(displaySwitch));
+    }
+}
+
+void TGraphForm::selectTab(int index) {
+    const std::optional<PlotTab> tab = plotTabAt(index);
+    if (!tab)
+        return;
+    view_.selectTab(*tab);
+    syncSwitchButtons();
+    setWindowTitle(QString::fromUtf8(view_.caption()));
+    paintBox_->update();
+}
+
+void TGraphForm::rebuild() {
+    view_.rebuild();
+    paintBox_->update();
+}
+
+void TGraphForm::setResults(const PlotResults* results) {
+    view_.setResults(results);
+}
+
+void TGraphForm::modelChanged(int wParam) {
+    if (wParam == 0)
+        view_.setUserView(false);
+    rebuild();
+}
+
+void TGraphForm::postModelChanged(QObject* window, int wParam) {
+    QCoreApplication::postEvent(window, new ModelChangedEvent(wParam));
+}
+
+bool TGraphForm::event(QEvent* event) {
+    if (event->type() == ModelChangedEvent::eventType()) {
+        modelChanged(static_cast<ModelChangedEvent*>(event)->wParam());
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void TGraphForm::setTitleStripSource(std::function<TitleStripData()> source) {
+    titleStripSource_ = std::move(source);
+}
+
+void TGraphForm::showAll() {
+    view_.showAll();
+    paintBox_->update();
+}
+
+void TGraphForm::printInto(QPainter& painter, const QRect& cell, double aspect) const {
+    const int right = cell.left() + cell.width();
+    const int bottom = cell.top() + cell.height();
+    const QFontMetrics metrics(painter.font(), painter.device());
+    painter.setPen(Qt::black);
+    painter.drawText(cell.left() + printCaptionInset,
+                     bottom - metrics.height() - printCaptionInset + metrics.ascent(),
+                     QString::fromUtf8(view_.caption()));
+    paintView(view_.picture(), view_.view(), painter, cell, aspect);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(Qt::black, 1));
+    const QPoint corners[] = {{cell.left(), cell.top()},
+                              {right - 1, cell.top()},
+                              {right - 1, bottom - 1},
+                              {cell.left(), bottom - 1}};
+    painter.drawPolygon(corners, 4);
+}
+
+void TGraphForm::print() {
+    const TitleStripData title = titleStripSource_ ? titleStripSource_() : TitleStripData{};
+    printGraphWindows({this}, dialogs_, title, pageMarginsOf(settings_.values.editorAndMargins),
+                      this);
+}
+
+void TGraphForm::copyToClipboard() {
+    const BoundingBox& world = view_.view();
+    if (!(world.width() > 0) || !(world.height() > 0))
+        return;
+    const QSize size = paintBox_->size().expandedTo(QSize(1, 1));
+    const QByteArray svg =
+        renderToSvg(view_.picture(), world, size, QStringLiteral("Venkar - ") + windowTitle());
+    const QImage image = renderToImage(view_.picture(), world, size);
+    QByteArray png;
+    QBuffer buffer(&png);
+    const bool encoded = buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG");
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    if (svg.isEmpty() || !encoded || !clipboard) {
+        dialogs_.showMessage(
+            this, QStringLiteral("Fehler beim Kopieren des Bildes in die Zwischenablage!"));
+        return;
+    }
+    auto* data = new QMimeData;
+    data->setData(QStringLiteral("image/svg+xml"), svg);
+    data->setData(QStringLiteral("image/png"), png);
+    data->setImageData(image);
+    clipboard->setMimeData(data);
+}
+
+void TGraphForm::saveToFile() {
+    const QString path = dialogs_.plotFileToSave(this, windowTitle() + QStringLiteral(".png"));
+    if (path.isEmpty())
+        return;
+    const QSize box = paintBox_->size().expandedTo(QSize(1, 1));
+    const double enlarge = std::max(1.0, double(savedImageWidth) / box.width());
+    const QSize size(static_cast<int>(box.width() * enlarge),
+                     static_cast<int>(box.height() * enlarge));
+    const QString title = QStringLiteral("Venkar - ") + windowTitle();
+    const QString lower = path.toLower();
+    bool written = false;
+    if (lower.endsWith(QStringLiteral(".svg")))
+        written = writeSvg(view_.picture(), view_.view(), path, size, title);
+    else if (lower.endsWith(QStringLiteral(".pdf")))
+        written = writePdf(view_.picture(), view_.view(), path, title);
+    else
+        written = writePng(view_.picture(), view_.view(), path, size);
+    if (!written)
+        dialogs_.showMessage(this, QStringLiteral("Fehler beim Schreiben der Datei: ") + path);
+}
+
+} // namespace venkar

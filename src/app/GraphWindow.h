@@ -1,0 +1,125 @@
+#pragma once
+
+#include "app/GraphDialogs.h"
+#include "app/GraphPrinting.h"
+#include "graphics/GraphView.h"
+
+#include <QEvent>
+#include <QWidget>
+
+#include <functional>
+
+class QAction;
+class QLabel;
+class QPainter;
+class QSpinBox;
+class QTabBar;
+class QToolBar;
+
+namespace venkar {
+
+class GraphPaintBox;
+class GraphSettings;
+class Model;
+class PlotResults;
+
+// The notification "model changed" (window message 3027) as a Qt event,
+// posted by the main window to every child window. wParam 0: the model, the
+// load case or the results changed (the view fits the whole picture again);
+// wParam 1: only the plot settings changed (a zoomed view is kept).
+inline constexpr int modelChangedMessage = 3027;
+class ModelChangedEvent : public QEvent {
+public:
+    explicit ModelChangedEvent(int wParam) : QEvent(eventType()), wParam_(wParam) {}
+    static QEvent::Type eventType();
+    int wParam() const { return wParam_; }
+
+private:
+    int wParam_;
+};
+
+// The graph window "Grafik": the model, its loads and its results as one
+// scalable drawing, with nine tabs at the bottom, a tool bar (print, copy,
+// save, zoom window, show all, pan, the display switches and the three
+// percentage spin edits) and a status line with the model point under the
+// mouse. It works as an MDI child but needs no main window.
+//
+// The model and the settings are read at every rebuild and not owned; they
+// must outlive the window. The picture is rebuilt only by a tab change, a
+// switch, a scale or the model-changed notification; painting replays it.
+class TGraphForm : public QWidget {
+    Q_OBJECT
+public:
+    // `dialogs` (not owned) answers the message boxes, the file dialog and
+    // the print dialog; it must outlive the window.
+    TGraphForm(const Model& model, const GraphSettings& settings, QWidget* parent = nullptr,
+               GraphDialogs& dialogs = qtGraphDialogs());
+
+    // The valid results of the last calculation, or null; not owned. Takes
+    // effect at the next rebuild: the main window follows it with the
+    // model-changed notification.
+    void setResults(const PlotResults* results);
+    // The model-changed notification: wParam 0 clears the user-view flag,
+    // then the picture is rebuilt.
+    void modelChanged(int wParam);
+    // Posts the notification to `window` (any widget; only graph windows
+    // act on it).
+    static void postModelChanged(QObject* window, int wParam);
+
+    // Where "Drucken" takes the file names of the title strip from; the
+    // main window sets it. Without it the strip shows no file names.
+    void setTitleStripSource(std::function<TitleStripData()> source);
+
+    // Draws the window into a print cell: the caption of the tab at the
+    // lower left, the view fitted to the cell with the printer's `aspect`,
+    // and a black frame of one pixel along the cell.
+    void printInto(QPainter& painter, const QRect& cell, double aspect) const;
+
+    // The commands of the tool bar.
+    void print();
+    void copyToClipboard();
+    void saveToFile();
+    void showAll();
+
+    const GraphView& graphView() const { return view_; }
+    GraphPaintBox* paintBox() const { return paintBox_; }
+    QTabBar* tabBar() const { return tabs_; }
+    QToolBar* toolBar() const { return toolBar_; }
+    // The tool bar action with the hint `hint` ("Auschnitt", "Belastung",
+    // ...), or null.
+    QAction* action(const QString& hint) const;
+    QSpinBox* textScaleEdit() const { return textScale_; }
+    QSpinBox* functionScaleEdit() const { return functionScale_; }
+    QSpinBox* displacementScaleEdit() const { return displacementScale_; }
+    // The status line text, "r = ..., z = ..." under the mouse.
+    QString statusText() const;
+
+protected:
+    bool event(QEvent* event) override;
+
+private:
+    void buildToolBar();
+    QSpinBox* addScaleEdit(const QString& hint, void (GraphView::*setter)(double));
+    QAction* addCommand(const QString& hint, const QIcon& icon, void (TGraphForm::*command)());
+    QAction* addSwitch(const QString& hint, const QString& glyph, DisplaySwitch displaySwitch);
+    void selectTab(int index);
+    void syncSwitchButtons();
+    void rebuild();
+
+    GraphView view_;
+    const GraphSettings& settings_;
+    GraphDialogs& dialogs_;
+    std::function<TitleStripData()> titleStripSource_;
+    GraphPaintBox* paintBox_ = nullptr;
+    QTabBar* tabs_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QAction* zoomWindow_ = nullptr;
+    QAction* pan_ = nullptr;
+    std::vector<std::pair<QAction*, DisplaySwitch>> switchActions_;
+    QSpinBox* textScale_ = nullptr;
+    QSpinBox* functionScale_ = nullptr;
+    QSpinBox* displacementScale_ = nullptr;
+    QLabel* status_ = nullptr;
+};
+
+} // namespace venkar

@@ -1,0 +1,185 @@
+#include "app/Recovery.h"
+
+#include "documents/Documents.h"
+#include "model/Error.h"
+#include "model/Model.h"
+#include "model/ModelFiles.h"
+#include "model/TextFile.h"
+
+#include <QCoreApplication>
+#include <QString>
+
+#include <map>
+#include <system_error>
+
+namespace venkar {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const char* copySuffix(DocumentKind kind) {
+    return kind == DocumentKind::System ? "-system.vrk" : "-load.vrk";
+}
+
+QString lockName(const fs::path& folder, const std::string& session) {
+    return QString::fromStdString((folder / (session + ".lock")).string());
+}
+
+// A lock that counts as stale only when its process no longer runs, never
+// because of its age: a program may stay open for days.
+std::unique_ptr<QLockFile> makeLock(const fs::path& folder, const std::string& session) {
+    auto lock = std::make_unique<QLockFile>(lockName(folder, session));
+    lock->setStaleLockTime(0);
+    return lock;
+}
+
+// The session a copy file belongs to ("<pid>" of "<pid>-system.vrk"); empty
+// for other files.
+std::string sessionOf(const fs::path& file) {
+    if (file.extension() != ".vrk")
+        return {};
+    const std::string name = file.filename().string();
+    const std::size_t dash = name.find('-');
+    return dash == std::string::npos ? std::string() : name.substr(0, dash);
+}
+
+// True when `text` reads as a document of `kind` without an error.
+bool readsAsDocument(DocumentKind kind, const std::string& text) {
+    Model scratch;
+    try {
+        if (kind == DocumentKind::System)
+            readSystemText(scratch, text);
+        else
+            readLoadText(scratch, text);
+        return true;
+    } catch (const VenkarError&) {
+        return false;
+    }
+}
+
+// The copy in `file` when it is intact and reads as its document.
+std::optional<RecoveryCopy> readSoundCopy(const fs::path& file) {
+    const std::optional<std::string> bytes = readTextFile(file);
+    std::optional<RecoveryCopy> copy = bytes ? decodeRecoveryCopy(*bytes) : std::nullopt;
+    if (!copy || !readsAsDocument(copy->kind, copy->text))
+        return std::nullopt;
+    return copy;
+}
+
+} // namespace
+
+Recovery::Recovery(Documents& documents, Model& model, std::filesystem::path folder,
+                   std::chrono::milliseconds delay, QObject* parent)
+    : QObject(parent), documents_(documents), model_(model), folder_(std::move(folder)),
+      session_(std::to_string(QCoreApplication::applicationPid())) {
+    std::error_code ignored;
+    fs::create_directories(folder_, ignored);
+    lock_ = makeLock(folder_, session_);
+    lock_->tryLock(0);
+    timer_.setSingleShot(true);
+    timer_.setInterval(delay);
+    connect(&timer_, &QTimer::timeout, this, &Recovery::writeNow);
+    documents_.addListener(this);
+}
+
+Recovery::~Recovery() {
+    documents_.removeListener(this);
+    removeCopy(DocumentKind::System);
+    removeCopy(DocumentKind::Load);
+    lock_->unlock();
+}
+
+std::filesystem::path Recovery::copyPath(DocumentKind kind) const {
+    return folder_ / (session_ + copySuffix(kind));
+}
+
+void Recovery::update() {
+    bool anyModified = false;
+    for (const DocumentKind kind : {DocumentKind::System, DocumentKind::Load}) {
+        if (documents_.isModified(kind))
+            anyModified = true;
+        else
+            removeCopy(kind);
+    }
+    if (!anyModified)
+        timer_.stop();
+    else if (!timer_.isActive())
+        timer_.start();
+}
+
+void Recovery::writeNow() {
+    timer_.stop();
+    for (const DocumentKind kind : {DocumentKind::System, DocumentKind::Load}) {
+        if (!documents_.isModified(kind))
+            continue;
+        RecoveryCopy copy{kind, documents_.fileName(kind), ""};
+        copy.text = kind == DocumentKind::System ? writeSystemText(model_) : writeLoadText(model_);
+        // A copy that cannot be written leaves the previous one; the next
+        // change tries again.
+        writeTextFileAtomically(copyPath(kind), encodeRecoveryCopy(copy));
+    }
+}
+
+void Recovery::removeCopy(DocumentKind kind) {
+    std::error_code ignored;
+    fs::remove(copyPath(kind), ignored);
+}
+
+Recovery::Offer Recovery::findOffer() {
+    Offer offer;
+    std::map<std::string, bool> sessions; // session -> lock taken
+    std::map<DocumentKind, fs::file_time_type> newest;
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder_, error)) {
+        const std::string session = sessionOf(entry.path());
+        if (session.empty() || session == session_)
+            continue;
+        if (!sessions.count(session)) {
+            auto lock = makeLock(folder_, session);
+            sessions[session] = lock->tryLock(0);
+            if (sessions[session])
+                orphans_.emplace_back(session, std::move(lock));
+        }
+        if (!sessions[session])
+            continue;
+        std::optional<RecoveryCopy> copy = readSoundCopy(entry.path());
+        if (!copy) {
+            offer.damaged.push_back(entry.path());
+            continue;
+        }
+        const fs::file_time_type time = entry.last_write_time(error);
+        std::optional<RecoveryCopy>& slot =
+            copy->kind == DocumentKind::System ? offer.system : offer.load;
+        if (!slot || time > newest[copy->kind]) {
+            newest[copy->kind] = time;
+            slot = std::move(copy);
+        }
+    }
+    return offer;
+}
+
+void Recovery::restore(const Offer& offer) {
+    for (const std::optional<RecoveryCopy>& copy : {offer.system, offer.load})
+        if (copy)
+            documents_.restore(copy->kind, copy->text, copy->fileName);
+}
+
+void Recovery::discardOffered() {
+    for (auto& [session, lock] : orphans_) {
+        for (const DocumentKind kind : {DocumentKind::System, DocumentKind::Load}) {
+            const fs::path copy = folder_ / (session + copySuffix(kind));
+            std::error_code ignored;
+            if (!fs::exists(copy, ignored))
+                continue;
+            if (readSoundCopy(copy))
+                fs::remove(copy, ignored);
+            else
+                fs::rename(copy, fs::path(copy).replace_extension(".beschaedigt"), ignored);
+        }
+        lock->unlock();
+    }
+    orphans_.clear();
+}
+
+} // namespace venkar

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "app/RecoveryFile.h"
+#include "documents/DocumentDialogs.h"
+
+#include <QLockFile>
+#include <QObject>
+#include <QTimer>
+
+#include <chrono>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace venkar {
+
+class Documents;
+class Model;
+
+// Recovery copies of modified documents, so that nothing typed is lost when
+// the program is killed. While a document is modified, a copy of it is
+// written (atomically) at most `delay` after a change; saving the document or
+// ending the program cleanly removes it.
+//
+// Every running program owns a session in the recovery folder: a lock file
+// "<pid>.lock" held for its whole run and the copies "<pid>-system.vrk" and
+// "<pid>-load.vrk". A session whose lock nobody holds belongs to a program
+// that ended without cleaning up; its copies are offered at the next start.
+// Sessions of programs still running are never touched.
+class Recovery : public QObject, public DocumentListener {
+public:
+    // What a previous, ended program left behind: the newest sound copy of
+    // each document, and the files that were refused as damaged.
+    struct Offer {
+        std::optional<RecoveryCopy> system;
+        std::optional<RecoveryCopy> load;
+        std::vector<std::filesystem::path> damaged;
+        bool empty() const { return !system && !load && damaged.empty(); }
+    };
+
+    // `documents` and `model` must outlive this object (not owned); it
+    // listens to `documents` from construction on. The folder is created
+    // when missing.
+    Recovery(Documents& documents, Model& model, std::filesystem::path folder,
+             std::chrono::milliseconds delay, QObject* parent = nullptr);
+    // An orderly end: removes this program's copies and its lock.
+    ~Recovery() override;
+
+    void documentStateChanged() override { update(); }
+    void modelChanged() override { update(); }
+
+    // Copies left by ended programs. Their sessions stay locked by this
+    // object until discardOffered, so that a second program starting at the
+    // same time cannot take them too. A copy that is damaged, truncated or
+    // not readable as its document is listed in `damaged` and never offered.
+    Offer findOffer();
+    // Puts the offered copies in place: the tables read from each copy, the
+    // original file name kept, the document marked modified.
+    void restore(const Offer& offer);
+    // Deletes the ended programs' sessions found by findOffer. Damaged
+    // copies are kept under the extension ".beschaedigt" for inspection.
+    void discardOffered();
+
+    // Writes the copies of the modified documents now (the timer's work).
+    void writeNow();
+    std::filesystem::path copyPath(DocumentKind kind) const;
+    bool isScheduled() const { return timer_.isActive(); }
+
+private:
+    void update();
+    void removeCopy(DocumentKind kind);
+
+    Documents& documents_;
+    Model& model_;
+    std::filesystem::path folder_;
+    std::string session_;
+    std::unique_ptr<QLockFile> lock_;
+    QTimer timer_;
+    // Locks of ended programs' sessions, held between findOffer and
+    // discardOffered, with their session names.
+    std::vector<std::pair<std::string, std::unique_ptr<QLockFile>>> orphans_;
+};
+
+} // namespace venkar
