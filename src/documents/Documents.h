@@ -52,7 +52,7 @@ public:
     // Reads `path` as the document without dialogs (command line, tests).
     // False, with the message shown, when it cannot be opened or holds no
     // data of the kind. Errors in its lines are thrown as VenkarError
-    // (FileReadError).
+    // (with their origin).
     bool openFile(DocumentKind kind, const std::string& path);
     // Puts a recovered document in place without dialogs: the tables read
     // from `text`, the name `path` (may be empty), marked modified because

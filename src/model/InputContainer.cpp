@@ -215,10 +215,28 @@ bool InputContainer::readSection(LineReader& in) {
             in.refuse(line, refused.what());
         }
     }
+    refuseUncountedRow(in, rows);
     invalidateDefinedIndex();
     rowsRearranged();
     refreshGrid();
     return true;
+}
+
+void InputContainer::refuseUncountedRow(LineReader& in, int rows) {
+    // A row line right after the counted ones would be skipped with the text
+    // between sections: a count too small must not lose rows silently.
+    const LineReader::Mark afterRows = in.mark();
+    const std::string next = in.readLine();
+    try {
+        FieldScanner fields(next);
+        if (!fields.atEnd()) {
+            fields.integer();
+            in.refuse(next, "Mehr Zeilen als angegeben (Anzahl " + std::to_string(rows) + ")");
+        }
+    } catch (const FieldRefused&) {
+        // Not a row line: other text, read past like any text between sections.
+    }
+    in.backTo(afterRows);
 }
 
 int InputContainer::readCount(LineReader& in) {

@@ -101,9 +101,9 @@ public:
     void writeSection(std::string& out) const;
     // Clears the table and reads its section, searching from the reader's
     // position with wrap-around. Returns false when the keyword is missing.
-    // Throws FileReadError for a line it refuses: a count or a field that is
-    // not completely a number of its kind, a missing field, text after the
-    // last field, a row number below 1 or above maxFileRowNumber.
+    // Throws a reading VenkarError (with its origin) for a line it refuses: a count or a field that
+    // is not completely a number of its kind, a missing field, text after the last field, a row
+    // number below 1 or above maxFileRowNumber, a row line after the counted ones.
     bool readSection(LineReader& in);
 
     // The highest row number a file may give; a larger one is refused.
@@ -141,6 +141,8 @@ protected:
     void refreshGrid();
     // The count line of a section: a whole number, 0 or more.
     static int readCount(LineReader& in);
+    // Refuses a row line that follows the `rows` counted ones.
+    static void refuseUncountedRow(LineReader& in, int rows);
     // The row number that starts a row line: 1 to maxFileRowNumber.
     static int readRowNumber(FieldScanner& fields);
 

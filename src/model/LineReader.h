@@ -30,8 +30,19 @@ public:
     // The section being read, named in reading errors; empty outside one.
     void setSection(std::string section) { section_ = std::move(section); }
 
-    // Throws the FileReadError for `line`, the line read last.
+    // Throws the reading VenkarError for `line`, the line read last.
     [[noreturn]] void refuse(const std::string& line, const std::string& problem) const;
+
+    // A place in the text to come back to (look-ahead).
+    struct Mark {
+        std::size_t position;
+        int lineNumber;
+    };
+    Mark mark() const { return {position_, lineNumber_}; }
+    void backTo(Mark mark) {
+        position_ = mark.position;
+        lineNumber_ = mark.lineNumber;
+    }
 
     // Reads the next line without its line end and without trailing blanks.
     // At the end of the text the line is empty.

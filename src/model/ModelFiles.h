@@ -13,7 +13,7 @@ std::string writeSystemText(const Model& model);
 // Reads all five sections; a missing section leaves its table empty.
 // `fileName` names the file in the messages. Throws VenkarError: before any
 // table changes when the text is no system file (checkSystemText); a
-// FileReadError for a refused line ("Line to long", a field that is no
+// reading error with its origin for a refused line ("Line to long", a field that is no
 // number of its kind, a missing field, text after the last one), in which
 // case the tables read so far keep their rows.
 void readSystemText(Model& model, std::string_view text, const std::string& fileName = {});

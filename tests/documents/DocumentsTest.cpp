@@ -331,7 +331,7 @@ TEST_F(DocumentsTest, AReadingErrorNamesTheFileLineAndSection) {
     try {
         documents.openFile(DocumentKind::Load, path("komma.vla"));
         ADD_FAILURE();
-    } catch (const FileReadError& error) {
+    } catch (const VenkarError& error) {
         EXPECT_EQ(std::string(error.what()), path("komma.vla") +
                                                  ", Zeile 3 (Abschnitt SNOWLOAD): Ungültige "
                                                  "Zahl \"0,75\"\n    1 1 1 0,75");

@@ -186,6 +186,7 @@ TEST_F(ConfigurationFileTest, OverlongLineStopsReadingAfterTheLinesBefore) {
         readSettingsText(settings.root(), text);
         FAIL() << "no error";
     } catch (const VenkarError& error) {
+        EXPECT_STREQ(error.what(), "Zeile 2: Line to long");
         EXPECT_EQ(error.reason(), "Line to long");
         EXPECT_EQ(error.origin().line, 2);
     }

@@ -49,7 +49,7 @@ std::string rowLine(const std::vector<std::string>& fields) {
 
 // Reads `line` as the only row of the section, behind a comment line, and
 // returns the error; fails the test when the line is accepted.
-FileReadError refusal(const SectionShape& shape, const std::string& line) {
+VenkarError refusal(const SectionShape& shape, const std::string& line) {
     const std::string text = std::string("Kommentar\n") + shape.keyword + "\n1\n" + line + "\n\n";
     const std::string file = shape.system ? "plate.vsy" : "plate.vla";
     Model model;
@@ -58,20 +58,20 @@ FileReadError refusal(const SectionShape& shape, const std::string& line) {
             readSystemText(model, text, file);
         else
             readLoadText(model, text, file);
-    } catch (const FileReadError& error) {
+    } catch (const VenkarError& error) {
         return error;
     }
     ADD_FAILURE() << shape.keyword << " accepted: " << line;
-    return FileReadError("", 0, "", "", "");
+    return VenkarError("");
 }
 
 void expectRefused(const SectionShape& shape, const std::string& line, const std::string& problem) {
     SCOPED_TRACE(std::string(shape.keyword) + ": " + line);
-    const FileReadError error = refusal(shape, line);
-    EXPECT_EQ(error.problem(), problem);
-    EXPECT_EQ(error.lineNumber(), 4);
-    EXPECT_EQ(error.section(), shape.keyword);
-    EXPECT_EQ(error.lineText(), line);
+    const VenkarError error = refusal(shape, line);
+    EXPECT_EQ(error.reason(), problem);
+    EXPECT_EQ(error.origin().line, 4);
+    EXPECT_EQ(error.origin().section, shape.keyword);
+    EXPECT_EQ(error.origin().lineText, line);
     EXPECT_EQ(std::string(error.what()), std::string(shape.system ? "plate.vsy" : "plate.vla") +
                                              ", Zeile 4 (Abschnitt " + shape.keyword +
                                              "): " + problem + "\n" + line);
@@ -126,12 +126,30 @@ TEST(StrictReading, RefusesBadCountLinesWithTheSection) {
         try {
             readLoadText(model, std::string("SNOWLOAD\n") + count + "\n    1 1 1 2.0\n", "a.vla");
             ADD_FAILURE() << "accepted count " << count;
-        } catch (const FileReadError& error) {
-            EXPECT_EQ(error.problem(), problem);
-            EXPECT_EQ(error.lineNumber(), 2);
-            EXPECT_EQ(error.section(), "SNOWLOAD");
+        } catch (const VenkarError& error) {
+            EXPECT_EQ(error.reason(), problem);
+            EXPECT_EQ(error.origin().line, 2);
+            EXPECT_EQ(error.origin().file, "a.vla");
+            EXPECT_EQ(error.origin().section, "SNOWLOAD");
         }
     }
+}
+
+TEST(StrictReading, RefusesARowLineBeyondTheCountButSkipsOtherText) {
+    Model model;
+    try {
+        readSystemText(model, "NODES\n1\n    1 1.0 2.0 0 0 0 0\n    2 3.0 4.0 0 0 0 0\n\n");
+        ADD_FAILURE();
+    } catch (const VenkarError& error) {
+        EXPECT_EQ(error.reason(), "Mehr Zeilen als angegeben (Anzahl 1)");
+        EXPECT_EQ(error.origin().line, 4);
+    }
+    // An empty line counted as a row leaves the last row beyond the count.
+    EXPECT_THROW(readSystemText(model, "NODES\n2\n    1 1.0 2.0 0 0 0 0\n\n"
+                                       "    2 3.0 4.0 0 0 0 0\n\n"),
+                 VenkarError);
+    readSystemText(model, "NODES\n1\n    1 1.0 2.0 0 0 0 0\nBemerkung 2\nSHELLS\n0\n");
+    EXPECT_EQ(model.nodes.definedCount(), 1);
 }
 
 TEST(StrictReading, AcceptsEveryFormOfTheCNumberSyntax) {
@@ -168,7 +186,7 @@ TEST(StrictReading, ReadsRingsWrittenWithTheOldSixDigitWidthFormat) {
 TEST(StrictReading, ARefusedLineDefinesNoRowAndKeepsTheRowsReadBefore) {
     Model model;
     EXPECT_THROW(readLoadText(model, "NODELOAD\n2\n    1 1 1.0 2.0 3.0\n    2 1 10,5 0 0\n"),
-                 FileReadError);
+                 VenkarError);
     EXPECT_EQ(model.nodeLoads.definedCount(), 1);
     EXPECT_FALSE(model.nodeLoads.isDefined(1));
 }
