@@ -24,9 +24,10 @@ constexpr std::array<const char*, 8> loadKeywords{"NODELOAD",       "SHELLLOAD",
 // True when some line of `text` begins with one of `keywords`, found the way
 // the section reader finds them.
 template <std::size_t N>
-bool holdsAnyKeyword(std::string_view text, const std::array<const char*, N>& keywords) {
+bool holdsAnyKeyword(std::string_view text, const std::array<const char*, N>& keywords,
+                     const std::string& fileName) {
     for (const char* keyword : keywords) {
-        LineReader in{std::string(text)};
+        LineReader in{std::string(text), fileName};
         if (in.findLine(keyword))
             return true;
     }
@@ -73,14 +74,14 @@ std::string writeSystemText(const Model& model) {
 }
 
 void checkSystemText(std::string_view text, const std::string& fileName) {
-    if (!holdsAnyKeyword(text, systemKeywords))
+    if (!holdsAnyKeyword(text, systemKeywords, fileName))
         raiseError("Die Datei %s enthält keine Systemdaten (NODES, SHELLS, MATERIALS, HINGES, "
                    "RINGS).",
                    fileName.c_str());
 }
 
 void checkLoadText(std::string_view text, const std::string& fileName) {
-    if (!holdsAnyKeyword(text, loadKeywords))
+    if (!holdsAnyKeyword(text, loadKeywords, fileName))
         raiseError("Die Datei %s enthält keine Lastfalldaten (NODELOAD, SHELLLOAD, POINTLOAD, "
                    "CONSTRAINTLOAD, WATERLOAD, SNOWLOAD, TEMPERATURE, EIGENGEWICHT).",
                    fileName.c_str());

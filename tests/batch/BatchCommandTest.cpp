@@ -156,7 +156,8 @@ TEST_F(BatchCommandTest, FileAndUsageErrorsEndWithExitThree) {
     const CommandResult tooLong = run(file("long.vsy", std::string(300, 'x') + "\n"));
     EXPECT_EQ(tooLong.exitCode, 3);
     EXPECT_NE(tooLong.err.find("Line to long"), std::string::npos);
-    EXPECT_NE(tooLong.err.find("long.vsy: Line to long"), std::string::npos) << tooLong.err;
+    EXPECT_NE(tooLong.err.find("long.vsy, Zeile 1: Line to long"), std::string::npos)
+        << tooLong.err;
     EXPECT_EQ(run("--help").exitCode, 0);
 }
 

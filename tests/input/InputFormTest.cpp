@@ -65,14 +65,14 @@ TEST_F(InputFormTest, ALoadFaultOpensItsPageAndAPlausibleLoadShowsNothing) {
 }
 
 TEST_F(InputFormTest, SelfWeightBoxSetsTheSwitchAndMarksTheLoadCase) {
-    model.selfWeight = 1;
+    model.setSelfWeight(true);
     loadForm = std::make_unique<TLoadForm>(model, documents, messages);
     QCheckBox& box = *loadForm->selfWeightBox();
     EXPECT_TRUE(box.isChecked());
     EXPECT_EQ(box.text(), "Ei&gengewicht");
     showPage(*loadForm, 0);
     QTest::mouseClick(&box, Qt::LeftButton);
-    EXPECT_EQ(model.selfWeight, 0);
+    EXPECT_FALSE(model.selfWeight());
     EXPECT_TRUE(documents.isModified(DocumentKind::Load));
     EXPECT_FALSE(documents.isModified(DocumentKind::System));
     loadForm = std::make_unique<TLoadForm>(model, documents, messages);
@@ -188,7 +188,7 @@ TEST_F(InputFormTest, OpeningAFileRefreshesTheGridsAndTheCheckBox) {
     QTemporaryDir folder;
     const std::string path = folder.filePath("l.vla").toStdString();
     Model other;
-    other.selfWeight = 1;
+    other.setSelfWeight(true);
     addRow(other.nodeLoads, NodeLoadRecord{.node = 3, .loadZ = 2.0});
     ASSERT_TRUE(writeTextFileAtomically(path, writeLoadText(other)));
     dialogs.openName = path;

@@ -110,10 +110,10 @@ TEST_F(UndoTest, TheSelfWeightBoxIsAStepOfTheLoadCase) {
     TUserGrid& grid = showPage(*loadForm, 0);
     type(grid, "4\t");
     QTest::mouseClick(loadForm->selfWeightBox(), Qt::LeftButton);
-    EXPECT_EQ(model.selfWeight, 1);
+    EXPECT_TRUE(model.selfWeight());
     EXPECT_TRUE(grid.hasFocus());
     undo(grid);
-    EXPECT_EQ(model.selfWeight, 0);
+    EXPECT_FALSE(model.selfWeight());
     EXPECT_FALSE(loadForm->selfWeightBox()->isChecked());
     EXPECT_EQ(model.nodeLoads.row(0).node, 4);
     undo(grid);
