@@ -3,6 +3,7 @@
 #include "analysis/AnalysisModel.h"
 #include "app/GraphDialogs.h"
 #include "app/MainWindow.h"
+#include "app/ProgramPicture.h"
 #include "app/QtDialogs.h"
 #include "app/QtProcessLauncher.h"
 #include "graphics/ConfigurationFile.h"
@@ -81,6 +82,7 @@ int runProgram(int argc, char** argv) {
     // Files, reports and the configuration always use "." as decimal point.
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName("Venkar");
+    QApplication::setWindowIcon(programIcon());
 
     Model model;
     AnalysisModel analysis;

@@ -7,6 +7,7 @@
 #include "analysis/AnalysisModel.h"
 #include "app/GraphDialogs.h"
 #include "app/MainWindow.h"
+#include "app/ProgramPicture.h"
 #include "app/QtDialogs.h"
 #include "app/QtProcessLauncher.h"
 #include "app/StatusWindow.h"
@@ -41,6 +42,7 @@ bool save(const QPixmap& picture, const QString& file) {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
+    QApplication::setWindowIcon(programIcon());
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName("Venkar");
     if (argc != 2) {
