@@ -247,6 +247,8 @@ BatchOptions parseBatchOptions(const std::vector<std::string>& arguments) {
             plotOption(argument);
         } else if (argument == "--help" || argument == "-h")
             options.help = true;
+        else if (argument == "--mesh-check")
+            options.meshCheck = true;
         else if (argument == "--check")
             options.checkOnly = true;
         else if (argument == "--verbose" || argument == "-v")
@@ -292,6 +294,9 @@ Optionen:
   --json DATEI          alle Ergebnisse in voller Genauigkeit als JSON
                         ("-" = Standardausgabe)
   --verbose, -v         Phasen und Kennzahlen der Berechnung auf stderr
+  --mesh-check          nach der Berechnung mit verdoppelten
+                        Diskretisierungsfaktoren (bis Faktor 16) nachrechnen
+                        und auf stderr melden, wo das Netz zu grob ist
 
 Grafiken (wie im Grafikfenster; Ergebnisgrafiken nach der Berechnung):
   --plot GRAFIK         0 bis 8 oder geometrie, verformung, n-phi, n-theta,

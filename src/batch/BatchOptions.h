@@ -42,6 +42,8 @@ struct BatchOptions {
     bool checkOnly = false;
     bool verbose = false;
     bool help = false;
+    // --mesh-check: calculate again with finer meshes and report on standard error.
+    bool meshCheck = false;
     std::optional<std::string> inputReport;
     std::optional<std::string> resultsReport;
     std::optional<std::string> json;

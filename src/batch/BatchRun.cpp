@@ -3,6 +3,7 @@
 #include "analysis/AnalysisModel.h"
 #include "batch/BatchStatus.h"
 #include "batch/InputWarnings.h"
+#include "batch/MeshCheck.h"
 #include "batch/PlotExport.h"
 #include "batch/ResultsJson.h"
 #include "checks/LoadCheck.h"
@@ -91,8 +92,15 @@ public:
         if (options_.resultsReport || resultsToStandardOutput)
             writeOutput(options_.resultsReport.value_or("-"),
                         writeResultsReport(analysis_.results, head_), out_);
+        std::optional<MeshCheck> meshCheck;
+        if (options_.meshCheck) {
+            meshCheck = checkMesh(model_);
+            err_ << meshCheckText(*meshCheck);
+        }
         if (options_.json)
-            writeOutput(*options_.json, resultsJson(analysis_.results, status_), out_);
+            writeOutput(*options_.json,
+                        resultsJson(analysis_.results, status_, meshCheck ? &*meshCheck : nullptr),
+                        out_);
         writePlots(analysis_.resultsValid != 0);
         return exitSuccess;
     }

@@ -3,6 +3,7 @@
 #include "analysis/Results.h"
 #include "batch/BatchStatus.h"
 #include "batch/JsonWriter.h"
+#include "batch/MeshCheck.h"
 #include "model/Error.h"
 
 namespace venkar {
@@ -166,7 +167,8 @@ void writeHinges(JsonWriter& json, const Results& results) {
 
 } // namespace
 
-std::string resultsJson(const Results& results, const BatchStatus& status) {
+std::string resultsJson(const Results& results, const BatchStatus& status,
+                        const MeshCheck* meshCheck) {
     JsonWriter json;
     json.beginObject();
     writeStatus(json, status);
@@ -175,6 +177,10 @@ std::string resultsJson(const Results& results, const BatchStatus& status) {
     writeShells(json, results);
     writeRings(json, results);
     writeHinges(json, results);
+    if (meshCheck) {
+        json.key("mesh_check");
+        writeMeshCheckJson(json, *meshCheck);
+    }
     json.endObject();
     return json.text();
 }
