@@ -172,3 +172,53 @@ TEST_F(BatchCommandTest, ReportsGoToTheNamedFiles) {
     EXPECT_TRUE(readTextFile(input).value_or("").starts_with("Venkar - Ausdruck der Eingabewerte"));
     EXPECT_TRUE(readTextFile(results).value_or("").starts_with("Venkar - Ausdruck der Ergebnisse"));
 }
+
+TEST_F(BatchCommandTest, MeshCheckReportsOnStandardErrorAndInTheJson) {
+    // The hemisphere of the mesh check tests: a = 500, t = 1, held in z at
+    // the equator, under a uniform surface load.
+    const std::string system =
+        file("kugel.vsy", "NODES\n2\n    1 0.0 0.0 0 0 0 0.0\n    2 500.0 500.0 0 1 0 0.0\n\n"
+                          "SHELLS\n1\n    1 1 2 0 500.0 1 1.0 10\n\n"
+                          "MATERIALS\n1\n    1 2.1e5 1.0 0.3 0.0 0.0 0.0\n\n"
+                          "HINGES\n0\n\nRINGS\n0\n");
+    const std::string load =
+        file("kugel.vla", "NODELOAD\n0\n\nSHELLLOAD\n1\n    1 1 1 1.0 1.0 0.0 0.0\n\n"
+                          "POINTLOAD\n0\n\nCONSTRAINTLOAD\n0\n\nWATERLOAD\n0\n\n"
+                          "SNOWLOAD\n0\n\nTEMPERATURE\n0\n");
+
+    const CommandResult plain = run("--json - " + system + " " + load);
+    ASSERT_EQ(plain.exitCode, 0) << plain.err;
+    EXPECT_FALSE(parseJson(plain.out).contains("mesh_check"));
+    EXPECT_EQ(plain.err.find("Netz"), std::string::npos);
+
+    const CommandResult checked = run("--mesh-check --json - " + system + " " + load);
+    ASSERT_EQ(checked.exitCode, 0) << checked.err;
+    EXPECT_NE(checked.err.find("Netz zu grob: Schale 1, M-Theta ändert sich um 4 %; "
+                               "ab Faktor 2 unter 2 %\n"),
+              std::string::npos)
+        << checked.err;
+    const QJsonObject json = parseJson(checked.out);
+    // The normal results stay those of the model as entered.
+    EXPECT_EQ(json["shells"], parseJson(plain.out)["shells"]);
+    const QJsonObject shell = json["mesh_check"]["shells"][0].toObject();
+    EXPECT_EQ(shell["number"].toInt(), 1);
+    EXPECT_EQ(shell["factor"].toDouble(), 1.0);
+    const QJsonObject moment = shell["quantities"]["M-Theta"].toObject();
+    EXPECT_GT(moment["changes"][0].toDouble(), 0.02);
+    EXPECT_LT(moment["changes"][1].toDouble(), 0.02);
+    EXPECT_EQ(moment["converged_factor"].toDouble(), 2.0);
+
+    // Without a JSON output the results report goes to standard output as before.
+    const CommandResult report = run("--mesh-check " + system + " " + load);
+    EXPECT_EQ(report.exitCode, 0);
+    EXPECT_TRUE(report.out.starts_with("Venkar - Ausdruck der Ergebnisse"));
+    EXPECT_NE(report.err.find("Netz zu grob"), std::string::npos);
+}
+
+TEST_F(BatchCommandTest, MeshCheckFindsTheExampleDomeFine) {
+    const std::string base = example("kuppel");
+    const CommandResult result = run("--mesh-check --json - " + base + ".vsy " + base + ".vla");
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_TRUE(parseJson(result.out).contains("mesh_check"));
+    EXPECT_NE(result.err.find("Netz ausreichend fein\n"), std::string::npos) << result.err;
+}

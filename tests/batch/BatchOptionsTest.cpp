@@ -26,6 +26,15 @@ TEST(BatchOptions, LoadFileIsOptional) {
     EXPECT_TRUE(options.loadFile.empty());
     EXPECT_TRUE(options.checkOnly);
     EXPECT_FALSE(options.hasOutputOption());
+    EXPECT_FALSE(options.meshCheck);
+}
+
+TEST(BatchOptions, MeshCheckIsNoOutputOption) {
+    const BatchOptions options = parseBatchOptions({"--mesh-check", "dome.vsy", "dome.vla"});
+    EXPECT_TRUE(options.meshCheck);
+    EXPECT_EQ(options.loadFile, "dome.vla");
+    // The results report still goes to standard output.
+    EXPECT_FALSE(options.hasOutputOption());
 }
 
 TEST(BatchOptions, RefusesWhatItCannotRun) {
