@@ -22,6 +22,7 @@
 #include <filesystem>
 #include <new>
 #include <ostream>
+#include <stdexcept>
 
 namespace venkar {
 
@@ -93,10 +94,8 @@ public:
             writeOutput(options_.resultsReport.value_or("-"),
                         writeResultsReport(analysis_.results, head_), out_);
         std::optional<MeshCheck> meshCheck;
-        if (options_.meshCheck) {
-            meshCheck = checkMesh(model_);
-            err_ << meshCheckText(*meshCheck);
-        }
+        if (options_.meshCheck)
+            meshCheck = checkMeshWithin();
         if (options_.json)
             writeOutput(*options_.json,
                         resultsJson(analysis_.results, status_, meshCheck ? &*meshCheck : nullptr),
@@ -139,6 +138,20 @@ private:
         } catch (const VenkarError& error) {
             status_.calculationError(error.what());
             return false;
+        }
+    }
+
+    // The mesh check, its lines on standard error. The model calculated just
+    // before, so a failure here is internal: it is reported, and the normal
+    // outputs still follow.
+    std::optional<MeshCheck> checkMeshWithin() {
+        try {
+            MeshCheck check = checkMesh(model_);
+            err_ << meshCheckText(check);
+            return check;
+        } catch (const std::invalid_argument& error) {
+            err_ << "Netzprüfung nicht möglich: " << error.what() << "\n";
+            return std::nullopt;
         }
     }
 

@@ -211,10 +211,14 @@ void setConvergedFactors(MeshCheck& check) {
         }
 }
 
+// Whole percent; a flagged change that would round to 2 % or less keeps one
+// decimal (German comma) so that it reads as above the tolerance.
 std::string percent(double fraction) {
-    std::ostringstream text;
-    text << std::lround(fraction * 100.0);
-    return text.str();
+    const double value = fraction * 100.0;
+    if (value >= 2.5)
+        return std::to_string(std::lround(value));
+    const long tenths = std::lround(value * 10.0);
+    return std::to_string(tenths / 10) + "," + std::to_string(tenths % 10);
 }
 
 std::string factorText(double factor) {

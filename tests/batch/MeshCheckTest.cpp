@@ -131,3 +131,27 @@ TEST(MeshCheckTest, UnflaggedModelSaysTheMeshIsFine) {
     check.doublings = 1;
     EXPECT_EQ(meshCheckText(check), "Netz ausreichend fein\n");
 }
+
+TEST(MeshCheckTest, TextNamesUnconvergedQuantitiesAndSmallChangesWithADecimal) {
+    MeshCheck check;
+    ShellMeshCheck shell;
+    shell.number = 3;
+    shell.factor = 2.0; // as entered; the doublings reach 32
+    for (auto& changes : shell.changes)
+        changes = {0.0, 0.0, 0.0, 0.0};
+    shell.changes[meshDisplacement] = {0.3, 0.2, 0.1, 0.05};
+    shell.changes[meshNPhi] = {0.0217, 0.005, 0.001, 0.0};
+    shell.convergedFactor[meshNPhi] = 4.0;
+    check.shells.push_back(shell);
+    check.doublings = 4;
+    EXPECT_EQ(meshCheckText(check),
+              "Netz zu grob: Schale 3, Verschiebung ändert sich um 30 %; auch mit Faktor 32 nicht "
+              "unter 2 %\n"
+              "Netz zu grob: Schale 3, N-Phi ändert sich um 2,2 %; ab Faktor 4 unter 2 %\n");
+
+    check.failure = "Zu viele Elemente";
+    check.doublings = 2;
+    EXPECT_NE(meshCheckText(check).find(
+                  "Netzprüfung nach 2 Verdopplungen abgebrochen: Zu viele Elemente\n"),
+              std::string::npos);
+}
