@@ -744,22 +744,14 @@ bool TUserGrid::paste(const QString& text) {
 }
 
 void TUserGrid::AddBlock(double x) {
-    if (!container_)
-        return;
-    Push();
-    const CellBlock cells = block();
-    beginStep();
-    for (int row = cells.firstRow; row <= cells.lastRow; ++row)
-        for (int column = cells.firstColumn; column <= cells.lastColumn; ++column)
-            if (const TUserCell* cell = descriptor(column))
-                if (const auto value = container_->value(row, column - 1))
-                    if (cell->GetCellTyp() == TUserCell::CellType::Plain)
-                        container_->setCell(row, column - 1, cell->Add(*value, x));
-    commitStep();
-    Fill(curRow_, curCol_);
+    changeBlock([x](const TUserCell& cell, CellValue value) { return cell.Add(value, x); });
 }
 
 void TUserGrid::MultBlock(double x) {
+    changeBlock([x](const TUserCell& cell, CellValue value) { return cell.Mult(value, x); });
+}
+
+void TUserGrid::changeBlock(const std::function<CellValue(const TUserCell&, CellValue)>& change) {
     if (!container_)
         return;
     Push();
@@ -770,7 +762,7 @@ void TUserGrid::MultBlock(double x) {
             if (const TUserCell* cell = descriptor(column))
                 if (const auto value = container_->value(row, column - 1))
                     if (cell->GetCellTyp() == TUserCell::CellType::Plain)
-                        container_->setCell(row, column - 1, cell->Mult(*value, x));
+                        container_->setCell(row, column - 1, change(*cell, *value));
     commitStep();
     Fill(curRow_, curCol_);
 }

@@ -8,6 +8,7 @@
 #include <QAbstractScrollArea>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -157,6 +158,9 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
 
 private:
+    // Replaces every value of the block's plain cells by `change` of it, as
+    // one step of the history.
+    void changeBlock(const std::function<CellValue(const TUserCell&, CellValue)>& change);
     bool handleWindowMessage(QEvent* event);
     bool isGridShortcut(const QKeyEvent& event) const;
     bool cellKeyDown(QKeyEvent& event);
