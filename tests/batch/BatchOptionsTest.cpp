@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <filesystem>
 
 using namespace venkar;
@@ -72,7 +74,8 @@ TEST(BatchOptions, AnOutputNamedLikeAnInputKindIsRefusedNamingTheOption) {
 
 TEST(BatchOptions, AnOutputThatIsAnInputThroughAnotherPathIsRefused) {
     namespace fs = std::filesystem;
-    const fs::path folder = fs::temp_directory_path() / "venkar-options-same-file";
+    const fs::path folder =
+        fs::temp_directory_path() / ("venkar-options-same-file-" + std::to_string(::getpid()));
     fs::remove_all(folder);
     fs::create_directories(folder / "sub");
     ASSERT_TRUE(writeTextFileAtomically(folder / "tank.vsy", "NODES\n0\n"));

@@ -2,6 +2,8 @@
 // the input: no answer, no damage, and a message that says why.
 #include "model/TextFile.h"
 
+#include "support/TestFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -22,11 +24,7 @@ struct CommandResult {
 class BatchSafetyTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("venkar-safety-" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
+        folder = test::freshTestFolder("venkar-safety");
         for (const char* name : {"wassertank.vsy", "wassertank.vla"})
             fs::copy_file(fs::path(VENKAR_EXAMPLES_DIR) / name, folder / name);
         system = path("wassertank.vsy");
