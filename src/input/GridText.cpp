@@ -14,11 +14,11 @@ namespace {
 template <class Number> QString formatNumber(const QString& format, Number value) {
     if (format.isEmpty())
         return {};
-    const QByteArray spec = format.toLatin1();
+    const QByteArray printfFormat = format.toLatin1();
     char buffer[512];
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
-    const int length = std::snprintf(buffer, sizeof buffer, spec.constData(), value);
+    const int length = std::snprintf(buffer, sizeof buffer, printfFormat.constData(), value);
 #pragma GCC diagnostic pop
     if (length < 0)
         return {};

@@ -26,11 +26,11 @@ namespace venkar {
 
 namespace {
 
-std::unique_ptr<TUserCell> makeCell(const ColumnSpec& spec) {
+std::unique_ptr<TUserCell> makeCell(const ColumnSpec& layout) {
     std::unique_ptr<TUserCell> cell;
-    switch (spec.kind) {
+    switch (layout.kind) {
     case ColumnSpec::Real:
-        cell = std::make_unique<TUserInt>(TUserInt::uDouble, QString::fromLatin1(spec.format));
+        cell = std::make_unique<TUserInt>(TUserInt::uDouble, QString::fromLatin1(layout.format));
         break;
     case ColumnSpec::Int:
         cell = std::make_unique<TUserInt>(TUserInt::uInteger, QStringLiteral("%d"));
@@ -45,8 +45,8 @@ std::unique_ptr<TUserCell> makeCell(const ColumnSpec& spec) {
             QStringList{QStringLiteral("Innen"), QStringLiteral("Außen")});
         break;
     }
-    cell->ColWidth = spec.width;
-    cell->Center = spec.center;
+    cell->ColWidth = layout.width;
+    cell->Center = layout.center;
     return cell;
 }
 
@@ -128,15 +128,16 @@ void InputForm::addAboveToolBar(QWidget* widget) {
     layout_->insertWidget(1, widget);
 }
 
-TUserGrid* InputForm::addPage(const PageSpec& spec, InputContainer& table) {
+TUserGrid* InputForm::addPage(const PageSpec& layout, InputContainer& table) {
     const TableCaptions& captions = *tableCaptions(table);
-    const int columns = static_cast<int>(spec.columns.size()) + 1;
+    const int columns = static_cast<int>(layout.columns.size()) + 1;
     auto* grid = new TUserGrid(messages_, columns, captions.headerRows);
-    grid->setObjectName(QString::fromLatin1(spec.gridName));
-    grid->helpContext = spec.helpContext;
+    grid->setObjectName(QString::fromLatin1(layout.gridName));
+    grid->helpContext = layout.helpContext;
     grid->SetColumnWidth(40);
     for (int column = 1; column < columns; ++column)
-        grid->RegisterColumn(makeCell(spec.columns[static_cast<std::size_t>(column - 1)]), column);
+        grid->RegisterColumn(makeCell(layout.columns[static_cast<std::size_t>(column - 1)]),
+                             column);
     for (const TUserHeader& header : headersOf(captions))
         grid->SetHeader(header);
     grid->setParentForm(this);

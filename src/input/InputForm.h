@@ -89,7 +89,7 @@ protected:
     // Builds the tool bar; `hints` are the five button hints left to right.
     void buildToolBar(const std::array<const char*, 5>& hints);
     // Adds a page bound to `table`, captioned with the table's captions.
-    TUserGrid* addPage(const PageSpec& spec, InputContainer& table);
+    TUserGrid* addPage(const PageSpec& layout, InputContainer& table);
     // Puts `widget` between the tool bar and the pages.
     void addAboveToolBar(QWidget* widget);
     void finishConstruction(const char* caption, int width, int height, int helpContext);
