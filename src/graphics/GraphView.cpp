@@ -79,6 +79,7 @@ void GraphView::showAll() {
 
 void GraphView::rebuild() {
     picture_.clear();
+    labels_.clear();
     const BoundingBox box = referenceBox(model_, isOn(ShowSymmetryAxis));
     h_ = box.isEmpty() ? 0.0 : diagonal(box);
     if (h_ > 0) {
@@ -92,7 +93,8 @@ void GraphView::rebuild() {
                             .box = box,
                             .textScale = textScale_,
                             .functionScale = functionScale_,
-                            .displacementScale = displacementScale_};
+                            .displacementScale = displacementScale_,
+                            .labels = &labels_};
         if (context.isOn(ShowSymmetryAxis))
             drawSymmetryAxis(context);
         if (context.isOn(ShowSupports))

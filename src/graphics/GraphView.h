@@ -1,6 +1,7 @@
 #pragma once
 
 #include "geometry/BoundingBox.h"
+#include "graphics/LabelLayout.h"
 #include "graphics/Picture.h"
 #include "graphics/PlotContext.h"
 #include "graphics/PlotTab.h"
@@ -69,6 +70,9 @@ public:
     void rebuild();
 
     const Picture& picture() const { return picture_; }
+    // The texts of the last rebuild that later labels kept clear of: the
+    // axis texts, the diagram labels and the displacement values.
+    const LabelLayout& labelLayout() const { return labels_; }
     // The reference length of the last rebuild (0 for an empty model).
     double referenceLength() const { return h_; }
 
@@ -91,6 +95,7 @@ private:
     double functionScale_ = 1.0;
     double displacementScale_ = 1.0;
     Picture picture_;
+    LabelLayout labels_;
     double h_ = 0.0;
     BoundingBox view_;
     bool userView_ = false;

@@ -5,6 +5,7 @@
 
 namespace venkar {
 
+class LabelLayout;
 struct PlotContext;
 
 // Where a value label stands against the middle of its ordinate.
@@ -19,5 +20,24 @@ enum class LabelSide { Above, Below };
 // `tolerance`.
 void drawValueLabel(PlotContext& context, double value, Vector2 shellPoint, Vector2 outerPoint,
                     Colour colour, LabelSide side, bool magnitude, double tolerance);
+
+// One value label of a diagram waiting for its place.
+struct OrdinateLabel {
+    double value = 0.0;
+    Vector2 shellPoint;
+    Vector2 outerPoint;
+    Colour colour = 0;
+    LabelSide side = LabelSide::Above;
+};
+
+// Writes `label` as drawValueLabel does (signed, no tolerance), its middle
+// moved by `shift` model units along the ordinate (outwards for a positive
+// shift), when its text stays clear of every text placed in `layout`; then
+// records it there. Says whether the label was written.
+bool placeValueLabel(PlotContext& context, const OrdinateLabel& label, double shift,
+                     LabelLayout& layout);
+
+// The length of the label's text along its ordinate, in model units.
+double valueLabelWidth(const PlotContext& context, double value);
 
 } // namespace venkar
