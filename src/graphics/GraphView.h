@@ -7,6 +7,7 @@
 #include "graphics/PlotTab.h"
 
 #include <array>
+#include <string>
 
 namespace venkar {
 
@@ -43,6 +44,10 @@ public:
     PlotTab tab() const { return tab_; }
     // The window caption: the caption of the current tab.
     const char* caption() const { return tabCaption(tab_); }
+    // The title of an exported plot: the caption, on the tab "Verformung"
+    // with results followed by how much the displacements are magnified
+    // ("Verformung, 250-fach überhöht").
+    std::string title() const;
     // Selects a tab: clears the geometry, deformation and load switches, sets
     // geometry again, sets the loads switch on the geometry tab and the
     // deformation switch on the deformation tab, and rebuilds.
@@ -100,6 +105,10 @@ private:
     BoundingBox view_;
     bool userView_ = false;
 };
+
+// A magnification for a title: three significant digits, whole numbers
+// from 100 on ("250", "12300", "2.5", "0.0123").
+std::string magnificationText(double factor);
 
 // The box the reference length is the diagonal of: every defined node and
 // the thirds of every drawable shell, with the points (0, minimum z) and
