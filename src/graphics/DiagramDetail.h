@@ -25,16 +25,19 @@ inline constexpr double diagramResolution = 1.0 / 20000.0;
 // shell's length in model units and `resolution` the model length below
 // which element ends merge.
 //
-// Element ends are grouped along the shell into runs that reach at most
-// `resolution` beyond their first end. A run of one end is left as it is, so
-// a diagram whose ends all lie farther apart comes back unchanged. The
-// spans inside a longer run are replaced by a chain from the run's first to
-// its last value through the run's smallest and largest value (in their
-// order along the shell) where these reach beyond the two; jumps at the
-// run's edges stay. Every value of the result is one of the input values at
-// its own position, so each extremum keeps its height, and the result has
-// at most four spans per run.
+// Consecutive spans are grouped along the shell so that each group reaches
+// at most `resolution`; a longer span is a group of its own, so a diagram
+// whose element ends all lie farther apart comes back unchanged. Each group
+// becomes a chain from its first start value to its last end value through
+// its smallest and largest value in between (in their order along the
+// shell) where these reach more than `valueTolerance` beyond the chain's
+// ends. Jumps between groups stay; jumps inside a group are drawn as steep
+// lines. Every value of the result is one of the input values at its own
+// position, so each extremum keeps its height (to the tolerance) within the
+// resolution of its place. The result has at most three spans per group,
+// and two neighbouring groups together reach farther than the resolution.
 std::vector<DiagramSpan> mergeDiagramSpans(std::span<const DiagramSpan> spans,
-                                           double meridianLength, double resolution);
+                                           double meridianLength, double resolution,
+                                           double valueTolerance = 0.0);
 
 } // namespace venkar

@@ -394,8 +394,11 @@ void drawDiagram(PlotContext& context, int component) {
         const std::vector<DiagramSpan> spans = diagramSpans(results, row, component, limit);
         if (spans.empty())
             continue;
+        // Values that differ by less than the resolution on the page merge
+        // like positions do.
         ShellDiagram(context, row, s, t, limit > 0, labels)
-            .draw(mergeDiagramSpans(spans, meridianLength(model, row), resolution));
+            .draw(mergeDiagramSpans(spans, meridianLength(model, row), resolution,
+                                    s > 0 ? resolution / s : 0.0));
     }
     placeDiagramLabels(context, labels);
 }
@@ -406,7 +409,8 @@ void drawRingBeamValues(PlotContext& context, RingBeamValue value) {
     const ResultSettings& settings = context.settings.results;
     for (const PlotRingBeam& ring : context.results->ringBeams()) {
         const bool force = value == RingBeamValue::NormalForce;
-        const double shown = force ? ring.normalForce : -ring.moment;
+        // Adding 0.0 writes a vanishing moment as "0", not "-0".
+        const double shown = (force ? ring.normalForce : -ring.moment) + 0.0;
         // The colour follows the sign of the force or moment itself.
         const Colour colour = signColour(force ? ring.normalForce : ring.moment);
         // Half the ring's square away from the node, whatever the text scale.

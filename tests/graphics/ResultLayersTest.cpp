@@ -221,3 +221,12 @@ TEST(SupportReactions, ForceArrowEndsAtTheNodeAndMomentArcsOnlyAtClampedNodes) {
     view.rebuild();
     EXPECT_GT(linesWithPen(view.picture(), colour).size(), withoutMoment + 5);
 }
+
+TEST(ResultDiagram, VanishingRingMomentReadsZeroWithoutASign) {
+    Plot plot({0, 1}, {{1, 1}});
+    plot.results.rings.push_back({1, 4.0, 0.0, 0.5});
+    GraphView view = plot.view(PlotTab::MomentPhi);
+    // Red: the colour of a moment that is not positive.
+    EXPECT_EQ(linesWithPen(view.picture(), colours::red, ResultPens::ringTextPen).size(),
+              static_cast<std::size_t>(textLineCount(" M=0")));
+}
