@@ -230,3 +230,16 @@ TEST(ResultDiagram, VanishingRingMomentReadsZeroWithoutASign) {
     EXPECT_EQ(linesWithPen(view.picture(), colours::red, ResultPens::ringTextPen).size(),
               static_cast<std::size_t>(textLineCount(" M=0")));
 }
+
+TEST(DeformedShape, RoundOffOfTheDisplacementsIsWrittenAsZero) {
+    Plot plot({0, 0.5, 1}, {{0, 0}, {0, 0}});
+    plot.settings.values.results.deformationTextColour = 0x0000cc;
+    // Round-off against the largest displacement 1e-3 (and 1e-4 rad over
+    // the extent of 10).
+    plot.results.nodes.back().displacement = {1e-3, 1e-15, 1e-19};
+    plot.results.nodes.front().displacement = {2e-14, 0.0, 5e-4};
+    GraphView view = plot.view(PlotTab::Deformation);
+    EXPECT_EQ(
+        linesWithPen(view.picture(), 0x0000cc).size(),
+        static_cast<std::size_t>(textLineCount("(0.001, 0, 0)") + textLineCount("(0, 0, 0.0005)")));
+}
