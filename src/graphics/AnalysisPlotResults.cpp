@@ -54,9 +54,11 @@ double AnalysisPlotResults::nodePosition(int node) const {
 
 std::vector<PlotElement> AnalysisPlotResults::shellElements(int shell) const {
     std::vector<PlotElement> elements;
-    if (const ShellResults* results = analysis_.results.shell(shell + 1))
+    if (const ShellResults* results = analysis_.results.shell(shell + 1)) {
+        elements.reserve(results->elements.size());
         for (const ElementResult& e : results->elements)
             elements.push_back({e.element, e.startPosition, e.endPosition, e.startNode, e.endNode});
+    }
     return elements;
 }
 
