@@ -4,6 +4,7 @@
 
 #include "graphics/GraphSettings.h"
 #include "graphics/GraphView.h"
+#include "graphics/LabelLayout.h"
 #include "model/Model.h"
 
 #include <gtest/gtest.h>
@@ -242,4 +243,29 @@ TEST(DeformedShape, RoundOffOfTheDisplacementsIsWrittenAsZero) {
     EXPECT_EQ(
         linesWithPen(view.picture(), 0x0000cc).size(),
         static_cast<std::size_t>(textLineCount("(0.001, 0, 0)") + textLineCount("(0, 0, 0.0005)")));
+}
+
+TEST(ResultDiagram, ExtremumLabelKeepsItsPlaceAndACollidingValueLabelMovesAlongItsOrdinate) {
+    // A jump 3 -> 3.4 at x = 5 and, half a text height further, a minimum
+    // 2.9 at x = 5.05: the labels 3.400 and 2.900 stand side by side on the
+    // same side of their ordinates and would overlap.
+    Plot plot({0, 0.5, 0.505, 1}, {{1, 3}, {3.4, 2.9}, {2.9, 3.2}});
+    GraphView view = plot.view(PlotTab::NormalForcePhi);
+    const std::vector<TextFrame>& frames = view.labelLayout().frames();
+    auto centre = [](const TextFrame& f) {
+        const std::array<Vector2, 4> c = f.corners();
+        return Vector2{(c[0].x + c[2].x) / 2, (c[0].y + c[2].y) / 2};
+    };
+    const double s = 0.16 * h / 3.4; // model units per unit of value
+    auto labelAt = [&](double x, double y) {
+        return std::count_if(frames.begin(), frames.end(), [&](const TextFrame& f) {
+            return std::fabs(centre(f).x - x) < 0.2 && std::fabs(centre(f).y - y) < 1e-9;
+        });
+    };
+    // The extremum stands at the middle of its ordinate, the value 3.4 does
+    // not: it moved along its ordinate by a quarter of its length.
+    EXPECT_EQ(labelAt(5.05, 2.9 * s / 2), 1);
+    EXPECT_EQ(labelAt(5.0, 3.4 * s / 2), 0);
+    EXPECT_EQ(
+        labelAt(5.0, 3.4 * s / 2 - 0.25 * 3.4 * s) + labelAt(5.0, 3.4 * s / 2 + 0.25 * 3.4 * s), 1);
 }
