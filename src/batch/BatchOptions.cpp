@@ -140,6 +140,7 @@ std::vector<std::pair<std::string, std::string>> outputFiles(const BatchOptions&
     add("--input-report", options.inputReport);
     add("--results", options.resultsReport);
     add("--json", options.json);
+    add("--csv", options.csv);
     if (options.plot) {
         const PlotOptions& plot = *options.plot;
         if (!plot.outFile.empty())
@@ -259,6 +260,8 @@ BatchOptions parseBatchOptions(const std::vector<std::string>& arguments) {
             options.resultsReport = list.valueOf(argument);
         else if (argument == "--json")
             options.json = list.valueOf(argument);
+        else if (argument == "--csv")
+            options.csv = list.valueOf(argument);
         else if (argument.size() > 1 && argument[0] == '-')
             throw UsageError("Unbekannte Option: " + argument);
         else
@@ -293,6 +296,8 @@ Optionen:
   --results DATEI       Ergebnisse schreiben ("-" = Standardausgabe)
   --json DATEI          alle Ergebnisse in voller Genauigkeit als JSON
                         ("-" = Standardausgabe)
+  --csv DATEI           die Ergebnisse an den Ausgabepunkten jeder Schale als
+                        CSV-Tabelle mit Randspannungen ("-" = Standardausgabe)
   --verbose, -v         Phasen und Kennzahlen der Berechnung auf stderr
   --mesh-check          nach der Berechnung mit verdoppelten
                         Diskretisierungsfaktoren (bis Faktor 16) nachrechnen
