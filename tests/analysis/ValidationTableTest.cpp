@@ -29,6 +29,16 @@ TEST(ValidationTable, DocumentMatchesTheCases) {
            "    build/tests/analysis/venkar-validation-table > docs/validation.md";
 }
 
+TEST(ValidationTable, ReadmeShowsTheSameTable) {
+    const std::optional<std::string> readme =
+        readTextFile(std::string(VENKAR_SOURCE_DIR) + "/README.md");
+    ASSERT_TRUE(readme.has_value());
+    const std::string document = validationMarkdown(validationRows());
+    const std::string table = document.substr(document.find("| case |"));
+    EXPECT_NE(readme->find(table), std::string::npos)
+        << "the validation table in README.md differs from docs/validation.md; copy it over";
+}
+
 TEST(ValidationTable, MarkdownShowsTheSignedDifferenceInPercent) {
     const std::string text = validationMarkdown({{"Case", "Book: a = b", "w", 2.0, 2.01, 0.01}});
     EXPECT_NE(text.find("| Case | Book: a = b | w | 2 | 2.01 | +0.50 % |\n"), std::string::npos)
