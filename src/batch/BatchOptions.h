@@ -68,7 +68,8 @@ const char* batchUsage();
 
 // The graph tab named by "0" ... "8" or by its short name ("geometrie",
 // "verformung", "n-phi", "n-theta", "m-phi", "m-theta", "q-theta",
-// "eps-phi", "eps-theta"); nothing for anything else.
+// "eps-phi", "eps-theta", and the stress plot "sigma-vm"); nothing for
+// anything else.
 std::optional<PlotTab> plotTabByName(const std::string& name);
 // The short name of a tab.
 const char* plotTabShortName(PlotTab tab);
