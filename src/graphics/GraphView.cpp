@@ -19,6 +19,8 @@ const std::array<const char*, GraphView::tabCount>& GraphView::tabCaptions() {
 }
 
 const char* tabCaption(PlotTab tab) {
+    if (tab == PlotTab::VonMisesStress)
+        return "Vergleichsspannung";
     return GraphView::tabCaptions().at(static_cast<std::size_t>(tabIndex(tab)));
 }
 

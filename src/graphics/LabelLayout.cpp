@@ -16,11 +16,7 @@ constexpr double marginOfHeight = 0.1;
 constexpr std::int64_t maxCellsPerSide = 64;
 
 std::array<Vector2, 4> widenedCorners(const TextFrame& frame) {
-    const double m = marginOfHeight * frame.height;
-    Vector2 back{-m, m};
-    turn(back, frame.angle);
-    return TextFrame{frame.origin + back, frame.angle, frame.width + 2 * m, frame.height + 2 * m}
-        .corners();
+    return frame.widened(marginOfHeight * frame.height).corners();
 }
 
 double dot(Vector2 a, Vector2 b) {

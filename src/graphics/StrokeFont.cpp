@@ -295,6 +295,12 @@ std::array<Vector2, 4> TextFrame::corners() const {
     return {origin, origin + along, origin + along + up, origin + up};
 }
 
+TextFrame TextFrame::widened(double margin) const {
+    Vector2 back{-margin, margin};
+    turn(back, angle);
+    return {origin + back, angle, width + 2 * margin, height + 2 * margin};
+}
+
 TextFrame textFrame(double scale, Vector2 anchor, double angle, double gap, double height,
                     std::string_view text, unsigned placement) {
     const double h = scale * height;

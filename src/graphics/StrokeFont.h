@@ -65,6 +65,8 @@ struct TextFrame {
     // The cell's corners: baseline start, baseline end, cap line end, cap
     // line start.
     std::array<Vector2, 4> corners() const;
+    // The frame grown by `margin` on every side.
+    TextFrame widened(double margin) const;
 };
 
 // The frame of `text` as drawText with the same arguments draws it.

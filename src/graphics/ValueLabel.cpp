@@ -2,9 +2,11 @@
 
 #include "geometry/Interpolate.h"
 #include "graphics/LabelLayout.h"
+#include "graphics/Picture.h"
 #include "graphics/PlotContext.h"
 #include "graphics/StrokeFont.h"
 
+#include <array>
 #include <cmath>
 #include <numbers>
 #include <string>
@@ -61,9 +63,15 @@ bool placeValueLabel(PlotContext& context, const OrdinateLabel& label, double sh
     const ValueTextSettings& settings = context.settings.valueText;
     const double gap = context.size(settings.gap);
     const double height = context.size(settings.height);
-    if (!layout.tryOccupy(textFrame(context.textScale, text.anchor, text.angle, gap, height,
-                                    text.text, text.placement)))
+    const TextFrame frame = textFrame(context.textScale, text.anchor, text.angle, gap, height,
+                                      text.text, text.placement);
+    if (!layout.tryOccupy(frame))
         return false;
+    // A white ground keeps the hatching drawn before out of the text; it
+    // reaches half the gap the layout keeps between texts.
+    const std::array<Vector2, 4> ground = frame.widened(0.05 * frame.height).corners();
+    context.picture.setBrush(colours::white);
+    context.picture.addPolygon(colours::white, 0.0, ground);
     drawText(context.picture, context.textScale, text.anchor, text.angle, gap, height, label.colour,
              text.text, text.placement);
     return true;

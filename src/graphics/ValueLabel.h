@@ -33,7 +33,9 @@ struct OrdinateLabel {
 // Writes `label` as drawValueLabel does (signed, no tolerance), its middle
 // moved by `shift` model units along the ordinate (outwards for a positive
 // shift), when its text stays clear of every text placed in `layout`; then
-// records it there. Says whether the label was written.
+// records it there. The text stands on a white ground the size of its
+// frame, which hides what was drawn before under it. Says whether the label
+// was written.
 bool placeValueLabel(PlotContext& context, const OrdinateLabel& label, double shift,
                      LabelLayout& layout);
 

@@ -49,6 +49,20 @@ TEST(BatchPlotOptions, TabsByNumberOrShortNameAndAllForTheNine) {
     EXPECT_EQ(one.plot->configFile.value(), "my.dat");
 }
 
+TEST(BatchPlotOptions, StressPlotsByNameAndStressesForAllOfThem) {
+    EXPECT_EQ(plotTabByName("sigma-vm"), PlotTab::VonMisesStress);
+    EXPECT_EQ(plotTabByName("Sigma-VM"), PlotTab::VonMisesStress);
+    EXPECT_STREQ(plotTabShortName(PlotTab::VonMisesStress), "sigma-vm");
+    EXPECT_EQ(plotDirectoryFile("p", "dir/behaelter.vsy", PlotTab::VonMisesStress),
+              "p/behaelter-sigma-vm.png");
+    const BatchOptions stresses =
+        parseBatchOptions({"--plot", "stresses", "--out-dir", "p", "t.vsy"});
+    EXPECT_EQ(stresses.plot->tabs, std::vector<PlotTab>{PlotTab::VonMisesStress});
+    // "all" stays the nine tabs of the graph window.
+    const BatchOptions all = parseBatchOptions({"--plot", "all", "--out-dir", "p", "t.vsy"});
+    EXPECT_EQ(all.plot->tabs, std::vector<PlotTab>(allPlotTabs.begin(), allPlotTabs.end()));
+}
+
 TEST(BatchPlotOptions, RefusesPlotsItCannotWrite) {
     EXPECT_THROW(parseBatchOptions({"t.vsy", "--plot", "9", "--out", "a.png"}), UsageError);
     EXPECT_THROW(parseBatchOptions({"t.vsy", "--plot", "0"}), UsageError);
@@ -156,6 +170,26 @@ TEST_F(BatchPlotTest, EveryPlotCarriesItsTitleWithTheMagnificationOfTheDeformati
         for (int x = 0; x < image.width() / 3; ++x)
             dark += image.pixelColor(x, y).lightness() < 100 ? 1 : 0;
     EXPECT_GT(dark, 200);
+}
+
+TEST_F(BatchPlotTest, StressPlotOfTheVesselBesideTheNineTabs) {
+    const std::string files = example("druckbehaelter.vsy") + " " + example("druckbehaelter.vla");
+    const fs::path stresses = folder / "stresses";
+    ASSERT_EQ(run("--plot stresses --out-dir " + stresses.string() + " " + files).exitCode, 0);
+    const fs::path vonMises = stresses / "druckbehaelter-sigma-vm.png";
+    EXPECT_EQ(pngSize(vonMises), std::make_pair(1600, 1200));
+    EXPECT_EQ(std::distance(fs::directory_iterator(stresses), fs::directory_iterator()), 1);
+
+    const fs::path all = folder / "all";
+    ASSERT_EQ(run("--plot all --out-dir " + all.string() + " " + files).exitCode, 0);
+    EXPECT_EQ(std::distance(fs::directory_iterator(all), fs::directory_iterator()), 9);
+    EXPECT_FALSE(fs::exists(all / "druckbehaelter-sigma-vm.png"));
+    // The stress diagram is a picture of its own, not the N-Phi one again.
+    EXPECT_NE(readTextFile(vonMises), readTextFile(all / "druckbehaelter-n-phi.png"));
+
+    const fs::path svg = folder / "vm.svg";
+    ASSERT_EQ(run("--plot sigma-vm --out " + svg.string() + " " + files).exitCode, 0);
+    EXPECT_NE(readTextFile(svg).value_or("").find("Vergleichsspannung"), std::string::npos);
 }
 
 TEST_F(BatchPlotTest, FileTypeFollowsTheExtensionAndTheSizeOption) {

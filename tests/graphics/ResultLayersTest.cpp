@@ -269,3 +269,40 @@ TEST(ResultDiagram, ExtremumLabelKeepsItsPlaceAndACollidingValueLabelMovesAlongI
     EXPECT_EQ(
         labelAt(5.0, 3.4 * s / 2 - 0.25 * 3.4 * s) + labelAt(5.0, 3.4 * s / 2 + 0.25 * 3.4 * s), 1);
 }
+
+TEST(ResultDiagram, LabelsStandOnAWhiteGroundOverTheFinishedHatching) {
+    Plot plot({0, 0.5, 1}, {{10, 3}, {-2, -1}});
+    GraphView view = plot.view(PlotTab::NormalForceTheta);
+    const std::vector<PictureCommand>& commands = view.picture().commands();
+    // The last hatching line comes before the first ground.
+    std::size_t lastHatching = 0;
+    std::vector<std::size_t> grounds;
+    double width = -1.0;
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        if (const auto* pen = std::get_if<PenWidthCommand>(&commands[i]))
+            width = pen->width;
+        if (std::holds_alternative<LineCommand>(commands[i]) &&
+            std::fabs(width - ResultPens::diagramPen) < 1e-12)
+            lastHatching = i;
+        if (std::holds_alternative<PolygonCommand>(commands[i]))
+            grounds.push_back(i);
+    }
+    // The two axis texts are not diagram labels and have no ground.
+    const std::vector<TextFrame>& frames = view.labelLayout().frames();
+    ASSERT_EQ(grounds.size() + 2, frames.size());
+    ASSERT_FALSE(grounds.empty());
+    EXPECT_GT(grounds.front(), lastHatching);
+    for (std::size_t k = 0; k < grounds.size(); ++k) {
+        const auto& polygon = std::get<PolygonCommand>(commands[grounds[k]]);
+        ASSERT_EQ(polygon.points.size(), 4u);
+        const std::array<Vector2, 4> cell = frames[k + 2].corners();
+        // The ground covers the text's cell with a twentieth of its height
+        // to spare on every side.
+        const TextFrame& frame = frames[k + 2];
+        EXPECT_NEAR(length(polygon.points[1] - polygon.points[0]), frame.width + 0.1 * frame.height,
+                    1e-9);
+        EXPECT_NEAR(length(polygon.points[3] - polygon.points[0]), 1.1 * frame.height, 1e-9);
+        EXPECT_NEAR((polygon.points[0].x + polygon.points[2].x) / 2, (cell[0].x + cell[2].x) / 2,
+                    1e-9);
+    }
+}
