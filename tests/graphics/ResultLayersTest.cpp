@@ -306,3 +306,41 @@ TEST(ResultDiagram, LabelsStandOnAWhiteGroundOverTheFinishedHatching) {
                     1e-9);
     }
 }
+
+TEST(ResultDiagram, DenseShellIsDrawnAtTheResolutionAndKeepsItsPeaks) {
+    // 100 000 elements of 1/10 000 on a shell of 10 (h = 10): five element
+    // ends per 1/20000 of h. Values: a sharp peak of 5 on one
+    // element over a smooth wave of amplitude 1.
+    constexpr int count = 100000;
+    std::vector<double> positions;
+    std::vector<std::array<double, 2>> values;
+    auto wave = [](double x) { return std::sin(20 * x); };
+    for (int i = 0; i <= count; ++i)
+        positions.push_back(static_cast<double>(i) / count);
+    for (int i = 0; i < count; ++i)
+        values.push_back({wave(positions[i]), wave(positions[i + 1])});
+    values[count / 3][1] = 5.0;
+    values[count / 3 + 1][0] = 5.0;
+    Plot plot(positions, values);
+    GraphView view = plot.view(PlotTab::NormalForcePhi);
+    const std::vector<DrawnLine> diagram = linesWhere(view.picture(), [](const DrawnLine& l) {
+        return std::fabs(l.width - ResultPens::diagramPen) < 1e-12;
+    });
+    // Unmerged: an ordinate and an outline line per element, 200 000.
+    EXPECT_LT(diagram.size(), static_cast<std::size_t>(count / 2));
+    // The peak keeps its full height (0.16 h, downwards for a positive
+    // value), the wave its troughs.
+    EXPECT_NEAR(boxOf(diagram).maxY, 0.16 * h, 1e-12);
+    EXPECT_NEAR(boxOf(diagram).minY, -0.16 * h / 5, 1e-6);
+
+    // The deformed shape joins its points the same way.
+    for (std::size_t i = 0; i < plot.results.nodes.size(); ++i)
+        plot.results.nodes[i].displacement = {0.0, 0.01 * wave(plot.results.nodes[i].position), 0};
+    view.selectTab(PlotTab::Deformation);
+    const Colour colour = plot.settings.values.results.deformationColour;
+    // Unmerged: 100 000 lines and 100 001 squares of four lines.
+    EXPECT_LT(linesWithPen(view.picture(), colour, 0.0031 * h).size(),
+              static_cast<std::size_t>(count / 2));
+    EXPECT_LT(linesWithPen(view.picture(), colour, 0.001 * h).size(),
+              static_cast<std::size_t>(2 * count));
+}
