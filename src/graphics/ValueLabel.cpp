@@ -42,6 +42,14 @@ void drawValueLabel(PlotContext& context, double value, Vector2 shellPoint, Vect
                     Colour colour, LabelSide side, bool magnitude, double tolerance) {
     if (std::fabs(value) < 1e-5 * tolerance)
         return;
+    if (context.labels) {
+        const OrdinateLabel label{value, shellPoint, outerPoint, colour, side, magnitude, false};
+        const double quarter = 0.25 * length(outerPoint - shellPoint);
+        for (const double shift : {0.0, quarter, -quarter})
+            if (placeValueLabel(context, label, shift, *context.labels))
+                return;
+        return;
+    }
     const LabelText text =
         labelText(value, shellPoint, outerPoint, interpolatePoint(shellPoint, outerPoint, 0.5),
                   side, magnitude);
@@ -58,8 +66,8 @@ bool placeValueLabel(PlotContext& context, const OrdinateLabel& label, double sh
     Vector2 middle = interpolatePoint(label.shellPoint, label.outerPoint, 0.5);
     if (length > 0)
         middle = middle + (shift / length) * ordinate;
-    const LabelText text =
-        labelText(label.value, label.shellPoint, label.outerPoint, middle, label.side, false);
+    const LabelText text = labelText(label.value, label.shellPoint, label.outerPoint, middle,
+                                     label.side, label.magnitude);
     const ValueTextSettings& settings = context.settings.valueText;
     const double gap = context.size(settings.gap);
     const double height = context.size(settings.height);
@@ -67,11 +75,13 @@ bool placeValueLabel(PlotContext& context, const OrdinateLabel& label, double sh
                                       text.text, text.placement);
     if (!layout.tryOccupy(frame))
         return false;
-    // A white ground keeps the hatching drawn before out of the text; it
-    // reaches half the gap the layout keeps between texts.
-    const std::array<Vector2, 4> ground = frame.widened(0.05 * frame.height).corners();
-    context.picture.setBrush(colours::white);
-    context.picture.addPolygon(colours::white, 0.0, ground);
+    if (label.ground) {
+        // A white ground keeps the hatching drawn before out of the text; it
+        // reaches half the gap the layout keeps between texts.
+        const std::array<Vector2, 4> ground = frame.widened(0.05 * frame.height).corners();
+        context.picture.setBrush(colours::white);
+        context.picture.addPolygon(colours::white, 0.0, ground);
+    }
     drawText(context.picture, context.textScale, text.anchor, text.angle, gap, height, label.colour,
              text.text, text.placement);
     return true;

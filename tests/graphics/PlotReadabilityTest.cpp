@@ -257,3 +257,28 @@ TEST(LabelLayout, GridLookupAgreesWithComparingEveryFrame) {
     layout.clear();
     EXPECT_TRUE(layout.isFree({{0, 2001}, 0.0, 1.0, 1.0}));
 }
+
+TEST(PlotReadability, LoadValuesThatWouldCoincideMoveAlongTheirOrdinateOrAreLeftOut) {
+    // Two equal surface loads on one wall: their value labels would stand on
+    // top of each other at both ends.
+    Model model;
+    addMaterial(model, 3e7, 0.2, 0.2);
+    addShellWithNodes(model, 10, 0, 10, 4);
+    for (int i = 0; i < 2; ++i)
+        addRow(model.shellLoads,
+               ShellLoadRecord{
+                   .fromShell = 1, .toShell = 1, .transverseStart = -5, .transverseEnd = -5});
+    DistinctPens settings;
+    GraphView view(model, settings);
+    const std::size_t axisTexts = 2;
+    const std::vector<TextFrame>& frames = view.labelLayout().frames();
+    // Both labels of the first load, and of the second as many as find room.
+    EXPECT_GE(frames.size(), axisTexts + 2);
+    EXPECT_LE(frames.size(), axisTexts + 4);
+    expectNoOverlap(view, "two equal loads");
+    const std::size_t labelLines =
+        linesWithPen(view.picture(), settings.values.loads.surfaceLoadColour,
+                     0.1 * 0.013 * view.referenceLength())
+            .size();
+    EXPECT_EQ(labelLines, (frames.size() - axisTexts) * textLineCount("5.000"));
+}
