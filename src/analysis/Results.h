@@ -76,8 +76,10 @@ struct ShellResults {
     std::array<ResultExtremes, resultComponentCount> extremes{};
     std::vector<ElementResult> elements; // in meridian order
     double wallThickness = 0.0;          // t of the shell's material
-    // Largest and smallest face stresses over the element ends (each stress
-    // is linear along an element, so these are its extremes on the shell).
+    // Largest and smallest face stresses over the element ends. The normal
+    // stresses are linear along an element, so these are their extremes on
+    // the shell; von Mises, convex in them, has its largest value at an end
+    // too (its smallest may lie inside an element).
     std::array<ResultExtremes, stressComponentCount> stressExtremes{};
 };
 
