@@ -78,9 +78,13 @@ QString pastedText(const std::uint8_t* data, std::size_t size, unsigned repeatBy
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < setUpBytes)
         return 0;
-    Model model;
+    // One model for all inputs: an emptied table keeps its storage, so that a
+    // paste near the row bound does not allocate a million rows afresh each
+    // time (most of the time such an input would otherwise take).
+    static Model model;
     const std::vector<InputContainer*> tables = allTables(model);
     InputContainer& table = *tables[data[0] % tables.size()];
+    table.clearAll();
     table.ensureRow(0); // a row to learn the column types from
     const auto cells = descriptorsFor(table, data[1]);
     table.clearAll();
