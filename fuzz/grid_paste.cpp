@@ -5,8 +5,8 @@
 //      past the last is outside the grid); its bits also choose per column
 //      whether an int column is a number or a list ("N"/"J", "Innen"/"Außen")
 //   2-3 the starting row: small, or near the row bound when byte 2 is 0xFF
-//   4  how often the text is repeated: 2^(byte - 0xEE) times from 0xEE on (up
-//      to 2^17 times, at most 256 KB), so that 10^5 lines and very long lines
+//   4  how often the text is repeated: 0xFD 64 times, 0xFE 4096 times, 0xFF
+//      2^17 times (at most 256 KB), so that 10^5 lines and very long lines
 //      are near at hand; once otherwise
 // The costly cases (a table grown to the row bound, 10^5 lines) take one
 // byte value each, so that most inputs stay fast.
@@ -67,7 +67,10 @@ std::vector<std::unique_ptr<TUserCell>> descriptorsFor(const InputContainer& tab
 
 QString pastedText(const std::uint8_t* data, std::size_t size, unsigned repeatByte, bool latin1) {
     QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const std::size_t times = repeatByte >= 0xEE ? std::size_t{1} << (repeatByte - 0xEE) : 1;
+    const std::size_t times = repeatByte == 0xFF   ? std::size_t{1} << 17
+                              : repeatByte == 0xFE ? std::size_t{1} << 12
+                              : repeatByte == 0xFD ? std::size_t{1} << 6
+                                                   : 1;
     if (size > 0 && times > 1)
         bytes = bytes.repeated(static_cast<qsizetype>(std::min(times, maxPastedBytes / size)));
     return latin1 ? QString::fromLatin1(bytes) : QString::fromUtf8(bytes);
@@ -78,12 +81,18 @@ QString pastedText(const std::uint8_t* data, std::size_t size, unsigned repeatBy
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size < setUpBytes)
         return 0;
-    // One model for all inputs: an emptied table keeps its storage, so that a
-    // paste near the row bound does not allocate a million rows afresh each
-    // time (most of the time such an input would otherwise take).
-    static Model model;
-    const std::vector<InputContainer*> tables = allTables(model);
-    InputContainer& table = *tables[data[0] % tables.size()];
+    // One model while the table stays the same: an emptied table keeps its
+    // storage, so that a paste near the row bound does not allocate a million
+    // rows afresh each time (most of the time such an input would otherwise
+    // take). A new model for another table, so that at most one table holds
+    // that much.
+    static auto model = std::make_unique<Model>();
+    static std::size_t lastChoice = 0;
+    const std::size_t choice = data[0] % allTables(*model).size();
+    if (choice != lastChoice)
+        model = std::make_unique<Model>();
+    lastChoice = choice;
+    InputContainer& table = *allTables(*model)[choice];
     table.clearAll();
     table.ensureRow(0); // a row to learn the column types from
     const auto cells = descriptorsFor(table, data[1]);
