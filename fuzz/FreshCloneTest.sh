@@ -15,7 +15,7 @@ if ! git -C "$source_dir" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
 fi
 clone=$(mktemp -d)
 trap 'rm -rf "$clone"' EXIT
-git clone --quiet "$source_dir" "$clone/venkar"
+git -c advice.detachedHead=false clone --quiet "$source_dir" "$clone/venkar"
 # The clone's script is the one run: a fresh clone holds no empty folder.
 for target in "$@"; do
   echo "== $target"
