@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev
   clang-format
   poppler-utils
+  fonts-dejavu-core
 )
 
 missing=()

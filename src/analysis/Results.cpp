@@ -2,6 +2,8 @@
 
 #include "analysis/AnalysisModel.h"
 #include "analysis/HingeLines.h"
+#include "geometry/ShellGeometry.h"
+#include "geometry/ShellMaterial.h"
 #include "model/Model.h"
 
 #include <algorithm>
@@ -38,29 +40,64 @@ void collectNodes(Results& results, const Model& model, const AnalysisModel& ana
     }
 }
 
+// Extremes over the element ends in meridian order, taken like those of the
+// section values: the first occurrence wins a tie.
+std::array<ResultExtremes, stressComponentCount>
+stressExtremes(const std::vector<ElementResult>& elements) {
+    std::array<ResultExtremes, stressComponentCount> all{};
+    auto consider = [](ResultExtremes& e, double value, double position) {
+        if (value > e.maximum) {
+            e.maximum = value;
+            e.maximumPosition = position;
+        }
+        if (value < e.minimum) {
+            e.minimum = value;
+            e.minimumPosition = position;
+        }
+    };
+    for (const ElementResult& element : elements)
+        for (std::size_t j = 0; j < all.size(); ++j) {
+            consider(all[j], element.startStresses[j], element.startPosition);
+            consider(all[j], element.endStresses[j], element.endPosition);
+        }
+    return all;
+}
+
 ShellResults collectShell(const Model& model, const AnalysisModel& analysis, int shell) {
     ShellResults result;
     result.number = shell + 1;
     result.intervals = model.shells.row(shell).intervals;
+    result.wallThickness = wallThickness(model, shell);
+    const double t = result.wallThickness;
+    const double length = meridianLength(model, shell);
     const std::vector<int> chain = analysis.shellChain(shell);
     const int n = std::max(result.intervals, 1);
     for (int k = 0; k <= n && !chain.empty(); ++k) {
         const double x = k * (1.0 / n);
         const ElementPosition at = locateOnShell(analysis, shell, x);
+        const SectionValues values = valuesAt(at.element, at.l);
+        const Vector2 point = pointAt(model, shell, x);
         result.stations.push_back({x,
+                                   x * length,
+                                   point.x,
+                                   point.y,
                                    {at.element.displacementAt(model, analysis, 0, at.l),
                                     at.element.displacementAt(model, analysis, 1, at.l),
                                     at.element.displacementAt(model, analysis, 2, at.l)},
-                                   valuesAt(at.element, at.l)});
+                                   values,
+                                   surfaceStresses(values, t)});
     }
     for (int j = 0; j < resultComponentCount; ++j)
         result.extremes[static_cast<std::size_t>(j)] = extremes(analysis, shell, j);
     for (int e : chain) {
         const ShellElement& element = analysis.shellElements[static_cast<std::size_t>(e)];
+        const SectionValues start = valuesAt(element, 0.0);
+        const SectionValues end = valuesAt(element, 1.0);
         result.elements.push_back({e, element.startPosition, element.endPosition, element.startNode,
-                                   element.endNode, valuesAt(element, 0.0),
-                                   valuesAt(element, 1.0)});
+                                   element.endNode, start, end, surfaceStresses(start, t),
+                                   surfaceStresses(end, t)});
     }
+    result.stressExtremes = stressExtremes(result.elements);
     return result;
 }
 
@@ -118,6 +155,11 @@ Results collectResults(const Model& model, const AnalysisModel& analysis) {
     results.maxReactionMoment = maximumReactionMoment(analysis);
     for (int j = 0; j < resultComponentCount; ++j)
         results.maxShellResult[static_cast<std::size_t>(j)] = maximumShellResult(analysis, j);
+    for (const ShellResults& shell : results.shells)
+        for (const ElementResult& element : shell.elements)
+            results.maxVonMises =
+                std::max({results.maxVonMises, largerVonMises(element.startStresses),
+                          largerVonMises(element.endStresses)});
     return results;
 }
 

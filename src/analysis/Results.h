@@ -2,6 +2,7 @@
 
 #include "analysis/ResultRecovery.h"
 #include "analysis/ShellElement.h"
+#include "analysis/SurfaceStresses.h"
 
 #include <array>
 #include <vector>
@@ -23,9 +24,6 @@ struct Displacement {
     double wz = 0.0;
     double rotation = 0.0;
 };
-
-// The seven section values ("N-Phi" ... "Eps-Theta") at one place.
-using SectionValues = std::array<double, resultComponentCount>;
 
 // A defined input node the calculation used.
 struct NodeResult {
@@ -49,8 +47,12 @@ struct ReactionResult {
 // least 1). On an element boundary the element before it gives the values.
 struct StationResult {
     double x = 0.0;
+    double arcLength = 0.0; // s, along the meridian from the shell's start
+    double r = 0.0;         // the station's point on the meridian
+    double z = 0.0;
     Displacement displacement;
     SectionValues values{};
+    StressValues stresses{}; // the face stresses of `values`
 };
 
 // One shell element: its stretch of the shell, its analysis nodes and the
@@ -63,6 +65,8 @@ struct ElementResult {
     int endNode = 0;
     SectionValues start{};
     SectionValues end{};
+    StressValues startStresses{}; // the face stresses of `start` and `end`
+    StressValues endStresses{};
 };
 
 struct ShellResults {
@@ -71,6 +75,10 @@ struct ShellResults {
     std::vector<StationResult> stations;
     std::array<ResultExtremes, resultComponentCount> extremes{};
     std::vector<ElementResult> elements; // in meridian order
+    double wallThickness = 0.0;          // t of the shell's material
+    // Largest and smallest face stresses over the element ends (each stress
+    // is linear along an element, so these are its extremes on the shell).
+    std::array<ResultExtremes, stressComponentCount> stressExtremes{};
 };
 
 struct RingResult {
@@ -109,6 +117,9 @@ public:
     double maxReactionForce = 0.0;
     double maxReactionMoment = 0.0;
     SectionValues maxShellResult{};
+    // The largest von Mises stress of either face at an element end: the
+    // scale of the stress plot.
+    double maxVonMises = 0.0;
 
     // The result of node row number `number`; none when the calculation did
     // not use that node.

@@ -20,6 +20,9 @@ enum ResultComponent : int {
 };
 inline constexpr int resultComponentCount = 7;
 
+// The seven section values ("N-Phi" ... "Eps-Theta") at one place.
+using SectionValues = std::array<double, resultComponentCount>;
+
 // The name printed and plotted for a component: "N-Phi", "N-Theta", "M-Phi",
 // "M-Theta", "Q-Theta", "Eps-Phi", "Eps-Theta".
 const char* resultComponentName(int component);

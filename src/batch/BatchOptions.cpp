@@ -31,9 +31,10 @@ private:
     std::size_t next_ = 0;
 };
 
-constexpr std::array<const char*, plotTabCount> tabShortNames{
-    "geometrie", "verformung", "n-phi",   "n-theta",  "m-phi",
-    "m-theta",   "q-theta",    "eps-phi", "eps-theta"};
+// By tab index: the window's tabs, then the stress plots.
+constexpr std::array<const char*, plotTabCount + stressPlotTabs.size()> tabShortNames{
+    "geometrie", "verformung", "n-phi",   "n-theta",   "m-phi",
+    "m-theta",   "q-theta",    "eps-phi", "eps-theta", "sigma-vm"};
 
 // The display switches the command line can set, named after the hints of
 // the graph window's tool buttons: --show-NAME and --hide-NAME.
@@ -140,6 +141,7 @@ std::vector<std::pair<std::string, std::string>> outputFiles(const BatchOptions&
     add("--input-report", options.inputReport);
     add("--results", options.resultsReport);
     add("--json", options.json);
+    add("--csv", options.csv);
     if (options.plot) {
         const PlotOptions& plot = *options.plot;
         if (!plot.outFile.empty())
@@ -185,6 +187,9 @@ std::optional<PlotTab> plotTabByName(const std::string& name) {
     for (const PlotTab tab : allPlotTabs)
         if (lower == plotTabShortName(tab))
             return tab;
+    for (const PlotTab tab : stressPlotTabs)
+        if (lower == plotTabShortName(tab))
+            return tab;
     return std::nullopt;
 }
 
@@ -215,12 +220,15 @@ BatchOptions parseBatchOptions(const std::vector<std::string>& arguments) {
             const std::string& tab = list.valueOf(argument);
             if (lowerCase(tab) == "all") {
                 plot.tabs.assign(allPlotTabs.begin(), allPlotTabs.end());
+            } else if (lowerCase(tab) == "stresses") {
+                plot.tabs.assign(stressPlotTabs.begin(), stressPlotTabs.end());
             } else if (const std::optional<PlotTab> named = plotTabByName(tab)) {
                 plot.tabs.push_back(*named);
             } else {
                 throw UsageError("Unbekannte Grafik: " + tab +
-                                 " (0 bis 8, all oder geometrie, verformung, n-phi, n-theta, "
-                                 "m-phi, m-theta, q-theta, eps-phi, eps-theta)");
+                                 " (0 bis 8, all, stresses oder geometrie, verformung, n-phi, "
+                                 "n-theta, m-phi, m-theta, q-theta, eps-phi, eps-theta, "
+                                 "sigma-vm)");
             }
         } else if (argument == "--out") {
             plotOption(argument);
@@ -259,6 +267,8 @@ BatchOptions parseBatchOptions(const std::vector<std::string>& arguments) {
             options.resultsReport = list.valueOf(argument);
         else if (argument == "--json")
             options.json = list.valueOf(argument);
+        else if (argument == "--csv")
+            options.csv = list.valueOf(argument);
         else if (argument.size() > 1 && argument[0] == '-')
             throw UsageError("Unbekannte Option: " + argument);
         else
@@ -293,6 +303,8 @@ Optionen:
   --results DATEI       Ergebnisse schreiben ("-" = Standardausgabe)
   --json DATEI          alle Ergebnisse in voller Genauigkeit als JSON
                         ("-" = Standardausgabe)
+  --csv DATEI           die Ergebnisse an den Ausgabepunkten jeder Schale als
+                        CSV-Tabelle mit Randspannungen ("-" = Standardausgabe)
   --verbose, -v         Phasen und Kennzahlen der Berechnung auf stderr
   --mesh-check          nach der Berechnung mit verdoppelten
                         Diskretisierungsfaktoren (bis Faktor 16) nachrechnen
@@ -301,7 +313,9 @@ Optionen:
 Grafiken (wie im Grafikfenster; Ergebnisgrafiken nach der Berechnung):
   --plot GRAFIK         0 bis 8 oder geometrie, verformung, n-phi, n-theta,
                         m-phi, m-theta, q-theta, eps-phi, eps-theta;
-                        "all" für alle neun
+                        "all" für alle neun; sigma-vm die größere
+                        Vergleichsspannung nach von Mises der beiden
+                        Oberflächen, "stresses" für alle Spannungsgrafiken
   --out DATEI           die eine Grafik; Typ nach der Endung .png, .svg, .pdf
   --out-dir ORDNER      je Grafik ORDNER/<System>-<Kurzname>.png
   --size BxH            Größe von PNG und SVG in Pixeln (Vorgabe 1600x1200)

@@ -47,13 +47,14 @@ struct BatchOptions {
     std::optional<std::string> inputReport;
     std::optional<std::string> resultsReport;
     std::optional<std::string> json;
+    std::optional<std::string> csv; // --csv: the report stations as CSV
     std::optional<PlotOptions> plot;
     // The absolute path of the running program; the default configuration
     // file of the plots is found from it.
     std::string programPath;
 
     // With no output option at all, the results report goes to standard output.
-    bool hasOutputOption() const { return inputReport || resultsReport || json || plot; }
+    bool hasOutputOption() const { return inputReport || resultsReport || json || csv || plot; }
 };
 
 // Parses the arguments after the program name; "--" ends the options. Throws
@@ -67,7 +68,8 @@ const char* batchUsage();
 
 // The graph tab named by "0" ... "8" or by its short name ("geometrie",
 // "verformung", "n-phi", "n-theta", "m-phi", "m-theta", "q-theta",
-// "eps-phi", "eps-theta"); nothing for anything else.
+// "eps-phi", "eps-theta", and the stress plot "sigma-vm"); nothing for
+// anything else.
 std::optional<PlotTab> plotTabByName(const std::string& name);
 // The short name of a tab.
 const char* plotTabShortName(PlotTab tab);

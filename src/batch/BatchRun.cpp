@@ -5,6 +5,7 @@
 #include "batch/InputWarnings.h"
 #include "batch/MeshCheck.h"
 #include "batch/PlotExport.h"
+#include "batch/ResultsCsv.h"
 #include "batch/ResultsJson.h"
 #include "checks/LoadCheck.h"
 #include "checks/SystemCheck.h"
@@ -100,6 +101,8 @@ public:
             writeOutput(*options_.json,
                         resultsJson(analysis_.results, status_, meshCheck ? &*meshCheck : nullptr),
                         out_);
+        if (options_.csv)
+            writeOutput(*options_.csv, resultsCsv(analysis_.results), out_);
         writePlots(analysis_.resultsValid != 0);
         return exitSuccess;
     }

@@ -26,18 +26,20 @@ QString qText(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// Writes the picture with the view's title as its heading; SVG and PDF
+// documents are also named after it.
 bool writePicture(const Picture& picture, const fs::path& file, const PlotOptions& plot,
-                  const std::string& title) {
+                  const std::string& title, const std::string& heading) {
     std::string extension = file.extension().string();
     for (char& c : extension)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     const QString path = qText(file.string());
     const QSize size(plot.width, plot.height);
     if (extension == ".svg")
-        return writeSvg(picture, path, size, qText(title));
+        return writeSvg(picture, path, size, qText(title), qText(heading));
     if (extension == ".pdf")
-        return writePdf(picture, path, qText(title));
-    return writePng(picture, path, size);
+        return writePdf(picture, path, qText(title), qText(heading));
+    return writePng(picture, path, size, qText(heading));
 }
 
 fs::path plotFile(const PlotOptions& plot, const std::string& systemFile, PlotTab tab) {
@@ -104,7 +106,8 @@ std::optional<std::string> writePlots(const PlotOptions& plot, const std::string
         for (const PlotSwitchChange& change : plot.switches)
             view.setSwitch(static_cast<DisplaySwitch>(change.displaySwitch), change.on);
         const fs::path file = plotFile(plot, systemFile, tab);
-        if (!writePicture(view.picture(), file, plot, std::string("Venkar - ") + view.caption()))
+        if (!writePicture(view.picture(), file, plot, std::string("Venkar - ") + view.caption(),
+                          view.title()))
             return "Fehler beim Schreiben der Datei " + file.string() + ": " +
                    writeFailureReason(file);
     }

@@ -16,7 +16,9 @@ class PlotResults;
 // them. The plot settings come from the configuration file of the options,
 // else from the one the program "venkar" beside this program uses. Without
 // results every result tab shows the structure and its loads, and `err` says
-// so once. Returns the message of the first file that could not be read or
+// so once. Every plot carries the view's title as a line above the picture
+// (the tab's caption; on "Verformung" with the magnification of the
+// displacements). Returns the message of the first file that could not be read or
 // written; nothing on success. `systemFile` names the output files of
 // --out-dir: <its base name>-<short tab name>.png.
 std::optional<std::string> writePlots(const PlotOptions& plot, const std::string& systemFile,

@@ -64,6 +64,11 @@ void writeComponents(JsonWriter& json, const SectionValues& values) {
         json.field(resultComponentName(j), values[static_cast<std::size_t>(j)]);
 }
 
+void writeStresses(JsonWriter& json, const StressValues& stresses) {
+    for (int j = 0; j < stressComponentCount; ++j)
+        json.field(stressComponentKey(j), stresses[static_cast<std::size_t>(j)]);
+}
+
 void writeStations(JsonWriter& json, const ShellResults& shell) {
     if (shell.stations.empty())
         raiseError("Schale nicht gefunden");
@@ -72,26 +77,38 @@ void writeStations(JsonWriter& json, const ShellResults& shell) {
     for (const StationResult& station : shell.stations) {
         json.beginObject();
         json.field("x", station.x);
+        json.field("s", station.arcLength);
+        json.field("r", station.r);
+        json.field("z", station.z);
         writeDisplacement(json, station.displacement);
         writeComponents(json, station.values);
+        writeStresses(json, station.stresses);
         json.endObject();
     }
     json.endArray();
 }
 
+void writeExtreme(JsonWriter& json, const char* name, const ResultExtremes& e) {
+    json.key(name);
+    json.beginObject();
+    json.field("max", e.maximum);
+    json.field("xMax", e.maximumPosition);
+    json.field("min", e.minimum);
+    json.field("xMin", e.minimumPosition);
+    json.endObject();
+}
+
 void writeExtremes(JsonWriter& json, const ShellResults& shell) {
     json.key("extremes");
     json.beginObject();
-    for (int j = 0; j < resultComponentCount; ++j) {
-        const ResultExtremes& e = shell.extremes[static_cast<std::size_t>(j)];
-        json.key(resultComponentName(j));
-        json.beginObject();
-        json.field("max", e.maximum);
-        json.field("xMax", e.maximumPosition);
-        json.field("min", e.minimum);
-        json.field("xMin", e.minimumPosition);
-        json.endObject();
-    }
+    for (int j = 0; j < resultComponentCount; ++j)
+        writeExtreme(json, resultComponentName(j), shell.extremes[static_cast<std::size_t>(j)]);
+    json.endObject();
+    json.key("stress_extremes");
+    json.beginObject();
+    for (int j = 0; j < stressComponentCount; ++j)
+        writeExtreme(json, stressComponentKey(j),
+                     shell.stressExtremes[static_cast<std::size_t>(j)]);
     json.endObject();
 }
 
@@ -105,10 +122,12 @@ void writeElements(JsonWriter& json, const ShellResults& shell) {
         json.key("start");
         json.beginObject();
         writeComponents(json, element.start);
+        writeStresses(json, element.startStresses);
         json.endObject();
         json.key("end");
         json.beginObject();
         writeComponents(json, element.end);
+        writeStresses(json, element.endStresses);
         json.endObject();
         json.endObject();
     }
@@ -121,6 +140,7 @@ void writeShells(JsonWriter& json, const Results& results) {
     for (const ShellResults& shell : results.shells) {
         json.beginObject();
         json.field("number", shell.number);
+        json.field("wall_thickness", shell.wallThickness);
         writeStations(json, shell);
         writeExtremes(json, shell);
         writeElements(json, shell);

@@ -2,6 +2,7 @@
 
 #include "analysis/AnalysisModel.h"
 #include "analysis/ResultRecovery.h"
+#include "analysis/SurfaceStresses.h"
 #include "model/Model.h"
 
 #include <algorithm>
@@ -54,14 +55,25 @@ double AnalysisPlotResults::nodePosition(int node) const {
 
 std::vector<PlotElement> AnalysisPlotResults::shellElements(int shell) const {
     std::vector<PlotElement> elements;
-    if (const ShellResults* results = analysis_.results.shell(shell + 1))
+    if (const ShellResults* results = analysis_.results.shell(shell + 1)) {
+        elements.reserve(results->elements.size());
         for (const ElementResult& e : results->elements)
             elements.push_back({e.element, e.startPosition, e.endPosition, e.startNode, e.endNode});
+    }
     return elements;
 }
 
 double AnalysisPlotResults::elementValue(int element, int component, double l) const {
-    return analysis_.shellElements.at(static_cast<std::size_t>(element)).resultValue(l, component);
+    const ShellElement& e = analysis_.shellElements.at(static_cast<std::size_t>(element));
+    if (component != plotVonMisesComponent)
+        return e.resultValue(l, component);
+    // The stresses of the section values at l: von Mises is not linear along
+    // the element, its section values are.
+    SectionValues values{};
+    for (int j = 0; j < resultComponentCount; ++j)
+        values[static_cast<std::size_t>(j)] = e.resultValue(l, j);
+    const ShellResults* shell = analysis_.results.shell(e.shellNumber);
+    return shell ? largerVonMises(surfaceStresses(values, shell->wallThickness)) : 0.0;
 }
 
 PlotDisplacement AnalysisPlotResults::elementDisplacement(int element, double l) const {
@@ -82,6 +94,8 @@ double AnalysisPlotResults::maxDisplacement() const {
 }
 
 double AnalysisPlotResults::maxShellResult(int component) const {
+    if (component == plotVonMisesComponent)
+        return analysis_.results.maxVonMises;
     return analysis_.results.maxShellResult.at(static_cast<std::size_t>(component));
 }
 

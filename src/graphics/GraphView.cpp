@@ -7,6 +7,8 @@
 #include "graphics/ResultLayers.h"
 #include "model/Model.h"
 
+#include <cmath>
+
 namespace venkar {
 
 const std::array<const char*, GraphView::tabCount>& GraphView::tabCaptions() {
@@ -17,6 +19,8 @@ const std::array<const char*, GraphView::tabCount>& GraphView::tabCaptions() {
 }
 
 const char* tabCaption(PlotTab tab) {
+    if (tab == PlotTab::VonMisesStress)
+        return "Vergleichsspannung";
     return GraphView::tabCaptions().at(static_cast<std::size_t>(tabIndex(tab)));
 }
 
@@ -29,10 +33,29 @@ BoundingBox referenceBox(const Model& model, bool withAxis) {
     return box;
 }
 
+std::string magnificationText(double factor) {
+    if (!std::isfinite(factor))
+        return formatNumber("%g", factor);
+    if (std::fabs(factor) >= 100) {
+        // Rounded to three significant digits without an exponent.
+        const double unit = std::pow(10.0, std::floor(std::log10(std::fabs(factor))) - 2);
+        return formatNumber("%.0f", std::round(factor / unit) * unit);
+    }
+    return formatNumber("%.3g", factor);
+}
+
 GraphView::GraphView(const Model& model, const GraphSettings& settings)
     : model_(model), settings_(settings) {
     rebuild();
     userView_ = true;
+}
+
+std::string GraphView::title() const {
+    std::string title = caption();
+    if (tab_ == PlotTab::Deformation && results_ && h_ > 0)
+        title += ", " + magnificationText(displacementFactor(*results_, h_, displacementScale_)) +
+                 "-fach überhöht";
+    return title;
 }
 
 void GraphView::selectTab(PlotTab tab) {
@@ -79,6 +102,7 @@ void GraphView::showAll() {
 
 void GraphView::rebuild() {
     picture_.clear();
+    labels_.clear();
     const BoundingBox box = referenceBox(model_, isOn(ShowSymmetryAxis));
     h_ = box.isEmpty() ? 0.0 : diagonal(box);
     if (h_ > 0) {
@@ -92,7 +116,8 @@ void GraphView::rebuild() {
                             .box = box,
                             .textScale = textScale_,
                             .functionScale = functionScale_,
-                            .displacementScale = displacementScale_};
+                            .displacementScale = displacementScale_,
+                            .labels = &labels_};
         if (context.isOn(ShowSymmetryAxis))
             drawSymmetryAxis(context);
         if (context.isOn(ShowSupports))

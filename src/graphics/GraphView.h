@@ -1,11 +1,13 @@
 #pragma once
 
 #include "geometry/BoundingBox.h"
+#include "graphics/LabelLayout.h"
 #include "graphics/Picture.h"
 #include "graphics/PlotContext.h"
 #include "graphics/PlotTab.h"
 
 #include <array>
+#include <string>
 
 namespace venkar {
 
@@ -42,6 +44,10 @@ public:
     PlotTab tab() const { return tab_; }
     // The window caption: the caption of the current tab.
     const char* caption() const { return tabCaption(tab_); }
+    // The title of an exported plot: the caption, on the tab "Verformung"
+    // with results followed by how much the displacements are magnified
+    // ("Verformung, 250-fach überhöht").
+    std::string title() const;
     // Selects a tab: clears the geometry, deformation and load switches, sets
     // geometry again, sets the loads switch on the geometry tab and the
     // deformation switch on the deformation tab, and rebuilds.
@@ -69,6 +75,9 @@ public:
     void rebuild();
 
     const Picture& picture() const { return picture_; }
+    // The texts of the last rebuild that later labels kept clear of: the
+    // axis texts, the diagram labels and the displacement values.
+    const LabelLayout& labelLayout() const { return labels_; }
     // The reference length of the last rebuild (0 for an empty model).
     double referenceLength() const { return h_; }
 
@@ -91,10 +100,15 @@ private:
     double functionScale_ = 1.0;
     double displacementScale_ = 1.0;
     Picture picture_;
+    LabelLayout labels_;
     double h_ = 0.0;
     BoundingBox view_;
     bool userView_ = false;
 };
+
+// A magnification for a title: three significant digits, whole numbers
+// from 100 on ("250", "12300", "2.5", "0.0123").
+std::string magnificationText(double factor);
 
 // The box the reference length is the diagonal of: every defined node and
 // the thirds of every drawable shell, with the points (0, minimum z) and

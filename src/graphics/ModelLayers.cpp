@@ -2,6 +2,7 @@
 
 #include "geometry/ShellGeometry.h"
 #include "geometry/ShellMaterial.h"
+#include "graphics/LabelLayout.h"
 #include "graphics/LoadSymbols.h"
 #include "graphics/Picture.h"
 #include "graphics/PlotContext.h"
@@ -152,10 +153,16 @@ void drawSymmetryAxis(PlotContext& context) {
     // before it.
     const double height = context.size(settings.textHeight);
     const double gap = context.size(settings.textGap);
-    drawText(context.picture, context.textScale, top, -pi / 2, gap, height, settings.textColour,
-             settings.text, TextRight | TextAbove);
-    drawText(context.picture, context.textScale, bottom, -pi / 2, gap, height, settings.textColour,
-             settings.text, TextLeft | TextAbove);
+    const std::pair<Vector2, unsigned> ends[] = {{top, TextRight | TextAbove},
+                                                 {bottom, TextLeft | TextAbove}};
+    for (const auto& [anchor, placement] : ends) {
+        drawText(context.picture, context.textScale, anchor, -pi / 2, gap, height,
+                 settings.textColour, settings.text, placement);
+        // Value labels keep clear of the axis texts.
+        if (context.labels)
+            context.labels->occupy(textFrame(context.textScale, anchor, -pi / 2, gap, height,
+                                             settings.text, placement));
+    }
 }
 
 void drawSupports(PlotContext& context) {

@@ -4,10 +4,12 @@
 #include "graphics/GraphSettings.h"
 #include "graphics/PlotTab.h"
 
+#include <algorithm>
 #include <string>
 
 namespace venkar {
 
+class LabelLayout;
 class Model;
 class Picture;
 class PlotResults;
@@ -45,10 +47,15 @@ struct PlotContext {
     double textScale = 1.0;
     double functionScale = 1.0;
     double displacementScale = 1.0;
+    // The texts placed so far, which later labels keep clear of; null when
+    // labels need not avoid each other.
+    LabelLayout* labels = nullptr;
 
     bool isOn(DisplaySwitch s) const { return (switches & s) != 0; }
     // A size setting in model units.
     double size(double fraction) const { return fraction * h; }
+    // The structure's largest extent (model units).
+    double extent() const { return box.isEmpty() ? 0.0 : std::max(box.width(), box.height()); }
 };
 
 // A text angle that never reads upside down: an angle whose reading

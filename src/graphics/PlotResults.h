@@ -12,7 +12,10 @@ namespace venkar {
 //
 // Analysis nodes are addressed by their 0-based index (`analysisNode` names
 // the analysis node of an input node); shells by their 0-based row index. Result components are
-// numbered 0 "N-Phi", 1 "N-Theta", 2 "M-Phi", 3 "M-Theta", 4 "Q-Theta", 5 "Eps-Phi", 6 "Eps-Theta".
+// numbered 0 "N-Phi", 1 "N-Theta", 2 "M-Phi", 3 "M-Theta", 4 "Q-Theta", 5 "Eps-Phi", 6 "Eps-Theta",
+// and 7 the larger von Mises stress of the two faces of the wall.
+
+inline constexpr int plotVonMisesComponent = 7;
 
 // Displacement of a point: radial and axial translation (length units of the
 // input) and the rotation of the tangent (radians).

@@ -18,8 +18,11 @@ enum class PlotTab {
     ShearForceTheta,  // "Querkraft Theta"
     StrainPhi,        // "Epsilon Phi"
     StrainTheta,      // "Epsilon Theta"
+    // Plots of the batch command beyond the window's tabs:
+    VonMisesStress, // "Vergleichsspannung": the larger von Mises stress of the two faces
 };
 
+// The tabs of the graph window: Geometry ... StrainTheta.
 inline constexpr int plotTabCount = 9;
 
 // Every tab in tab order.
@@ -28,7 +31,10 @@ inline constexpr std::array<PlotTab, plotTabCount> allPlotTabs{
     PlotTab::NormalForceTheta, PlotTab::MomentPhi,   PlotTab::MomentTheta,
     PlotTab::ShearForceTheta,  PlotTab::StrainPhi,   PlotTab::StrainTheta};
 
-// The position of a tab in the tab bar (0 ... 8).
+// The stress plots (--plot stresses), after the window's tabs.
+inline constexpr std::array<PlotTab, 1> stressPlotTabs{PlotTab::VonMisesStress};
+
+// The position of a tab in the tab bar (0 ... 8; the stress plots follow).
 constexpr int tabIndex(PlotTab tab) {
     return static_cast<int>(tab);
 }
@@ -40,8 +46,9 @@ constexpr std::optional<PlotTab> plotTabAt(int index) {
     return static_cast<PlotTab>(index);
 }
 
-// The shell result component a result tab shows; nothing for the geometry
-// and the deformation tab.
+// The shell result component a result tab shows (the stress plot shows the
+// plot component 7, see PlotResults); nothing for the geometry and the
+// deformation tab.
 constexpr std::optional<int> resultComponentOf(PlotTab tab) {
     if (tabIndex(tab) < tabIndex(PlotTab::NormalForcePhi))
         return std::nullopt;

@@ -2,6 +2,7 @@
 
 namespace venkar {
 
+class PlotResults;
 struct PlotContext;
 
 // The layers of a plot that show the results of a calculation. Each needs
@@ -14,11 +15,18 @@ struct PlotContext;
 // degrees.
 void drawSupportReactions(PlotContext& context);
 
+// The factor the deformed shape multiplies the displacements by: the
+// largest displacement is drawn a fifth of the reference length `h` long at
+// displacement scale 1 (a model without displacements counts 1 as the
+// largest).
+double displacementFactor(const PlotResults& results, double h, double displacementScale);
+
 // The deformed shape: every element as a line between its displaced nodes,
 // the displaced nodes and ring beams, and (with the values switch) the
 // displacement components at the output intervals, the nodes and both sides
-// of every hinge. The largest displacement is drawn a fifth of the
-// reference length long at displacement scale 1.
+// of every hinge, leaving out a text that would overlap one placed before.
+// Element ends and nodes closer to the ones drawn before than the diagram
+// resolution are joined.
 void drawDeformation(PlotContext& context);
 
 // The diagram of a shell result component (0 "N-Phi" ... 6 "Eps-Theta")
@@ -28,7 +36,11 @@ void drawDeformation(PlotContext& context);
 // carries an ordinate; element starts get one at a shell's start, at jumps
 // and (with the extrema switch) at local extrema. Positive stretches are
 // blue, the others red; with the values switch the ordinates that matter
-// are labelled.
+// are labelled. Values below the round-off limit of their kind are drawn as
+// zero and not labelled; element ends closer than the diagram resolution
+// merge into one ordinate keeping their extremes. The labels are placed
+// last, clear of each other and of the texts already in the context's
+// layout.
 void drawDiagram(PlotContext& context, int component);
 
 // With the values switch, the hoop force (" N=") or the moment (" M=", the

@@ -287,12 +287,25 @@ int textWidth(std::string_view text) {
     return width;
 }
 
-void drawText(Picture& picture, double scale, Vector2 anchor, double angle, double gap,
-              double height, Colour colour, std::string_view text, unsigned placement) {
+std::array<Vector2, 4> TextFrame::corners() const {
+    Vector2 along{width, 0.0};
+    Vector2 up{0.0, -height};
+    turn(along, angle);
+    turn(up, angle);
+    return {origin, origin + along, origin + along + up, origin + up};
+}
+
+TextFrame TextFrame::widened(double margin) const {
+    Vector2 back{-margin, margin};
+    turn(back, angle);
+    return {origin + back, angle, width + 2 * margin, height + 2 * margin};
+}
+
+TextFrame textFrame(double scale, Vector2 anchor, double angle, double gap, double height,
+                    std::string_view text, unsigned placement) {
     const double h = scale * height;
     const double g = scale * gap;
-    const double unit = h * 0.001; // model units per glyph unit
-    const double w = textWidth(text) * unit;
+    const double w = textWidth(text) * (h * 0.001);
 
     Vector2 offset{0.0, 0.0};
     if (placement & TextLeft)
@@ -307,7 +320,15 @@ void drawText(Picture& picture, double scale, Vector2 anchor, double angle, doub
         offset.y += h + g;
     else
         offset.y += h / 2;
-    const Vector2 origin = anchor + turn(offset, angle);
+    return {anchor + turn(offset, angle), angle, w, h};
+}
+
+void drawText(Picture& picture, double scale, Vector2 anchor, double angle, double gap,
+              double height, Colour colour, std::string_view text, unsigned placement) {
+    const TextFrame frame = textFrame(scale, anchor, angle, gap, height, text, placement);
+    const double h = frame.height;
+    const double unit = h * 0.001; // model units per glyph unit
+    const Vector2 origin = frame.origin;
 
     const Colour savedColour = picture.lastPenColour();
     const double savedWidth = picture.lastPenWidth();

@@ -3,6 +3,7 @@
 #include "geometry/Vector2.h"
 #include "graphics/Colour.h"
 
+#include <array>
 #include <string_view>
 #include <vector>
 
@@ -51,6 +52,26 @@ enum TextPlacement : unsigned {
     TextBelow = 32,  // cap line a gap below the anchor (ignored with TextAbove)
     // with neither TextAbove nor TextBelow the text is centred vertically
 };
+
+// Where drawText puts a text: the start of its baseline, the reading
+// direction (radians) and the size of its cell (the advances by the text
+// height), all in model units.
+struct TextFrame {
+    Vector2 origin;
+    double angle = 0.0;
+    double width = 0.0;
+    double height = 0.0;
+
+    // The cell's corners: baseline start, baseline end, cap line end, cap
+    // line start.
+    std::array<Vector2, 4> corners() const;
+    // The frame grown by `margin` on every side.
+    TextFrame widened(double margin) const;
+};
+
+// The frame of `text` as drawText with the same arguments draws it.
+TextFrame textFrame(double scale, Vector2 anchor, double angle, double gap, double height,
+                    std::string_view text, unsigned placement);
 
 // Draws `text` (UTF-8) with the stroke font. Height and gap are multiplied by
 // `scale` (normally the reference length of the plot) to give model units;

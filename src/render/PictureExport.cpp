@@ -5,6 +5,8 @@
 
 #include <QBuffer>
 #include <QFile>
+#include <QFont>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPageLayout>
 #include <QPageSize>
@@ -12,6 +14,7 @@
 #include <QPdfWriter>
 #include <QSvgGenerator>
 
+#include <algorithm>
 #include <clocale>
 #include <cstdlib>
 
@@ -36,25 +39,44 @@ void paintPicture(const Picture& picture, QPainter& painter, const QRect& target
     paintView(picture, picture.boundingBox(), painter, target, aspect);
 }
 
-QImage renderToImage(const Picture& picture, QSize size) {
-    return renderToImage(picture, picture.boundingBox(), size);
+QRect paintHeading(QPainter& painter, const QRect& target, const QString& heading) {
+    if (heading.isEmpty())
+        return target;
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(std::max(12, target.height() / 40));
+    painter.save();
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const QFontMetrics metrics(font, painter.device());
+    const int inset = metrics.height() / 2;
+    painter.drawText(target.left() + inset, target.top() + inset + metrics.ascent(), heading);
+    painter.restore();
+    const int strip = metrics.height() + inset;
+    return target.adjusted(0, strip, 0, 0);
 }
 
-QImage renderToImage(const Picture& picture, const BoundingBox& world, QSize size) {
+QImage renderToImage(const Picture& picture, QSize size, const QString& heading) {
+    return renderToImage(picture, picture.boundingBox(), size, heading);
+}
+
+QImage renderToImage(const Picture& picture, const BoundingBox& world, QSize size,
+                     const QString& heading) {
     QImage image(size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
     QPainter painter(&image);
-    paintView(picture, world, painter, QRect(QPoint(0, 0), size));
+    paintView(picture, world, painter, paintHeading(painter, QRect(QPoint(0, 0), size), heading));
     painter.end();
     return image;
 }
 
-QByteArray renderToSvg(const Picture& picture, QSize size, const QString& title) {
-    return renderToSvg(picture, picture.boundingBox(), size, title);
+QByteArray renderToSvg(const Picture& picture, QSize size, const QString& title,
+                       const QString& heading) {
+    return renderToSvg(picture, picture.boundingBox(), size, title, heading);
 }
 
 QByteArray renderToSvg(const Picture& picture, const BoundingBox& world, QSize size,
-                       const QString& title) {
+                       const QString& title, const QString& heading) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator generator;
@@ -64,26 +86,28 @@ QByteArray renderToSvg(const Picture& picture, const BoundingBox& world, QSize s
     generator.setTitle(title);
     QPainter painter(&generator);
     painter.fillRect(QRect(QPoint(0, 0), size), Qt::white);
-    paintView(picture, world, painter, QRect(QPoint(0, 0), size));
+    paintView(picture, world, painter, paintHeading(painter, QRect(QPoint(0, 0), size), heading));
     painter.end();
     return buffer.data();
 }
 
-bool writePng(const Picture& picture, const QString& path, QSize size) {
-    return writePng(picture, picture.boundingBox(), path, size);
+bool writePng(const Picture& picture, const QString& path, QSize size, const QString& heading) {
+    return writePng(picture, picture.boundingBox(), path, size, heading);
 }
 
-bool writePng(const Picture& picture, const BoundingBox& world, const QString& path, QSize size) {
-    return renderToImage(picture, world, size).save(path, "PNG");
+bool writePng(const Picture& picture, const BoundingBox& world, const QString& path, QSize size,
+              const QString& heading) {
+    return renderToImage(picture, world, size, heading).save(path, "PNG");
 }
 
-bool writeSvg(const Picture& picture, const QString& path, QSize size, const QString& title) {
-    return writeSvg(picture, picture.boundingBox(), path, size, title);
+bool writeSvg(const Picture& picture, const QString& path, QSize size, const QString& title,
+              const QString& heading) {
+    return writeSvg(picture, picture.boundingBox(), path, size, title, heading);
 }
 
 bool writeSvg(const Picture& picture, const BoundingBox& world, const QString& path, QSize size,
-              const QString& title) {
-    const QByteArray svg = renderToSvg(picture, world, size, title);
+              const QString& title, const QString& heading) {
+    const QByteArray svg = renderToSvg(picture, world, size, title, heading);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
@@ -92,12 +116,13 @@ bool writeSvg(const Picture& picture, const BoundingBox& world, const QString& p
     return written && file.error() == QFileDevice::NoError;
 }
 
-bool writePdf(const Picture& picture, const QString& path, const QString& title) {
-    return writePdf(picture, picture.boundingBox(), path, title);
+bool writePdf(const Picture& picture, const QString& path, const QString& title,
+              const QString& heading) {
+    return writePdf(picture, picture.boundingBox(), path, title, heading);
 }
 
 bool writePdf(const Picture& picture, const BoundingBox& world, const QString& path,
-              const QString& title) {
+              const QString& title, const QString& heading) {
     {
         // QPdfWriter reports no open failure; check the file first.
         QFile probe(path);
@@ -114,7 +139,8 @@ bool writePdf(const Picture& picture, const BoundingBox& world, const QString& p
     const QRect page = writer.pageLayout().paintRectPixels(writer.resolution());
     // A view smaller than the picture must not reach into the margins.
     painter.setClipRect(QRect(QPoint(0, 0), page.size()));
-    paintView(picture, world, painter, QRect(QPoint(0, 0), page.size()));
+    paintView(picture, world, painter,
+              paintHeading(painter, QRect(QPoint(0, 0), page.size()), heading));
     return painter.end();
 }
 

@@ -39,6 +39,14 @@ TEST(BatchOptions, MeshCheckIsNoOutputOption) {
     EXPECT_FALSE(options.hasOutputOption());
 }
 
+TEST(BatchOptions, CsvIsAnOutputOptionWithAFile) {
+    const BatchOptions options = parseBatchOptions({"--csv", "tank.csv", "tank.vsy"});
+    EXPECT_EQ(options.csv.value(), "tank.csv");
+    EXPECT_TRUE(options.hasOutputOption());
+    EXPECT_EQ(parseBatchOptions({"tank.vsy", "--csv", "-"}).csv.value(), "-");
+    EXPECT_THROW(parseBatchOptions({"tank.vsy", "--csv"}), UsageError);
+}
+
 TEST(BatchOptions, RefusesWhatItCannotRun) {
     EXPECT_THROW(parseBatchOptions({}), UsageError);
     EXPECT_THROW(parseBatchOptions({"a.vsy", "b.vla", "c"}), UsageError);
@@ -57,7 +65,7 @@ TEST(BatchOptions, DoubleDashEndsTheOptions) {
 }
 
 TEST(BatchOptions, AnOutputNamedLikeAnInputKindIsRefusedNamingTheOption) {
-    const char* options[] = {"--input-report", "--results", "--json"};
+    const char* options[] = {"--input-report", "--results", "--json", "--csv"};
     for (const char* option : options) {
         for (const char* target : {"plate.vsy", "sub/Plate.VLA"}) {
             try {

@@ -2,6 +2,7 @@
 
 #include "analysis/AnalysisDriver.h"
 #include "analysis/AnalysisModel.h"
+#include "analysis/SurfaceStresses.h"
 #include "graphics/AnalysisPlotResults.h"
 #include "graphics/GraphSettings.h"
 #include "graphics/GraphView.h"
@@ -88,4 +89,49 @@ TEST(AnalysisPlotResults, PlotsOfACalculatedTankUseTheFullScales) {
     const std::vector<DrawnLine> blue = linesWithPen(view.picture(), colours::blue, 0.001 * h);
     ASSERT_FALSE(blue.empty());
     EXPECT_NEAR(boxOf(blue).maxX, 6.0 + 0.16 * h, 1e-9);
+}
+
+TEST(AnalysisPlotResults, StressPlotShowsTheLargerVonMisesStressOfTheFaces) {
+    CalculatedTank tank;
+    ASSERT_TRUE(tank.ok);
+    const AnalysisPlotResults results(tank.model, tank.analysis);
+    const ShellResults& wall = *tank.analysis.results.shell(1);
+    const std::vector<PlotElement> elements = results.shellElements(0);
+    ASSERT_EQ(elements.size(), wall.elements.size());
+    double largest = 0.0;
+    for (std::size_t i = 0; i < elements.size(); ++i) {
+        const ElementResult& e = wall.elements[i];
+        const int element = elements[i].element;
+        EXPECT_EQ(results.elementValue(element, plotVonMisesComponent, 0.0),
+                  largerVonMises(e.startStresses));
+        EXPECT_EQ(results.elementValue(element, plotVonMisesComponent, 1.0),
+                  largerVonMises(e.endStresses));
+        // Inside an element the stresses of the interpolated section values,
+        // not the interpolated von Mises stresses.
+        SectionValues middle{};
+        for (std::size_t j = 0; j < middle.size(); ++j)
+            middle[j] = 0.5 * (e.start[j] + e.end[j]);
+        EXPECT_NEAR(results.elementValue(element, plotVonMisesComponent, 0.5),
+                    largerVonMises(surfaceStresses(middle, 0.3)), 1e-9 * largest + 1e-9);
+        largest =
+            std::max({largest, largerVonMises(e.startStresses), largerVonMises(e.endStresses)});
+    }
+    EXPECT_EQ(results.maxShellResult(plotVonMisesComponent), largest);
+    // The section value components keep their meaning.
+    EXPECT_EQ(results.elementValue(elements[0].element, resultMTheta, 0.0),
+              wall.elements[0].start[resultMTheta]);
+
+    // Drawn like the other diagrams: von Mises is never negative, so blue,
+    // the largest a sixth of the reference length from the wall at r = 6.
+    GraphSettings settings;
+    GraphView view(tank.model, settings);
+    view.setResults(&results);
+    view.selectTab(PlotTab::VonMisesStress);
+    EXPECT_STREQ(view.caption(), "Vergleichsspannung");
+    const double h = view.referenceLength();
+    const std::vector<DrawnLine> blue = linesWithPen(view.picture(), colours::blue, 0.001 * h);
+    ASSERT_FALSE(blue.empty());
+    EXPECT_TRUE(linesWithPen(view.picture(), colours::red, 0.001 * h).empty());
+    const BoundingBox box = boxOf(blue);
+    EXPECT_NEAR(std::max(box.maxX - 6.0, 6.0 - box.minX), 0.16 * h, 1e-9);
 }

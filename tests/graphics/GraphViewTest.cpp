@@ -1,3 +1,4 @@
+#include "FakePlotResults.h"
 #include "PictureProbe.h"
 #include "support/ModelRows.h"
 
@@ -251,4 +252,36 @@ TEST(GraphView, NumbersHingesAndRingBeamsAppearWithTheirSwitches) {
     view.setSwitch(ShowMaterialNumbers, true);
     view.setSwitch(ShowNodeNumbers, true);
     EXPECT_GT(view.picture().commandCount(), withShellNumbers);
+}
+
+TEST(GraphView, TitleAddsTheMagnificationOfTheDisplacementsOnTheDeformationTab) {
+    Model model;
+    addWall(model);
+    DistinctSettings settings;
+    FakePlotResults results;
+    results.addShell(model, 0, {0, 0.5, 1}, {{1, 1}, {1, 1}});
+    results.nodes[1].displacement = {0.0, 0.0016, 0.0}; // drawn 0.2 h long: 250-fold for h = 2
+    GraphView view(model, settings);
+    view.setSwitch(ShowSymmetryAxis, false); // h = 4, the wall's height
+    view.selectTab(PlotTab::Deformation);
+    EXPECT_EQ(view.title(), "Verformung"); // no results
+    view.setResults(&results);
+    view.rebuild();
+    ASSERT_DOUBLE_EQ(view.referenceLength(), 4.0);
+    EXPECT_EQ(view.title(), "Verformung, 500-fach überhöht");
+    EXPECT_STREQ(view.caption(), "Verformung"); // the window keeps its caption
+    view.setDisplacementScale(0.5);
+    EXPECT_EQ(view.title(), "Verformung, 250-fach überhöht");
+    view.selectTab(PlotTab::MomentPhi);
+    EXPECT_EQ(view.title(), "Momente Phi");
+}
+
+TEST(GraphView, MagnificationHasThreeSignificantDigitsAndNoExponent) {
+    EXPECT_EQ(magnificationText(250.0), "250");
+    EXPECT_EQ(magnificationText(253.7), "254");
+    EXPECT_EQ(magnificationText(12345.0), "12300");
+    EXPECT_EQ(magnificationText(2.5e7), "25000000");
+    EXPECT_EQ(magnificationText(99.96), "100");
+    EXPECT_EQ(magnificationText(2.5), "2.5");
+    EXPECT_EQ(magnificationText(0.012345), "0.0123");
 }

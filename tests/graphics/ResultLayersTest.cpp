@@ -4,6 +4,7 @@
 
 #include "graphics/GraphSettings.h"
 #include "graphics/GraphView.h"
+#include "graphics/LabelLayout.h"
 #include "model/Model.h"
 
 #include <gtest/gtest.h>
@@ -220,4 +221,126 @@ TEST(SupportReactions, ForceArrowEndsAtTheNodeAndMomentArcsOnlyAtClampedNodes) {
     node.supportRot = 1;
     view.rebuild();
     EXPECT_GT(linesWithPen(view.picture(), colour).size(), withoutMoment + 5);
+}
+
+TEST(ResultDiagram, VanishingRingMomentReadsZeroWithoutASign) {
+    Plot plot({0, 1}, {{1, 1}});
+    plot.results.rings.push_back({1, 4.0, 0.0, 0.5});
+    GraphView view = plot.view(PlotTab::MomentPhi);
+    // Red: the colour of a moment that is not positive.
+    EXPECT_EQ(linesWithPen(view.picture(), colours::red, ResultPens::ringTextPen).size(),
+              static_cast<std::size_t>(textLineCount(" M=0")));
+}
+
+TEST(DeformedShape, RoundOffOfTheDisplacementsIsWrittenAsZero) {
+    Plot plot({0, 0.5, 1}, {{0, 0}, {0, 0}});
+    plot.settings.values.results.deformationTextColour = 0x0000cc;
+    // Round-off against the largest displacement 1e-3 (and 1e-4 rad over
+    // the extent of 10).
+    plot.results.nodes.back().displacement = {1e-3, 1e-15, 1e-19};
+    plot.results.nodes.front().displacement = {2e-14, 0.0, 5e-4};
+    GraphView view = plot.view(PlotTab::Deformation);
+    EXPECT_EQ(
+        linesWithPen(view.picture(), 0x0000cc).size(),
+        static_cast<std::size_t>(textLineCount("(0.001, 0, 0)") + textLineCount("(0, 0, 0.0005)")));
+}
+
+TEST(ResultDiagram, ExtremumLabelKeepsItsPlaceAndACollidingValueLabelMovesAlongItsOrdinate) {
+    // A jump 3 -> 3.4 at x = 5 and, half a text height further, a minimum
+    // 2.9 at x = 5.05: the labels 3.400 and 2.900 stand side by side on the
+    // same side of their ordinates and would overlap.
+    Plot plot({0, 0.5, 0.505, 1}, {{1, 3}, {3.4, 2.9}, {2.9, 3.2}});
+    GraphView view = plot.view(PlotTab::NormalForcePhi);
+    const std::vector<TextFrame>& frames = view.labelLayout().frames();
+    auto centre = [](const TextFrame& f) {
+        const std::array<Vector2, 4> c = f.corners();
+        return Vector2{(c[0].x + c[2].x) / 2, (c[0].y + c[2].y) / 2};
+    };
+    const double s = 0.16 * h / 3.4; // model units per unit of value
+    auto labelAt = [&](double x, double y) {
+        return std::count_if(frames.begin(), frames.end(), [&](const TextFrame& f) {
+            return std::fabs(centre(f).x - x) < 0.2 && std::fabs(centre(f).y - y) < 1e-9;
+        });
+    };
+    // The extremum stands at the middle of its ordinate, the value 3.4 does
+    // not: it moved along its ordinate by a quarter of its length.
+    EXPECT_EQ(labelAt(5.05, 2.9 * s / 2), 1);
+    EXPECT_EQ(labelAt(5.0, 3.4 * s / 2), 0);
+    EXPECT_EQ(
+        labelAt(5.0, 3.4 * s / 2 - 0.25 * 3.4 * s) + labelAt(5.0, 3.4 * s / 2 + 0.25 * 3.4 * s), 1);
+}
+
+TEST(ResultDiagram, LabelsStandOnAWhiteGroundOverTheFinishedHatching) {
+    Plot plot({0, 0.5, 1}, {{10, 3}, {-2, -1}});
+    GraphView view = plot.view(PlotTab::NormalForceTheta);
+    const std::vector<PictureCommand>& commands = view.picture().commands();
+    // The last hatching line comes before the first ground.
+    std::size_t lastHatching = 0;
+    std::vector<std::size_t> grounds;
+    double width = -1.0;
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        if (const auto* pen = std::get_if<PenWidthCommand>(&commands[i]))
+            width = pen->width;
+        if (std::holds_alternative<LineCommand>(commands[i]) &&
+            std::fabs(width - ResultPens::diagramPen) < 1e-12)
+            lastHatching = i;
+        if (std::holds_alternative<PolygonCommand>(commands[i]))
+            grounds.push_back(i);
+    }
+    // The two axis texts are not diagram labels and have no ground.
+    const std::vector<TextFrame>& frames = view.labelLayout().frames();
+    ASSERT_EQ(grounds.size() + 2, frames.size());
+    ASSERT_FALSE(grounds.empty());
+    EXPECT_GT(grounds.front(), lastHatching);
+    for (std::size_t k = 0; k < grounds.size(); ++k) {
+        const auto& polygon = std::get<PolygonCommand>(commands[grounds[k]]);
+        ASSERT_EQ(polygon.points.size(), 4u);
+        const std::array<Vector2, 4> cell = frames[k + 2].corners();
+        // The ground covers the text's cell with a twentieth of its height
+        // to spare on every side.
+        const TextFrame& frame = frames[k + 2];
+        EXPECT_NEAR(length(polygon.points[1] - polygon.points[0]), frame.width + 0.1 * frame.height,
+                    1e-9);
+        EXPECT_NEAR(length(polygon.points[3] - polygon.points[0]), 1.1 * frame.height, 1e-9);
+        EXPECT_NEAR((polygon.points[0].x + polygon.points[2].x) / 2, (cell[0].x + cell[2].x) / 2,
+                    1e-9);
+    }
+}
+
+TEST(ResultDiagram, DenseShellIsDrawnAtTheResolutionAndKeepsItsPeaks) {
+    // 100 000 elements of 1/10 000 on a shell of 10 (h = 10): five element
+    // ends per 1/20000 of h. Values: a sharp peak of 5 on one
+    // element over a smooth wave of amplitude 1.
+    constexpr int count = 100000;
+    std::vector<double> positions;
+    std::vector<std::array<double, 2>> values;
+    auto wave = [](double x) { return std::sin(20 * x); };
+    for (int i = 0; i <= count; ++i)
+        positions.push_back(static_cast<double>(i) / count);
+    for (int i = 0; i < count; ++i)
+        values.push_back({wave(positions[i]), wave(positions[i + 1])});
+    values[count / 3][1] = 5.0;
+    values[count / 3 + 1][0] = 5.0;
+    Plot plot(positions, values);
+    GraphView view = plot.view(PlotTab::NormalForcePhi);
+    const std::vector<DrawnLine> diagram = linesWhere(view.picture(), [](const DrawnLine& l) {
+        return std::fabs(l.width - ResultPens::diagramPen) < 1e-12;
+    });
+    // Unmerged: an ordinate and an outline line per element, 200 000.
+    EXPECT_LT(diagram.size(), static_cast<std::size_t>(count / 2));
+    // The peak keeps its full height (0.16 h, downwards for a positive
+    // value), the wave its troughs.
+    EXPECT_NEAR(boxOf(diagram).maxY, 0.16 * h, 1e-12);
+    EXPECT_NEAR(boxOf(diagram).minY, -0.16 * h / 5, 1e-6);
+
+    // The deformed shape joins its points the same way.
+    for (std::size_t i = 0; i < plot.results.nodes.size(); ++i)
+        plot.results.nodes[i].displacement = {0.0, 0.01 * wave(plot.results.nodes[i].position), 0};
+    view.selectTab(PlotTab::Deformation);
+    const Colour colour = plot.settings.values.results.deformationColour;
+    // Unmerged: 100 000 lines and 100 001 squares of four lines.
+    EXPECT_LT(linesWithPen(view.picture(), colour, 0.0031 * h).size(),
+              static_cast<std::size_t>(count / 2));
+    EXPECT_LT(linesWithPen(view.picture(), colour, 0.001 * h).size(),
+              static_cast<std::size_t>(2 * count));
 }

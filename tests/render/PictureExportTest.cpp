@@ -181,3 +181,37 @@ TEST_F(PictureExportTest, UnwritablePathsAreReported) {
     EXPECT_FALSE(writePdf(sample, file("taken.pdf")));
     EXPECT_FALSE(writePng(sample, file("missing/sample.png"), QSize(100, 50)));
 }
+
+TEST_F(PictureExportTest, HeadingStandsAboveThePictureWhichMovesBelowIt) {
+    Picture picture;
+    picture.setPen(colours::blue, 1.0);
+    picture.addLine({0, 0}, {100, 0});
+    picture.addLine({0, 0}, {0, 100});
+    const QSize size(400, 400);
+    const QImage plain = renderToImage(picture, size);
+    const QImage headed = renderToImage(picture, size, QStringLiteral("Verformung, 250-fach"));
+    // The heading's strip: 12 pixels of font at least, half a line of inset.
+    auto darkRows = [](const QImage& image, int from, int to) {
+        int count = 0;
+        for (int y = from; y < to; ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += image.pixelColor(x, y).lightness() < 100 ? 1 : 0;
+        return count;
+    };
+    EXPECT_EQ(darkRows(plain, 0, 20), 0);
+    EXPECT_GT(darkRows(headed, 0, 20), 30);
+    // The picture is fitted into the rest: its top line lies lower.
+    auto firstBlueRow = [](const QImage& image) {
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixelColor(x, y).blue() > 200 && image.pixelColor(x, y).red() < 100)
+                    return y;
+        return -1;
+    };
+    ASSERT_GE(firstBlueRow(plain), 0);
+    EXPECT_GT(firstBlueRow(headed), firstBlueRow(plain) + 10);
+    // The same heading in the vector formats.
+    const QByteArray svg =
+        renderToSvg(picture, size, QStringLiteral("Venkar"), QStringLiteral("Momente Phi"));
+    EXPECT_TRUE(svg.contains("Momente Phi"));
+}
