@@ -44,27 +44,10 @@ std::string sessionOf(const fs::path& file) {
     return dash == std::string::npos ? std::string() : name.substr(0, dash);
 }
 
-// True when `text` reads as a document of `kind` without an error.
-bool readsAsDocument(DocumentKind kind, const std::string& text) {
-    Model scratch;
-    try {
-        if (kind == DocumentKind::System)
-            readSystemText(scratch, text);
-        else
-            readLoadText(scratch, text);
-        return true;
-    } catch (const VenkarError&) {
-        return false;
-    }
-}
-
 // The copy in `file` when it is intact and reads as its document.
 std::optional<RecoveryCopy> readSoundCopy(const fs::path& file) {
     const std::optional<std::string> bytes = readTextFile(file);
-    std::optional<RecoveryCopy> copy = bytes ? decodeRecoveryCopy(*bytes) : std::nullopt;
-    if (!copy || !readsAsDocument(copy->kind, copy->text))
-        return std::nullopt;
-    return copy;
+    return bytes ? soundRecoveryCopy(*bytes) : std::nullopt;
 }
 
 } // namespace

@@ -1,9 +1,11 @@
 #include "app/RecoveryFile.h"
 
 #include "model/Error.h"
+#include "model/Model.h"
+#include "model/ModelFiles.h"
 
+#include <charconv>
 #include <cinttypes>
-#include <cstdio>
 
 namespace venkar {
 
@@ -36,12 +38,57 @@ std::optional<std::string_view> takeLine(std::string_view& bytes) {
     return line;
 }
 
+// Reads the whole of `text` as a number in `base` written with `digits`
+// only: no sign, blank, prefix or superfluous leading zero, so that a copy
+// has exactly one form.
+template <class Number>
+bool readWhole(std::string_view text, int base, std::string_view digits, Number& value) {
+    if (text.empty() || text.find_first_not_of(digits) != std::string_view::npos)
+        return false;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
+    return error == std::errc() && end == text.data() + text.size();
+}
+
+// The length and checksum line: "<decimal length> <16 hex digits>".
+bool readSizes(std::string_view line, std::size_t& length, std::uint64_t& sum) {
+    const std::size_t blank = line.find(' ');
+    if (blank == std::string_view::npos)
+        return false;
+    const std::string_view decimal = line.substr(0, blank);
+    const std::string_view hex = line.substr(blank + 1);
+    if (decimal.size() > 1 && decimal.front() == '0')
+        return false;
+    return readWhole(decimal, 10, "0123456789", length) && hex.size() == 16 &&
+           readWhole(hex, 16, "0123456789abcdef", sum);
+}
+
+// A name the name line can hold: one with a line break is left out, so the
+// copy restores without a file name (a save then asks for one) instead of
+// being refused as damaged at the next start.
+std::string storableFileName(const std::string& fileName) {
+    return fileName.find('\n') == std::string::npos ? fileName : std::string();
+}
+
+bool readsAsDocument(DocumentKind kind, const std::string& text) {
+    Model scratch;
+    try {
+        if (kind == DocumentKind::System)
+            readSystemText(scratch, text);
+        else
+            readLoadText(scratch, text);
+        return true;
+    } catch (const VenkarError&) {
+        return false;
+    }
+}
+
 } // namespace
 
 std::string encodeRecoveryCopy(const RecoveryCopy& copy) {
     std::string bytes(headLine);
-    appendFormat(bytes, "\n%s\n%s\n%zu %016" PRIx64 "\n", kindName(copy.kind),
-                 copy.fileName.c_str(), copy.text.size(), checksum(copy.text));
+    appendFormat(bytes, "\n%s\n", kindName(copy.kind));
+    bytes += storableFileName(copy.fileName);
+    appendFormat(bytes, "\n%zu %016" PRIx64 "\n", copy.text.size(), checksum(copy.text));
     bytes += copy.text;
     return bytes;
 }
@@ -62,14 +109,19 @@ std::optional<RecoveryCopy> decodeRecoveryCopy(std::string_view bytes) {
         return std::nullopt;
     std::size_t length = 0;
     std::uint64_t sum = 0;
-    const std::string sizeText(*sizes);
-    char rest = 0;
-    if (std::sscanf(sizeText.c_str(), "%zu %" SCNx64 "%c", &length, &sum, &rest) != 2)
+    if (!readSizes(*sizes, length, sum))
         return std::nullopt;
     if (bytes.size() != length || checksum(bytes) != sum)
         return std::nullopt;
     copy.fileName = std::string(*fileName);
     copy.text = std::string(bytes);
+    return copy;
+}
+
+std::optional<RecoveryCopy> soundRecoveryCopy(std::string_view bytes) {
+    std::optional<RecoveryCopy> copy = decodeRecoveryCopy(bytes);
+    if (!copy || !readsAsDocument(copy->kind, copy->text))
+        return std::nullopt;
     return copy;
 }
 

@@ -17,12 +17,19 @@ struct RecoveryCopy {
 };
 
 // The bytes of a recovery file: a head line, the document kind, the file
-// name, the length and checksum of the text, then the text itself. The
-// checksum lets a damaged or truncated copy be recognised.
+// name, the length (decimal) and checksum (16 hex digits) of the text, then
+// the text itself. The checksum lets a damaged or truncated copy be
+// recognised. A file name with a line break is left out (the copy then
+// has no name).
 std::string encodeRecoveryCopy(const RecoveryCopy& copy);
 
 // The copy held by `bytes`; none when the head, the length or the checksum
-// does not match (a damaged or truncated file).
+// does not match (a damaged or truncated file). Only the exact bytes
+// encodeRecoveryCopy writes are accepted.
 std::optional<RecoveryCopy> decodeRecoveryCopy(std::string_view bytes);
+
+// The copy held by `bytes` when it is intact and its text reads as a
+// document of its kind without an error; what the program restores at start.
+std::optional<RecoveryCopy> soundRecoveryCopy(std::string_view bytes);
 
 } // namespace venkar

@@ -126,6 +126,16 @@ bool isGridCharacter(QChar character) {
     return others.contains(character);
 }
 
+QChar numberFieldCharacter(QChar character) {
+    if (character == u',')
+        return u'.';
+    if (character == u'e')
+        return u'E';
+    if (character.isLetter() && character != u'E')
+        return QChar();
+    return character;
+}
+
 QString normalisedNumberText(const QString& text, QChar decimalSeparator, double* value) {
     QString points = text;
     points.replace(u',', u'.');

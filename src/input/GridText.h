@@ -33,6 +33,10 @@ std::optional<int> wholeInteger(const QString& text);
 // dropped without a sound.
 bool isGridCharacter(QChar character);
 
+// The number field's typing: "," becomes ".", "e" becomes "E", every other
+// letter is refused (a null QChar); anything else passes unchanged.
+QChar numberFieldCharacter(QChar character);
+
 // The number field's normalisation: commas become points, the leading number
 // is read and written back with 6 significant digits and the given decimal
 // separator. `value` receives the full-precision number read.

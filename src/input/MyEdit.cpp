@@ -20,13 +20,7 @@ TMyEdit::TMyEdit(QWidget* parent, InputMessages* messages)
 }
 
 QChar TMyEdit::mapCharacter(QChar character) {
-    if (character == u',')
-        return u'.';
-    if (character == u'e')
-        return u'E';
-    if (character.isLetter() && character != u'E')
-        return QChar();
-    return character;
+    return numberFieldCharacter(character);
 }
 
 void TMyEdit::keyPressEvent(QKeyEvent* event) {

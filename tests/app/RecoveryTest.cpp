@@ -32,6 +32,47 @@ TEST(RecoveryFile, RoundTripsAndRefusesDamagedOrTruncatedCopies) {
     EXPECT_FALSE(decodeRecoveryCopy("NODES\n0\n\n"));
 }
 
+TEST(RecoveryFile, OnlyTheWrittenFormOfTheLengthLineIsAccepted) {
+    const std::string text = "NODES\n0\n\n";
+    const std::string bytes = encodeRecoveryCopy({DocumentKind::System, "a.vsy", text});
+    const std::size_t line = bytes.find("\n9 ") + 1;
+    const std::string sizes = bytes.substr(line, bytes.find('\n', line) - line);
+    ASSERT_EQ(sizes.size(), 18u);
+    const std::string hex = sizes.substr(2);
+    std::string upper = hex;
+    for (char& c : upper)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    ASSERT_NE(upper, hex) << "the checksum needs a letter for this test";
+    for (const std::string& other :
+         {"+9 " + hex, "09 " + hex, " 9 " + hex, "9  " + hex, "9 " + upper, "9 " + hex.substr(1),
+          "9 0x" + hex.substr(2), "9 " + hex + " "}) {
+        std::string changed = bytes;
+        changed.replace(line, sizes.size(), other);
+        EXPECT_FALSE(decodeRecoveryCopy(changed)) << other;
+    }
+}
+
+TEST(RecoveryFile, ANameWithALineBreakIsLeftOutAndTheTextStillRestores) {
+    const std::string text = "NODES\n0\n\n";
+    const std::optional<RecoveryCopy> back =
+        decodeRecoveryCopy(encodeRecoveryCopy({DocumentKind::System, "zwei\nZeilen.vsy", text}));
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->fileName, "");
+    EXPECT_EQ(back->text, text);
+    // Carriage returns and other bytes in a name stay.
+    EXPECT_EQ(
+        decodeRecoveryCopy(encodeRecoveryCopy({DocumentKind::Load, "a\rb\tc.vla", text}))->fileName,
+        "a\rb\tc.vla");
+}
+
+TEST(RecoveryFile, ASoundCopyIsIntactAndReadsAsItsDocument) {
+    EXPECT_TRUE(soundRecoveryCopy(encodeRecoveryCopy({DocumentKind::System, "", "NODES\n0\n\n"})));
+    // Intact, but its text is no document of its kind or is refused by the reader.
+    EXPECT_FALSE(soundRecoveryCopy(encodeRecoveryCopy({DocumentKind::Load, "", "NODES\n0\n\n"})));
+    EXPECT_FALSE(soundRecoveryCopy(
+        encodeRecoveryCopy({DocumentKind::System, "", "NODES\n1\n    1 0 0 0 0 0 x\n\n"})));
+}
+
 class RecoveryTest : public MainWindowFixture {
 protected:
     // Leaves copies as an ended program with process id `session` would.
