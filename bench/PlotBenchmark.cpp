@@ -16,6 +16,7 @@
 #include "BenchModels.h"
 
 #include "analysis/AnalysisModel.h"
+#include "analysis/QuietCalculation.h"
 #include "graphics/AnalysisPlotResults.h"
 #include "graphics/GraphSettings.h"
 #include "graphics/GraphView.h"
@@ -34,15 +35,6 @@ namespace venkar {
 namespace {
 
 namespace fs = std::filesystem;
-
-class QuietStatus : public CalculationStatus {
-public:
-    void start() override {}
-    void setPhase(int) override {}
-    void setCount(StatusCount, std::int64_t) override {}
-    void finishOk() override {}
-    void finishFailed() override {}
-};
 
 using Clock = std::chrono::steady_clock;
 
@@ -69,10 +61,9 @@ double secondsSince(Clock::time_point start) {
 void runPlots(benchmark::State& state, Model& model) {
     ensureGuiApplication();
     AnalysisModel analysis;
-    QuietStatus status;
-    SilentMessages messages;
-    if (!calculate(model, analysis, status, messages)) {
-        state.SkipWithError(("calculation failed: " + messages.message).c_str());
+    QuietCalculation status;
+    if (!calculate(model, analysis, status, status)) {
+        state.SkipWithError(("calculation failed: " + status.error).c_str());
         return;
     }
     const double calculatedPeak = peakResidentMegabytes();

@@ -5,6 +5,7 @@
 // crash, hang or leak.
 #include "analysis/AnalysisDriver.h"
 #include "analysis/AnalysisModel.h"
+#include "analysis/QuietCalculation.h"
 #include "checks/InputFault.h"
 #include "graphics/AnalysisPlotResults.h"
 #include "graphics/GraphSettings.h"
@@ -19,26 +20,11 @@
 #include <cstdint>
 #include <string>
 
-namespace {
-
-class QuietStatus : public venkar::CalculationStatus, public venkar::UserMessages {
-public:
-    void start() override {}
-    void setPhase(int) override {}
-    void setCount(venkar::StatusCount, std::int64_t) override {}
-    void finishOk() override {}
-    void finishFailed() override {}
-    void plausibilityFault(const venkar::InputFault&) override {}
-    void calculationError(const std::string&) override {}
-};
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     venkar::Model model;
     venkar::AnalysisModel analysis;
-    QuietStatus status;
+    venkar::QuietCalculation status;
     try {
         venkar::readSystemText(model, text);
         venkar::readLoadText(model, text);

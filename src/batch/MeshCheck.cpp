@@ -2,6 +2,7 @@
 
 #include "analysis/AnalysisDriver.h"
 #include "analysis/AnalysisModel.h"
+#include "analysis/QuietCalculation.h"
 #include "batch/JsonWriter.h"
 #include "checks/InputFault.h"
 #include "model/Error.h"
@@ -42,19 +43,6 @@ struct ShellExtremes {
     std::array<ValueRange, valueCount> values;
 };
 using Snapshot = std::vector<ShellExtremes>;
-
-// Collects a calculation's error instead of showing it.
-class QuietCalculation : public CalculationStatus, public UserMessages {
-public:
-    void start() override {}
-    void setPhase(int) override {}
-    void setCount(StatusCount, std::int64_t) override {}
-    void finishOk() override {}
-    void finishFailed() override {}
-    void plausibilityFault(const InputFault& fault) override { error = fault.message; }
-    void calculationError(const std::string& message) override { error = message; }
-    std::string error;
-};
 
 double wallThickness(const Model& model, int material) {
     const int row = material - 1;

@@ -2,6 +2,7 @@
 
 #include "analysis/AnalysisDriver.h"
 #include "analysis/AnalysisModel.h"
+#include "analysis/QuietCalculation.h"
 #include "app/GraphDialogs.h"
 #include "graphics/AnalysisPlotResults.h"
 #include "model/Model.h"
@@ -56,17 +57,6 @@ public:
     }
 };
 
-class QuietStatus : public CalculationStatus, public UserMessages {
-public:
-    void start() override {}
-    void setPhase(int) override {}
-    void setCount(StatusCount, std::int64_t) override {}
-    void finishOk() override {}
-    void finishFailed() override {}
-    void plausibilityFault(const InputFault&) override {}
-    void calculationError(const std::string&) override {}
-};
-
 // The water tank example, read and calculated, with its results as the
 // plots read them.
 struct CalculatedTank {
@@ -78,7 +68,7 @@ struct CalculatedTank {
     CalculatedTank() {
         readSystemText(model, readTextFile(VENKAR_EXAMPLES_DIR "/wassertank.vsy").value());
         readLoadText(model, readTextFile(VENKAR_EXAMPLES_DIR "/wassertank.vla").value());
-        QuietStatus status;
+        QuietCalculation status;
         ok = calculate(model, analysis, status, status);
         if (ok)
             results = std::make_unique<AnalysisPlotResults>(model, analysis);

@@ -2,6 +2,7 @@
 
 #include "analysis/AnalysisDriver.h"
 #include "analysis/AnalysisModel.h"
+#include "analysis/QuietCalculation.h"
 #include "analysis/SurfaceStresses.h"
 #include "graphics/AnalysisPlotResults.h"
 #include "graphics/GraphSettings.h"
@@ -19,17 +20,6 @@ using namespace venkar::test;
 
 namespace {
 
-class QuietStatus : public CalculationStatus, public UserMessages {
-public:
-    void start() override {}
-    void setPhase(int) override {}
-    void setCount(StatusCount, std::int64_t) override {}
-    void finishOk() override {}
-    void finishFailed() override {}
-    void plausibilityFault(const InputFault&) override {}
-    void calculationError(const std::string&) override {}
-};
-
 struct CalculatedTank {
     Model model;
     AnalysisModel analysis;
@@ -38,7 +28,7 @@ struct CalculatedTank {
     CalculatedTank() {
         readSystemText(model, readTextFile(VENKAR_EXAMPLES_DIR "/wassertank.vsy").value());
         readLoadText(model, readTextFile(VENKAR_EXAMPLES_DIR "/wassertank.vla").value());
-        QuietStatus status;
+        QuietCalculation status;
         ok = calculate(model, analysis, status, status);
     }
 };

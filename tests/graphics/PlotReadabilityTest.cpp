@@ -5,6 +5,7 @@
 
 #include "analysis/AnalysisDriver.h"
 #include "analysis/AnalysisModel.h"
+#include "analysis/QuietCalculation.h"
 #include "checks/InputFault.h"
 #include "graphics/AnalysisPlotResults.h"
 #include "graphics/GraphSettings.h"
@@ -27,18 +28,6 @@ using namespace venkar::test;
 
 namespace {
 
-class QuietStatus : public CalculationStatus, public UserMessages {
-public:
-    void start() override {}
-    void setPhase(int) override {}
-    void setCount(StatusCount, std::int64_t) override {}
-    void finishOk() override {}
-    void finishFailed() override {}
-    void plausibilityFault(const InputFault& fault) override { message = fault.message; }
-    void calculationError(const std::string& error) override { message = error; }
-    std::string message;
-};
-
 // Pen widths that tell diagram lines (0.0021 h) from value labels (0.0013 h).
 struct DistinctPens : GraphSettings {
     DistinctPens() {
@@ -54,8 +43,8 @@ struct Calculated {
     DistinctPens settings;
 
     void calculateOrFail() {
-        QuietStatus status;
-        ASSERT_TRUE(calculate(model, analysis, status, status)) << status.message;
+        QuietCalculation status;
+        ASSERT_TRUE(calculate(model, analysis, status, status)) << status.error;
         results = std::make_unique<AnalysisPlotResults>(model, analysis);
     }
     void readExample(const std::string& name) {
