@@ -14,6 +14,7 @@
 
 #include "analysis/AnalysisDriver.h"
 #include "analysis/AnalysisModel.h"
+#include "analysis/QuietCalculation.h"
 #include "checks/InputFault.h"
 
 #include <benchmark/benchmark.h>
@@ -57,10 +58,10 @@ private:
 void runCalculations(benchmark::State& state, Model& model) {
     AnalysisModel analysis;
     PhaseClock clock;
-    SilentMessages messages;
+    QuietCalculation messages;
     for (auto _ : state) {
         if (!calculate(model, analysis, clock, messages)) {
-            state.SkipWithError(("calculation failed: " + messages.message).c_str());
+            state.SkipWithError(("calculation failed: " + messages.error).c_str());
             return;
         }
     }

@@ -1,8 +1,6 @@
 #pragma once
 
 // Generated models and helpers shared by the benchmark programs.
-#include "analysis/AnalysisDriver.h"
-#include "checks/InputFault.h"
 #include "model/Model.h"
 
 #include <sys/resource.h>
@@ -98,13 +96,6 @@ inline void buildHingedCylinder(Model& model, int hinges) {
         model.shellLoads,
         ShellLoadRecord{.fromShell = 1, .toShell = 1, .transverseStart = -5, .transverseEnd = -5});
 }
-
-class SilentMessages : public UserMessages {
-public:
-    void plausibilityFault(const InputFault& fault) override { message = fault.message; }
-    void calculationError(const std::string& error) override { message = error; }
-    std::string message;
-};
 
 // The largest resident memory of the process so far.
 inline double peakResidentMegabytes() {
