@@ -80,7 +80,7 @@ TEST(InputReport, ShellCurvatureAndMaterialColumns) {
 // The reports of the example structures, checked line by line against the
 // formats when they were made, guard every block and format.
 TEST(InputReport, ExamplesMatchTheirGoldenReports) {
-    for (const char* name : {"wassertank", "kuppel", "kuehlturm"}) {
+    for (const char* name : {"wassertank", "kuppel", "kuehlturm", "druckbehaelter"}) {
         const std::string examples = VENKAR_EXAMPLES_DIR;
         Model model;
         readSystemText(model, readTextFile(examples + "/" + name + ".vsy").value());

@@ -91,7 +91,7 @@ TEST_F(ResultsReportTest, HingeInsideAShellPrintsBothSidesOnOneLine) {
 // the report's formats when they were made, guard every block, format and
 // number of the calculation.
 TEST(ResultsReportExamples, MatchTheirGoldenReports) {
-    for (const char* name : {"wassertank", "kuppel", "kuehlturm"}) {
+    for (const char* name : {"wassertank", "kuppel", "kuehlturm", "druckbehaelter"}) {
         const std::string examples = VENKAR_EXAMPLES_DIR;
         Model model;
         readSystemText(model, readTextFile(examples + "/" + name + ".vsy").value());
