@@ -63,7 +63,7 @@ void GraphPaintBox::paintEvent(QPaintEvent*) {
     fitToBox();
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    paintView(view_.picture(), view_.view(), painter, rect());
+    paintView(view_.picture(), view_.view(), painter, rect(), 1.0, true);
     if (mode_ == Mode::ZoomDragging) {
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setBrush(Qt::NoBrush);
