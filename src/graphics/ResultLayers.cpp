@@ -413,10 +413,13 @@ void drawRingBeamValues(PlotContext& context, RingBeamValue value) {
         const double shown = (force ? ring.normalForce : -ring.moment) + 0.0;
         // The colour follows the sign of the force or moment itself.
         const Colour colour = signColour(force ? ring.normalForce : ring.moment);
-        // Half the ring's square away from the node, whatever the text scale;
-        // on a white ground, as it stands over the diagram.
+        // Beyond the ring's square and its outline, whatever the text scale;
+        // on a white ground, as it stands over the diagram, which keeps a
+        // tenth of the text height clear of the outline.
         const Vector2 node = context.results->nodePoint(ring.node);
-        const double gap = 0.5 * ring.sqrtArea / context.textScale;
+        const double outline = context.size(context.settings.geometry.ringLineWidth);
+        const double gap = 0.5 * (ring.sqrtArea + outline) / context.textScale +
+                           0.1 * context.size(settings.ringTextHeight);
         placeText(context.picture, context.labels, context.textScale,
                   {{node, 0.0, gap, TextRight},
                    {node, 0.0, gap, TextLeft},
