@@ -51,10 +51,19 @@ ViewTransform GraphPaintBox::viewTransform() const {
     return transform;
 }
 
+ViewTransform GraphPaintBox::fitToBox() {
+    return view_.fitToScreen({0, 0, width(), height()}, referencePixels());
+}
+
+double GraphPaintBox::referencePixels() const {
+    return screenReferencePixels * logicalDpiY() / 96.0;
+}
+
 void GraphPaintBox::paintEvent(QPaintEvent*) {
+    fitToBox();
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
-    paintView(view_.picture(), view_.view(), painter, rect());
+    paintView(view_.picture(), view_.view(), painter, rect(), 1.0, true);
     if (mode_ == Mode::ZoomDragging) {
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setBrush(Qt::NoBrush);
@@ -108,7 +117,9 @@ void GraphPaintBox::mousePressEvent(QMouseEvent* event) {
         anchor_ = corner_ = at;
         mode_ = Mode::ZoomDragging;
     } else if (mode_ == Mode::Idle || mode_ == Mode::PanArmed) {
-        anchor_ = at;
+        anchor_ = pressedAt_ = at;
+        moved_ = false;
+        modeBeforePress_ = mode_;
         mode_ = Mode::Panning;
     }
 }
@@ -124,6 +135,9 @@ void GraphPaintBox::mouseMoveEvent(QMouseEvent* event) {
         corner_ = at;
         update();
     } else if (mode_ == Mode::Panning && transform.scaleX != 0.0 && transform.scaleY != 0.0) {
+        if (at == pressedAt_ && !moved_)
+            return;
+        moved_ = true;
         const double dx = (anchor_.x() - at.x()) / transform.scaleX;
         const double dy = (anchor_.y() - at.y()) / transform.scaleY;
         const BoundingBox& v = view_.view();
@@ -157,6 +171,10 @@ void GraphPaintBox::mouseReleaseEvent(QMouseEvent* event) {
     if (mode_ == Mode::ZoomDragging) {
         finishZoomRectangle();
         changedByUser();
+    } else if (mode_ == Mode::Panning && !moved_) {
+        // A click: the view stays as it was.
+        mode_ = modeBeforePress_;
+        emit clicked(event->position().toPoint());
     } else if (mode_ == Mode::Panning) {
         mode_ = Mode::PanArmed;
         changedByUser();

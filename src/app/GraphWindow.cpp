@@ -1,6 +1,7 @@
 #include "app/GraphWindow.h"
 
 #include "app/GraphPaintBox.h"
+#include "graphics/DiagramStation.h"
 #include "graphics/GraphSettings.h"
 #include "render/PictureExport.h"
 
@@ -9,6 +10,7 @@
 #include <QBuffer>
 #include <QClipboard>
 #include <QFontMetrics>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -35,6 +37,8 @@ constexpr int printCaptionInset = 6;
 // Saved PNG and SVG files are at least this wide, in the paint box's
 // proportions.
 constexpr int savedImageWidth = 1600;
+// How far from a diagram a click still picks its nearest station, in pixels.
+constexpr double valueClickReach = 8.0;
 
 // A tool button picture: a short text, drawn small and dark.
 QIcon glyphIcon(const QString& glyph) {
@@ -91,6 +95,13 @@ TGraphForm::TGraphForm(const Model& model, const GraphSettings& settings, QWidge
 
     status_ = new QLabel(this);
     status_->setContentsMargins(4, 0, 4, 2);
+    valueStatus_ = new QLabel(this);
+    valueStatus_->setContentsMargins(4, 0, 4, 2);
+    valueStatus_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    auto* statusLine = new QHBoxLayout;
+    statusLine->setContentsMargins(0, 0, 0, 0);
+    statusLine->addWidget(status_, 1);
+    statusLine->addWidget(valueStatus_, 1);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -98,7 +109,7 @@ TGraphForm::TGraphForm(const Model& model, const GraphSettings& settings, QWidge
     layout->addWidget(toolBar_);
     layout->addWidget(paintBox_, 1);
     layout->addWidget(tabs_);
-    layout->addWidget(status_);
+    layout->addLayout(statusLine);
 
     connect(paintBox_, &GraphPaintBox::zoomWindowFinished, this,
             [this] { zoomWindow_->setChecked(false); });
@@ -106,7 +117,10 @@ TGraphForm::TGraphForm(const Model& model, const GraphSettings& settings, QWidge
         status_->setText(QStringLiteral("r = %1    z = %2")
                              .arg(QString::number(p.x(), 'g', 6), QString::number(p.y(), 'g', 6)));
     });
+    connect(paintBox_, &GraphPaintBox::clicked, this, &TGraphForm::showValueAt);
     setWindowTitle(QString::fromUtf8(view_.caption()));
+    // A new window follows its picture until the user zooms.
+    view_.setUserView(false);
 }
 
 QAction* TGraphForm::addCommand(const QString& hint, const QIcon& icon,
@@ -228,6 +242,22 @@ QString TGraphForm::statusText() const {
     return status_->text();
 }
 
+QString TGraphForm::valueText() const {
+    return valueStatus_->text();
+}
+
+void TGraphForm::showValueAt(QPoint devicePoint) {
+    const ViewTransform transform = paintBox_->viewTransform();
+    const double scale = std::min(transform.scaleX, transform.scaleY);
+    if (!(scale > 0)) {
+        valueStatus_->clear();
+        return;
+    }
+    const std::optional<DiagramStation> station = view_.stationNear(
+        deviceToWorld(transform, devicePoint.x(), devicePoint.y()), valueClickReach / scale);
+    valueStatus_->setText(station ? QString::fromStdString(stationText(*station)) : QString());
+}
+
 void TGraphForm::syncSwitchButtons() {
     for (const auto& [button, displaySwitch] : switchActions_) {
         const QSignalBlocker quiet(button);
@@ -240,6 +270,7 @@ void TGraphForm::selectTab(int index) {
     if (!tab)
         return;
     view_.selectTab(*tab);
+    valueStatus_->clear();
     syncSwitchButtons();
     setWindowTitle(QString::fromUtf8(view_.caption()));
     paintBox_->update();
@@ -247,6 +278,7 @@ void TGraphForm::selectTab(int index) {
 
 void TGraphForm::rebuild() {
     view_.rebuild();
+    valueStatus_->clear();
     paintBox_->update();
 }
 
@@ -289,7 +321,8 @@ void TGraphForm::printInto(QPainter& painter, const QRect& cell, double aspect) 
     painter.drawText(cell.left() + printCaptionInset,
                      bottom - metrics.height() - printCaptionInset + metrics.ascent(),
                      QString::fromUtf8(view_.caption()));
-    paintView(view_.picture(), view_.view(), painter, cell, aspect);
+    const PageDrawing page = view_.pageDrawing();
+    paintView(page.picture, page.view, painter, cell, aspect);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(Qt::black, 1));
@@ -307,13 +340,14 @@ void TGraphForm::print() {
 }
 
 void TGraphForm::copyToClipboard() {
-    const BoundingBox& world = view_.view();
+    const PageDrawing page = view_.pageDrawing();
+    const BoundingBox& world = page.view;
     if (!(world.width() > 0) || !(world.height() > 0))
         return;
     const QSize size = paintBox_->size().expandedTo(QSize(1, 1));
     const QByteArray svg =
-        renderToSvg(view_.picture(), world, size, QStringLiteral("Venkar - ") + windowTitle());
-    const QImage image = renderToImage(view_.picture(), world, size);
+        renderToSvg(page.picture, world, size, QStringLiteral("Venkar - ") + windowTitle());
+    const QImage image = renderToImage(page.picture, world, size);
     QByteArray png;
     QBuffer buffer(&png);
     const bool encoded = buffer.open(QIODevice::WriteOnly) && image.save(&buffer, "PNG");
@@ -340,13 +374,14 @@ void TGraphForm::saveToFile() {
                      static_cast<int>(box.height() * enlarge));
     const QString title = QStringLiteral("Venkar - ") + windowTitle();
     const QString lower = path.toLower();
+    const PageDrawing page = view_.pageDrawing();
     bool written = false;
     if (lower.endsWith(QStringLiteral(".svg")))
-        written = writeSvg(view_.picture(), view_.view(), path, size, title);
+        written = writeSvg(page.picture, page.view, path, size, title);
     else if (lower.endsWith(QStringLiteral(".pdf")))
-        written = writePdf(view_.picture(), view_.view(), path, title);
+        written = writePdf(page.picture, page.view, path, title);
     else
-        written = writePng(view_.picture(), view_.view(), path, size);
+        written = writePng(page.picture, page.view, path, size);
     if (!written)
         dialogs_.showMessage(this, QStringLiteral("Fehler beim Schreiben der Datei: ") + path);
 }

@@ -28,7 +28,11 @@ class PlotResults;
 // scalable drawing, with nine tabs at the bottom, a tool bar (print, copy,
 // save, zoom window, show all, pan, the display switches and the three
 // percentage spin edits) and a status line with the model point under the
-// mouse. It works as an MDI child but needs no main window.
+// mouse and the diagram value at the last click. It works as an MDI child
+// but needs no main window. A view the user has not zoomed shows the whole
+// picture whatever the window's size and tab; the texts keep their size on
+// the screen while zooming, and printing, the clipboard and saved files
+// draw them at page proportions.
 //
 // The model and the settings are read at every rebuild and not owned; they
 // must outlive the window. The picture is rebuilt only by a tab change, a
@@ -82,6 +86,11 @@ public:
     QSpinBox* displacementScaleEdit() const { return displacementScale_; }
     // The status line text, "r = ..., z = ..." under the mouse.
     QString statusText() const;
+    // The second field of the status line: the value of the tab's diagram
+    // at the station nearest to the last click ("Schale 2, x = 0,35: M-Theta
+    // = −0,3686"); empty when the click met no diagram, and after a tab
+    // change or a rebuild.
+    QString valueText() const;
 
 protected:
     bool event(QEvent* event) override;
@@ -92,6 +101,7 @@ private:
     QAction* addCommand(const QString& hint, const QIcon& icon, void (TGraphForm::*command)());
     QAction* addSwitch(const QString& hint, const QString& glyph, DisplaySwitch displaySwitch);
     void selectTab(int index);
+    void showValueAt(QPoint devicePoint);
     void syncSwitchButtons();
     void rebuild();
 
@@ -109,6 +119,7 @@ private:
     QSpinBox* functionScale_ = nullptr;
     QSpinBox* displacementScale_ = nullptr;
     QLabel* status_ = nullptr;
+    QLabel* valueStatus_ = nullptr;
 };
 
 } // namespace venkar

@@ -1,12 +1,15 @@
 #include "graphics/GraphView.h"
 
 #include "geometry/ModelBoxes.h"
+#include "graphics/DiagramStation.h"
 #include "graphics/GraphSettings.h"
 #include "graphics/LoadLayer.h"
 #include "graphics/ModelLayers.h"
 #include "graphics/ResultLayers.h"
+#include "graphics/RoundOff.h"
 #include "model/Model.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace venkar {
@@ -101,47 +104,109 @@ void GraphView::showAll() {
 }
 
 void GraphView::rebuild() {
-    picture_.clear();
-    labels_.clear();
-    const BoundingBox box = referenceBox(model_, isOn(ShowSymmetryAxis));
-    h_ = box.isEmpty() ? 0.0 : diagonal(box);
-    if (h_ > 0) {
-        PlotContext context{.picture = picture_,
-                            .model = model_,
-                            .settings = settings_.values,
-                            .results = results_,
-                            .switches = switches_,
-                            .tab = tab_,
-                            .h = h_,
-                            .box = box,
-                            .textScale = textScale_,
-                            .functionScale = functionScale_,
-                            .displacementScale = displacementScale_,
-                            .labels = &labels_};
-        if (context.isOn(ShowSymmetryAxis))
-            drawSymmetryAxis(context);
-        if (context.isOn(ShowSupports))
-            drawSupports(context);
-        if (context.isOn(ShowGeometry))
-            drawGeometry(context);
-        if (context.isOn(ShowLoads))
-            drawLoads(context);
-        if (results_) {
-            if (context.isOn(ShowReactions))
-                drawSupportReactions(context);
-            if (context.isOn(ShowDeformation))
-                drawDeformation(context);
-            if (const std::optional<int> component = resultComponentOf(tab_)) {
-                drawDiagram(context, *component);
-                if (tab_ == PlotTab::NormalForcePhi)
-                    drawRingBeamValues(context, RingBeamValue::NormalForce);
-                if (tab_ == PlotTab::MomentPhi)
-                    drawRingBeamValues(context, RingBeamValue::Moment);
-            }
-        }
-    }
+    h_ = build(picture_, labels_, annotation_);
     if (!userView_)
         view_ = picture_.boundingBox();
+}
+
+double GraphView::build(Picture& picture, LabelLayout& labels, double annotation) const {
+    picture.clear();
+    labels.clear();
+    const BoundingBox box = referenceBox(model_, isOn(ShowSymmetryAxis));
+    const double h = box.isEmpty() ? 0.0 : diagonal(box);
+    if (!(h > 0))
+        return 0.0;
+    PlotContext context{.picture = picture,
+                        .model = model_,
+                        .settings = settings_.values,
+                        .results = results_,
+                        .switches = switches_,
+                        .tab = tab_,
+                        .h = h,
+                        .box = box,
+                        .textScale = textScale_,
+                        .functionScale = functionScale_,
+                        .displacementScale = displacementScale_,
+                        .labels = &labels,
+                        .annotation = annotation};
+    if (context.isOn(ShowSymmetryAxis))
+        drawSymmetryAxis(context);
+    if (context.isOn(ShowSupports))
+        drawSupports(context);
+    if (context.isOn(ShowGeometry))
+        drawGeometry(context);
+    if (context.isOn(ShowLoads))
+        drawLoads(context);
+    if (results_) {
+        if (context.isOn(ShowReactions))
+            drawSupportReactions(context);
+        if (context.isOn(ShowDeformation))
+            drawDeformation(context);
+        if (const std::optional<int> component = resultComponentOf(tab_)) {
+            // The ring beams' values take their places before the diagram's
+            // labels do.
+            std::vector<PendingLabel> pending = drawDiagramLines(context, *component);
+            if (tab_ == PlotTab::NormalForcePhi)
+                drawRingBeamValues(context, RingBeamValue::NormalForce);
+            if (tab_ == PlotTab::MomentPhi)
+                drawRingBeamValues(context, RingBeamValue::Moment);
+            placeDiagramLabels(context, pending);
+        }
+    }
+    return h;
+}
+
+void GraphView::setAnnotation(double factor) {
+    if (factor == annotation_)
+        return;
+    annotation_ = factor;
+    rebuild();
+}
+
+ViewTransform GraphView::fitToScreen(const DeviceRect& device, double referencePixels) {
+    // The sizes that keep the texts at their pixel size under `transform`.
+    auto wanted = [&](const ViewTransform& transform) {
+        const double scale = std::min(transform.scaleX, transform.scaleY);
+        return h_ > 0 && scale > 0 && std::isfinite(scale) ? referencePixels / (h_ * scale)
+                                                           : annotation_;
+    };
+    auto settled = [&](double factor) {
+        return std::fabs(factor - annotation_) <= 1e-3 * annotation_;
+    };
+    ViewTransform transform;
+    fitView(transform, view_, device, 1.0);
+    // Texts at the edges of a followed picture grow its box as they grow,
+    // by less than they grow: the sizes converge within a few rounds.
+    for (int round = 0; round < 6 && !settled(wanted(transform)); ++round) {
+        setAnnotation(wanted(transform));
+        fitView(transform, view_, device, 1.0);
+        if (userView_)
+            break; // the view does not follow the picture
+    }
+    return transform;
+}
+
+PageDrawing GraphView::pageDrawing() const {
+    PageDrawing page;
+    if (annotation_ == 1.0) {
+        page.picture = picture_;
+    } else {
+        LabelLayout labels;
+        build(page.picture, labels, 1.0);
+    }
+    page.view = userView_ ? view_ : page.picture.boundingBox();
+    return page;
+}
+
+std::optional<DiagramStation> GraphView::stationNear(Vector2 p, double reach) const {
+    const std::optional<int> component = resultComponentOf(tab_);
+    if (!results_ || !component || !(h_ > 0))
+        return std::nullopt;
+    const BoundingBox box = referenceBox(model_, isOn(ShowSymmetryAxis));
+    const double extent = std::max(box.width(), box.height());
+    return nearestStation(model_, *results_, *component,
+                          diagramScale(*results_, *component, h_, functionScale_),
+                          roundOffLimit(*results_, *component, extent), p, reach);
 }
 
 } // namespace venkar

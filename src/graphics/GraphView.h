@@ -5,8 +5,10 @@
 #include "graphics/Picture.h"
 #include "graphics/PlotContext.h"
 #include "graphics/PlotTab.h"
+#include "graphics/ViewTransform.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace venkar {
@@ -14,6 +16,18 @@ namespace venkar {
 class GraphSettings;
 class Model;
 class PlotResults;
+struct DiagramStation;
+
+// The pixels the reference length spans for the texts and symbols of a
+// picture on a screen of 96 dots per inch: the value texts, a hundredth of
+// it, are 11 pixels high at text scale 100 %.
+inline constexpr double screenReferencePixels = 1100.0;
+
+// A picture at page proportions and the part of it to show.
+struct PageDrawing {
+    Picture picture;
+    BoundingBox view;
+};
 
 // The content of a graph window without its window: which quantity is
 // shown (the tab), the display switches, the three scale factors, the
@@ -69,10 +83,35 @@ public:
 
     // Clears the picture and refills it in the fixed order of layers:
     // symmetry axis, supports, geometry, loads, support reactions, deformed
-    // shape, the diagram of the tab. Without the user-view flag the view
-    // becomes the picture's bounding box. An empty model (reference length
-    // 0) leaves the picture empty.
+    // shape, the diagram of the tab (its hatching, the ring beams' values,
+    // its labels). Without the user-view flag the view becomes the picture's
+    // bounding box. An empty model (reference length 0) leaves the picture
+    // empty.
     void rebuild();
+
+    // The factor the texts, symbols and pens of the picture are drawn with
+    // (PlotContext::annotation): 1, the page proportions, until a screen
+    // sets another. Setting a different one rebuilds.
+    double annotation() const { return annotation_; }
+    void setAnnotation(double factor);
+    // Makes the picture fit a screen area of `device` pixels: the view
+    // fitted into it with the usual margin, the texts and symbols sized so
+    // that the reference length would span `referencePixels` (the texts keep
+    // their size in pixels whatever the zoom). Without the user-view flag
+    // the view follows the picture, whose texts take room of their own, so
+    // the fit is repeated until the sizes settle. Returns the transform of
+    // the view into `device`; rebuilds only when the sizes change by more
+    // than a thousandth.
+    ViewTransform fitToScreen(const DeviceRect& device, double referencePixels);
+    // The current content at page proportions (annotation 1), as printed,
+    // copied and saved, with the part to show: the user's view, or without
+    // the user-view flag the whole picture.
+    PageDrawing pageDrawing() const;
+
+    // The station of the tab's diagram nearest to the model point `p`
+    // within `reach` model units; nothing on a tab without a diagram or
+    // without results.
+    std::optional<DiagramStation> stationNear(Vector2 p, double reach) const;
 
     const Picture& picture() const { return picture_; }
     // The texts of the last rebuild that later labels kept clear of: the
@@ -99,8 +138,13 @@ private:
     double textScale_ = 1.0;
     double functionScale_ = 1.0;
     double displacementScale_ = 1.0;
+    // Fills `picture` and `labels` with the content drawn with `annotation`;
+    // gives the reference length.
+    double build(Picture& picture, LabelLayout& labels, double annotation) const;
+
     Picture picture_;
     LabelLayout labels_;
+    double annotation_ = 1.0;
     double h_ = 0.0;
     BoundingBox view_;
     bool userView_ = false;

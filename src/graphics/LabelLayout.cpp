@@ -1,5 +1,7 @@
 #include "graphics/LabelLayout.h"
 
+#include "graphics/Picture.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -56,7 +58,9 @@ bool framesOverlap(const TextFrame& a, const TextFrame& b) {
 }
 
 void LabelLayout::clear() {
-    frames_.clear();
+    texts_.clear();
+    obstacles_.clear();
+    all_.clear();
     cells_.clear();
     large_.clear();
     cellSize_ = 0.0;
@@ -83,12 +87,12 @@ std::optional<LabelLayout::CellRange> LabelLayout::cellsOf(const TextFrame& fram
 }
 
 bool LabelLayout::isFree(const TextFrame& frame) const {
-    if (frames_.empty())
+    if (all_.empty())
         return true;
-    auto apart = [&](std::size_t index) { return !framesOverlap(frame, frames_[index]); };
+    auto apart = [&](std::size_t index) { return !framesOverlap(frame, all_[index]); };
     const std::optional<CellRange> range = cellsOf(frame);
     if (!range) {
-        for (std::size_t index = 0; index < frames_.size(); ++index)
+        for (std::size_t index = 0; index < all_.size(); ++index)
             if (!apart(index))
                 return false;
         return true;
@@ -105,14 +109,14 @@ bool LabelLayout::isFree(const TextFrame& frame) const {
     return true;
 }
 
-void LabelLayout::occupy(const TextFrame& frame) {
-    if (frames_.empty()) {
+void LabelLayout::record(const TextFrame& frame) {
+    if (all_.empty()) {
         cellSize_ = 4.0 * std::max(frame.height, frame.width / 4.0);
         if (!(cellSize_ > 0) || !std::isfinite(cellSize_))
             cellSize_ = 1.0;
     }
-    const std::size_t index = frames_.size();
-    frames_.push_back(frame);
+    const std::size_t index = all_.size();
+    all_.push_back(frame);
     const std::optional<CellRange> range = cellsOf(frame);
     if (!range) {
         large_.push_back(index); // compared with every lookup
@@ -123,11 +127,48 @@ void LabelLayout::occupy(const TextFrame& frame) {
             cells_[key(x, y)].push_back(index);
 }
 
+void LabelLayout::occupy(const TextFrame& frame) {
+    texts_.push_back(frame);
+    record(frame);
+}
+
+void LabelLayout::block(const TextFrame& area) {
+    obstacles_.push_back(area);
+    record(area);
+}
+
 bool LabelLayout::tryOccupy(const TextFrame& frame) {
     if (!isFree(frame))
         return false;
     occupy(frame);
     return true;
+}
+
+TextFrame boxFrame(const BoundingBox& box) {
+    // The baseline runs along the lower edge (largest y); the cap line lies
+    // above it.
+    return {{box.minX, box.maxY}, 0.0, std::max(box.width(), 0.0), std::max(box.height(), 0.0)};
+}
+
+bool placeText(Picture& picture, LabelLayout* layout, double scale,
+               std::initializer_list<TextSpot> spots, double height, Colour colour,
+               std::string_view text, bool ground) {
+    for (const TextSpot& spot : spots) {
+        const TextFrame frame =
+            textFrame(scale, spot.anchor, spot.angle, spot.gap, height, text, spot.placement);
+        if (layout && !layout->tryOccupy(frame))
+            continue;
+        if (ground) {
+            // The ground reaches half the gap the layout keeps between texts.
+            const std::array<Vector2, 4> corners = frame.widened(0.05 * frame.height).corners();
+            picture.setBrush(colours::white);
+            picture.addPolygon(colours::white, 0.0, corners);
+        }
+        drawText(picture, scale, spot.anchor, spot.angle, spot.gap, height, colour, text,
+                 spot.placement);
+        return true;
+    }
+    return false;
 }
 
 } // namespace venkar

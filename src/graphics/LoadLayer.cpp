@@ -4,6 +4,7 @@
 #include "geometry/LoadMaxima.h"
 #include "geometry/ModelBoxes.h"
 #include "geometry/ShellGeometry.h"
+#include "graphics/LabelLayout.h"
 #include "graphics/LoadSymbols.h"
 #include "graphics/Picture.h"
 #include "graphics/PlotContext.h"
@@ -144,11 +145,10 @@ void drawTemperatureSide(PlotContext& context, int shell, double side, double va
     // The value stands beyond its line, on the line's side of the shell.
     const ReadableText text = readableText(tangentAngle(model, shell, 0.5),
                                            TextCentred | (side > 0 ? TextAbove : TextBelow));
-    drawText(picture, context.textScale,
-             pointAt(model, shell, 0.5, side * context.size(settings.temperatureTextGap)),
-             text.angle, context.size(settings.temperatureLineGap),
-             context.size(settings.temperatureTextHeight), colour, formatNumber("%#.4lg", value),
-             text.placement);
+    placeText(picture, context.labels, context.textScale,
+              {{pointAt(model, shell, 0.5, side * context.size(settings.temperatureTextGap)),
+                text.angle, context.size(settings.temperatureLineGap), text.placement}},
+              context.size(settings.temperatureTextHeight), colour, formatNumber("%#.4lg", value));
 }
 
 void drawTemperatures(PlotContext& context) {
@@ -230,7 +230,7 @@ void drawNodeLoads(PlotContext& context, double f, double g) {
                            context.size(settings.nodeForceLineWidth),
                            context.size(settings.nodeForceHeadSize),
                            context.size(settings.nodeLoadTextHeight), settings.nodeLoadColour,
-                           labelFlag(context));
+                           labelFlag(context), context.labels);
         // The arc takes the pen of the node forces: the moments' own line
         // width is bound to the same value as their radius, and a pen as
         // wide as the radius would paint a blob instead of an arc.
@@ -239,7 +239,7 @@ void drawNodeLoads(PlotContext& context, double f, double g) {
                           context.size(settings.nodeMomentSize), signum(load.loadM) * g,
                           std::fabs(load.loadM), context.size(settings.nodeForceLineWidth),
                           context.size(settings.nodeLoadTextHeight), settings.nodeLoadColour,
-                          labelFlag(context));
+                          labelFlag(context), context.labels);
     }
 }
 
@@ -256,12 +256,12 @@ void drawPointLoads(PlotContext& context, double f, double g) {
             drawForceArrow(context.picture, context.textScale, p, f, {load.loadR, load.loadZ}, pen,
                            context.size(settings.pointForceHeadSize),
                            context.size(settings.nodeLoadTextHeight), settings.pointForceColour,
-                           labelFlag(context));
+                           labelFlag(context), context.labels);
         if (load.loadM != 0)
             drawMomentArc(context.picture, context.textScale, p,
                           context.size(settings.pointMomentSize), signum(load.loadM) * g,
                           std::fabs(load.loadM), pen, context.size(settings.nodeLoadTextHeight),
-                          settings.pointForceColour, labelFlag(context));
+                          settings.pointForceColour, labelFlag(context), context.labels);
     }
 }
 
@@ -285,14 +285,15 @@ void drawPrescribedDisplacements(PlotContext& context) {
         if (load.dispR != 0 || load.dispZ != 0)
             drawForceArrow(context.picture, context.textScale, p, k, {load.dispR, load.dispZ}, pen,
                            context.size(settings.nodeForceHeadSize), textHeight, colour,
-                           FromPoint | labelFlag(context));
+                           FromPoint | labelFlag(context), context.labels);
         if (load.dispRot != 0) {
             // The arc sweeps atan(k * phi): the turned tangent of the
             // displaced node at the scale of the displacements.
             const double sweep = std::atan(k * load.dispRot);
             drawMomentArc(context.picture, context.textScale, p,
                           context.size(settings.nodeMomentSize), sweep / std::fabs(load.dispRot),
-                          std::fabs(load.dispRot), pen, textHeight, colour, labelFlag(context));
+                          std::fabs(load.dispRot), pen, textHeight, colour, labelFlag(context),
+                          context.labels);
         }
     }
 }

@@ -1,5 +1,6 @@
 #include "graphics/LoadSymbols.h"
 
+#include "graphics/LabelLayout.h"
 #include "graphics/Picture.h"
 #include "graphics/Shape.h"
 #include "graphics/StrokeFont.h"
@@ -54,21 +55,28 @@ void drawArrow(Picture& picture, Vector2 p1, Vector2 p2, double headSize, double
 
 void drawForceArrow(Picture& picture, double textScale, Vector2 point, double factor,
                     Vector2 vector, double penWidth, double headSize, double textHeight,
-                    Colour colour, unsigned flags) {
+                    Colour colour, unsigned flags, LabelLayout* labels) {
     const Vector2 drawn = factor * vector;
     const Vector2 tail = (flags & FromPoint) ? point : point - drawn;
     const Vector2 head = (flags & FromPoint) ? point + drawn : point;
     drawArrow(picture, tail, head, headSize, penWidth, colour, flags);
     if (flags & Label) {
         const unsigned side = head.x > tail.x ? TextLeft : TextRight;
-        drawText(picture, textScale, tail, 0.0, labelGapFactor * textHeight, textHeight, colour,
-                 formatText("%.3g", length(vector)), side);
+        const double gap = labelGapFactor * textHeight;
+        const Vector2 middle = 0.5 * (tail + head);
+        placeText(picture, labels, textScale,
+                  {{tail, 0.0, gap, side},
+                   {tail, 0.0, gap, TextCentred | TextAbove},
+                   {tail, 0.0, gap, TextCentred | TextBelow},
+                   {middle, 0.0, gap, TextRight | TextAbove},
+                   {middle, 0.0, gap, TextLeft | TextBelow}},
+                  textHeight, colour, formatText("%.3g", length(vector)));
     }
 }
 
 void drawMomentArc(Picture& picture, double textScale, Vector2 centre, double radius,
                    double angleFactor, double moment, double penWidth, double textHeight,
-                   Colour colour, unsigned flags) {
+                   Colour colour, unsigned flags, LabelLayout* labels) {
     picture.setPen(colour, penWidth);
     const double sweep = angleFactor * moment;
     // Five segments per radian, at least one; the bound only keeps absurd
@@ -92,8 +100,15 @@ void drawMomentArc(Picture& picture, double textScale, Vector2 centre, double ra
               end);
     if (flags & Label) {
         const unsigned side = moment > 0.0 ? TextLeft : TextRight;
-        drawText(picture, textScale, centre - Vector2{0.0, radius}, 0.0,
-                 labelGapFactor * textHeight, textHeight, colour, formatText("%.3g", moment), side);
+        const double gap = labelGapFactor * textHeight;
+        const Vector2 top = centre - Vector2{0.0, radius};
+        const Vector2 bottom = centre + Vector2{0.0, radius};
+        placeText(picture, labels, textScale,
+                  {{top, 0.0, gap, side},
+                   {top, 0.0, gap, TextCentred | TextAbove},
+                   {bottom, 0.0, gap, side},
+                   {bottom, 0.0, gap, TextCentred | TextBelow}},
+                  textHeight, colour, formatText("%.3g", moment));
     }
 }
 

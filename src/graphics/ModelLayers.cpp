@@ -22,6 +22,13 @@ namespace {
 
 constexpr double pi = std::numbers::pi;
 
+// Labels keep clear of the symbol drawn with these arguments.
+void blockSymbol(PlotContext& context, const Shape& shape, double size, double pen, double angle,
+                 Vector2 position) {
+    if (context.labels)
+        context.labels->block(boxFrame(shapeBox(shape, size, pen, angle, position)));
+}
+
 void drawRingBeams(PlotContext& context) {
     const Model& model = context.model;
     const GeometrySettings& settings = context.settings.geometry;
@@ -57,11 +64,16 @@ void drawShellNumber(PlotContext& context, int shell) {
               context.size(settings.directionArrowSize), context.size(settings.directionLineWidth),
               tangentAngle(model, shell, 0.0), settings.directionColour,
               pointAt(model, shell, 0.0, -context.size(settings.directionGap)));
-    const ReadableText text =
-        readableText(tangentAngle(model, shell, 0.5), TextCentred | TextAbove);
-    drawText(context.picture, context.textScale, pointAt(model, shell, 0.5), text.angle,
-             context.size(settings.shellNumberGap), context.size(settings.shellNumberHeight),
-             settings.shellNumberColour, formatText("S%d", shell + 1), text.placement);
+    const double angle = tangentAngle(model, shell, 0.5);
+    const ReadableText above = readableText(angle, TextCentred | TextAbove);
+    const ReadableText below = readableText(angle, TextCentred | TextBelow);
+    const Vector2 middle = pointAt(model, shell, 0.5);
+    const double gap = context.size(settings.shellNumberGap);
+    placeText(
+        context.picture, context.labels, context.textScale,
+        {{middle, above.angle, gap, above.placement}, {middle, below.angle, gap, below.placement}},
+        context.size(settings.shellNumberHeight), settings.shellNumberColour,
+        formatText("S%d", shell + 1));
 }
 
 void drawBedding(PlotContext& context, int shell) {
@@ -87,9 +99,11 @@ void drawBedding(PlotContext& context, int shell) {
 
 void drawMaterialNumber(PlotContext& context, int shell) {
     const GeometrySettings& settings = context.settings.geometry;
-    drawText(context.picture, context.textScale, pointAt(context.model, shell, 0.7), 0.0, 0.0,
-             context.size(settings.materialNumberHeight), settings.materialNumberColour,
-             formatText("M%d", context.model.shells.row(shell).material), TextRight | TextAbove);
+    const Vector2 p = pointAt(context.model, shell, 0.7);
+    placeText(context.picture, context.labels, context.textScale,
+              {{p, 0.0, 0.0, TextRight | TextAbove}, {p, 0.0, 0.0, TextLeft | TextBelow}},
+              context.size(settings.materialNumberHeight), settings.materialNumberColour,
+              formatText("M%d", context.model.shells.row(shell).material));
 }
 
 void drawHinges(PlotContext& context) {
@@ -121,6 +135,7 @@ void drawHinges(PlotContext& context) {
         if (hinge.releaseQ)
             drawShape(context.picture, rectangle, size, pen, phi + pi / 2, settings.hingeColour, p,
                       5);
+        blockSymbol(context, standardShape(ShapeId::Circle), size, pen, 0.0, p);
     }
 }
 
@@ -132,10 +147,16 @@ void drawNodes(PlotContext& context) {
         drawShape(context.picture, standardShape(ShapeId::NodeSquare),
                   context.size(settings.nodeSize), context.size(settings.nodeLineWidth), 0.0,
                   settings.nodeColour, p);
-        if (context.isOn(ShowNodeNumbers))
-            drawText(context.picture, context.textScale, p, 0.0, context.size(settings.nodeTextGap),
-                     context.size(settings.nodeTextHeight), settings.nodeColour,
-                     std::to_string(row + 1), TextRight | TextAbove);
+        if (context.isOn(ShowNodeNumbers)) {
+            const double gap = context.size(settings.nodeTextGap);
+            placeText(context.picture, context.labels, context.textScale,
+                      {{p, 0.0, gap, TextRight | TextAbove},
+                       {p, 0.0, gap, TextLeft | TextAbove},
+                       {p, 0.0, gap, TextRight | TextBelow},
+                       {p, 0.0, gap, TextLeft | TextBelow}},
+                      context.size(settings.nodeTextHeight), settings.nodeColour,
+                      std::to_string(row + 1));
+        }
     }
 }
 
@@ -179,6 +200,7 @@ void drawSupports(PlotContext& context) {
         auto draw = [&](ShapeId shape, double angle) {
             drawShape(context.picture, standardShape(shape), size, pen, angle,
                       settings.supportColour, p);
+            blockSymbol(context, standardShape(shape), size, pen, angle, p);
         };
         // A bar stands for a free translation: the support rolls across it.
         if (!node.supportR)

@@ -50,10 +50,15 @@ struct PlotContext {
     // The texts placed so far, which later labels keep clear of; null when
     // labels need not avoid each other.
     LabelLayout* labels = nullptr;
+    // The factor every size setting (texts, symbols, pens, gaps) is drawn
+    // with: 1 on the page, where they are fractions of the reference length;
+    // on a screen the factor that keeps them at a fixed size in pixels
+    // whatever the zoom. The structure and the diagrams are not affected.
+    double annotation = 1.0;
 
     bool isOn(DisplaySwitch s) const { return (switches & s) != 0; }
     // A size setting in model units.
-    double size(double fraction) const { return fraction * h; }
+    double size(double fraction) const { return fraction * h * annotation; }
     // The structure's largest extent (model units).
     double extent() const { return box.isEmpty() ? 0.0 : std::max(box.width(), box.height()); }
 };

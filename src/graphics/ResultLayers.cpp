@@ -191,12 +191,12 @@ void drawSupportReactions(PlotContext& context) {
             drawForceArrow(context.picture, context.textScale, p, f,
                            {reaction.forceR, reaction.forceZ}, pen,
                            context.size(settings.reactionHeadSize), textHeight,
-                           settings.reactionColour, flags);
+                           settings.reactionColour, flags, context.labels);
         if (node.supportRot)
             drawMomentArc(context.picture, context.textScale, p,
                           context.size(settings.reactionMomentSize), signum(reaction.moment) * g,
                           std::fabs(reaction.moment), pen, textHeight, settings.reactionColour,
-                          flags);
+                          flags, context.labels);
     }
 }
 
@@ -244,13 +244,6 @@ void drawDeformation(PlotContext& context) {
 }
 
 namespace {
-
-// A diagram label and how much it matters: the labels of extrema are placed
-// before the others, larger values before smaller ones.
-struct PendingLabel {
-    OrdinateLabel label;
-    bool extremum = false;
-};
 
 // Draws the diagram of one shell from its (merged) spans and collects its
 // labels. Zero values draw no ordinate, and the outline leaves out stretches
@@ -350,9 +343,8 @@ std::vector<DiagramSpan> diagramSpans(const PlotResults& results, int row, int c
     return spans;
 }
 
-// Places the labels over the finished diagram, extrema first and larger
-// values first: each at the middle of its ordinate, else moved along it
-// (inwards, outwards, then beyond its outer end), else left out.
+} // namespace
+
 void placeDiagramLabels(PlotContext& context, std::vector<PendingLabel>& labels) {
     std::stable_sort(labels.begin(), labels.end(),
                      [](const PendingLabel& a, const PendingLabel& b) {
@@ -373,15 +365,23 @@ void placeDiagramLabels(PlotContext& context, std::vector<PendingLabel>& labels)
     }
 }
 
-} // namespace
+double diagramScale(const PlotResults& results, int component, double h, double functionScale) {
+    const double largest = results.maxShellResult(component);
+    return largest > 1e-8 ? functionScale * 0.16 * h / largest : 0.0;
+}
 
 void drawDiagram(PlotContext& context, int component) {
+    std::vector<PendingLabel> labels = drawDiagramLines(context, component);
+    placeDiagramLabels(context, labels);
+}
+
+std::vector<PendingLabel> drawDiagramLines(PlotContext& context, int component) {
     if (!context.results)
-        return;
+        return {};
     const PlotResults& results = *context.results;
     const Model& model = context.model;
     const double largest = results.maxShellResult(component);
-    const double s = largest > 1e-8 ? context.functionScale * 0.16 * context.h / largest : 0.0;
+    const double s = diagramScale(results, component, context.h, context.functionScale);
     const double t = 1e-5 * largest; // smaller differences are no jumps
     const double limit = roundOffLimit(results, component, context.extent());
     const double resolution = context.h * diagramResolution;
@@ -400,7 +400,7 @@ void drawDiagram(PlotContext& context, int component) {
             .draw(mergeDiagramSpans(spans, meridianLength(model, row), resolution,
                                     s > 0 ? resolution / s : 0.0));
     }
-    placeDiagramLabels(context, labels);
+    return labels;
 }
 
 void drawRingBeamValues(PlotContext& context, RingBeamValue value) {
@@ -413,10 +413,22 @@ void drawRingBeamValues(PlotContext& context, RingBeamValue value) {
         const double shown = (force ? ring.normalForce : -ring.moment) + 0.0;
         // The colour follows the sign of the force or moment itself.
         const Colour colour = signColour(force ? ring.normalForce : ring.moment);
-        // Half the ring's square away from the node, whatever the text scale.
-        drawText(context.picture, context.textScale, context.results->nodePoint(ring.node), 0.0,
-                 0.5 * ring.sqrtArea / context.textScale, context.size(settings.ringTextHeight),
-                 colour, formatNumber(force ? " N=%.5g" : " M=%.5g", shown), TextRight);
+        // Beyond the ring's square and its outline, whatever the text scale;
+        // on a white ground, as it stands over the diagram, which keeps a
+        // tenth of the text height clear of the outline.
+        const Vector2 node = context.results->nodePoint(ring.node);
+        const double outline = context.size(context.settings.geometry.ringLineWidth);
+        const double gap = 0.5 * (ring.sqrtArea + outline) / context.textScale +
+                           0.1 * context.size(settings.ringTextHeight);
+        placeText(context.picture, context.labels, context.textScale,
+                  {{node, 0.0, gap, TextRight},
+                   {node, 0.0, gap, TextLeft},
+                   {node, 0.0, gap, TextRight | TextAbove},
+                   {node, 0.0, gap, TextRight | TextBelow},
+                   {node, 0.0, gap, TextLeft | TextAbove},
+                   {node, 0.0, gap, TextLeft | TextBelow}},
+                  context.size(settings.ringTextHeight), colour,
+                  formatNumber(force ? " N=%.5g" : " M=%.5g", shown), true);
     }
 }
 

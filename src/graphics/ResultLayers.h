@@ -1,5 +1,9 @@
 #pragma once
 
+#include "graphics/ValueLabel.h"
+
+#include <vector>
+
 namespace venkar {
 
 class PlotResults;
@@ -43,8 +47,27 @@ void drawDeformation(PlotContext& context);
 // layout.
 void drawDiagram(PlotContext& context, int component);
 
+// The two halves of drawDiagram, so that other texts can be placed between
+// them: the hatching, which gives the labels waiting for their place, and
+// the placing of the labels over it, extrema first and larger values first:
+// each at the middle of its ordinate, else moved along it (inwards,
+// outwards, then beyond its outer end), else left out.
+struct PendingLabel {
+    OrdinateLabel label;
+    bool extremum = false;
+};
+std::vector<PendingLabel> drawDiagramLines(PlotContext& context, int component);
+void placeDiagramLabels(PlotContext& context, std::vector<PendingLabel>& labels);
+
+// The factor a diagram turns values into model lengths: the largest
+// magnitude of `component` becomes 0.16 * h * `functionScale` (0 without
+// values).
+double diagramScale(const PlotResults& results, int component, double h, double functionScale);
+
 // With the values switch, the hoop force (" N=") or the moment (" M=", the
-// moment negated) of every ring beam beside its node.
+// moment negated) of every ring beam beside its node, on a white ground,
+// clear of the texts and symbols placed before (else on another side of
+// the node, or left out).
 enum class RingBeamValue { NormalForce, Moment };
 void drawRingBeamValues(PlotContext& context, RingBeamValue value);
 

@@ -5,8 +5,10 @@ namespace venkar {
 class PlotResults;
 
 // Round-off is not a result: a plotted value whose magnitude lies below this
-// fraction of the scale of its kind is drawn as zero and gets no label.
-inline constexpr double roundOffFraction = 1e-10;
+// fraction of the scale of its kind is drawn as zero and gets no label. A
+// hundred-thousandth lies below what a diagram can show (its resolution is
+// a twenty-thousandth of the reference length).
+inline constexpr double roundOffFraction = 1e-5;
 
 // The magnitude below which a value of shell result component `component`
 // is round-off. The scale of its kind: for the forces (0 "N-Phi", 1

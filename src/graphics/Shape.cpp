@@ -3,6 +3,7 @@
 #include "geometry/BoundingBox.h"
 #include "graphics/Picture.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <numbers>
@@ -86,6 +87,18 @@ void fillShape(Picture& picture, const Shape& shape, double size, double penWidt
     for (const Vector2& p : shape.points)
         points.push_back(placed(p, factor, angle, position));
     picture.addPolygon(penColour, penWidth, points);
+}
+
+BoundingBox shapeBox(const Shape& shape, double size, double penWidth, double angle,
+                     Vector2 position) {
+    const double factor = size / shape.referenceSize;
+    BoundingBox box;
+    for (const Vector2& p : shape.points)
+        extend(box, placed(p, factor, angle, position));
+    if (box.isEmpty())
+        return box;
+    const double half = std::max(penWidth, 0.0) / 2;
+    return {box.minX - half, box.minY - half, box.maxX + half, box.maxY + half};
 }
 
 } // namespace venkar

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "geometry/BoundingBox.h"
 #include "geometry/Vector2.h"
 #include "graphics/Colour.h"
 
@@ -52,5 +53,10 @@ void drawShape(Picture& picture, const Shape& shape, double size, double penWidt
 // `brushColour`.
 void fillShape(Picture& picture, const Shape& shape, double size, double penWidth, double angle,
                Colour penColour, Colour brushColour, Vector2 position);
+
+// The box of the points `drawShape` with the same arguments draws, grown by
+// half the pen width.
+BoundingBox shapeBox(const Shape& shape, double size, double penWidth, double angle,
+                     Vector2 position);
 
 } // namespace venkar

@@ -1,10 +1,14 @@
 #include "render/PainterCanvas.h"
 
 #include <QBrush>
+#include <QLineF>
 #include <QPainter>
 #include <QPen>
 #include <QPoint>
 #include <QPolygon>
+#include <QPolygonF>
+
+#include <cmath>
 
 namespace venkar {
 
@@ -20,7 +24,7 @@ PainterCanvas::PainterCanvas(QPainter& painter)
 
 void PainterCanvas::applyPen() {
     QPen pen(penColour_);
-    pen.setWidth(penWidth_);
+    pen.setWidthF(penWidth_);
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
     painter_.setPen(pen);
@@ -49,6 +53,23 @@ void PainterCanvas::drawPolygon(std::span<const DevicePoint> points) {
     polygon.reserve(static_cast<qsizetype>(points.size()));
     for (const DevicePoint& p : points)
         polygon.append(QPoint(p.x, p.y));
+    painter_.drawPolygon(polygon);
+}
+
+void PainterCanvas::setPenWidthExact(double pixels) {
+    penWidth_ = pixels >= 1.0 && std::isfinite(pixels) ? pixels : 1.0;
+    applyPen();
+}
+
+void PainterCanvas::drawLineExact(Vector2 from, Vector2 to) {
+    painter_.drawLine(QLineF(from.x, from.y, to.x, to.y));
+}
+
+void PainterCanvas::drawPolygonExact(std::span<const Vector2> points) {
+    QPolygonF polygon;
+    polygon.reserve(static_cast<qsizetype>(points.size()));
+    for (const Vector2& p : points)
+        polygon.append(QPointF(p.x, p.y));
     painter_.drawPolygon(polygon);
 }
 

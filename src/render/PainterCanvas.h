@@ -24,13 +24,17 @@ public:
     void setBrushColour(Colour colour) override;
     void drawLine(DevicePoint from, DevicePoint to) override;
     void drawPolygon(std::span<const DevicePoint> points) override;
+    // Fractions of pixels; pens below one pixel are drawn one pixel wide.
+    void setPenWidthExact(double pixels) override;
+    void drawLineExact(Vector2 from, Vector2 to) override;
+    void drawPolygonExact(std::span<const Vector2> points) override;
 
 private:
     void applyPen();
 
     QPainter& painter_;
     QColor penColour_;
-    int penWidth_ = 0;
+    double penWidth_ = 0.0;
 };
 
 } // namespace venkar

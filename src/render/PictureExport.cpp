@@ -21,7 +21,7 @@
 namespace venkar {
 
 ViewTransform paintView(const Picture& picture, const BoundingBox& world, QPainter& painter,
-                        const QRect& target, double aspect) {
+                        const QRect& target, double aspect, bool exact) {
     ViewTransform transform;
     fitView(transform, world,
             {target.left(), target.top(), target.left() + target.width(),
@@ -31,7 +31,7 @@ ViewTransform paintView(const Picture& picture, const BoundingBox& world, QPaint
         return transform;
     painter.setRenderHint(QPainter::Antialiasing);
     PainterCanvas canvas(painter);
-    render(picture, canvas, transform);
+    render(picture, canvas, transform, exact);
     return transform;
 }
 

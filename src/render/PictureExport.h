@@ -20,10 +20,12 @@ class Picture;
 // and replays the picture through that transform; what lies outside `world`
 // is drawn as far as the painter's clipping lets it. `aspect` is the
 // horizontal over the vertical resolution of the device. Switches the
-// painter to antialiased drawing. Returns the transform used; a world
-// without extent paints nothing and gives a transform with zero scales.
+// painter to antialiased drawing; with `exact` the points and pens keep
+// their fractions of a pixel (the screen), otherwise they are rounded to
+// whole pixels. Returns the transform used; a world without extent paints
+// nothing and gives a transform with zero scales.
 ViewTransform paintView(const Picture& picture, const BoundingBox& world, QPainter& painter,
-                        const QRect& target, double aspect = 1.0);
+                        const QRect& target, double aspect = 1.0, bool exact = false);
 
 // paintView of the picture's whole bounding box.
 void paintPicture(const Picture& picture, QPainter& painter, const QRect& target,

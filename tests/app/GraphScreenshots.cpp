@@ -1,12 +1,16 @@
 // Writes the README pictures of the graph window: the water tank example,
-// calculated, on the tab "Momente Theta" (graph-window.png), and a printed
+// calculated, on the tab "Momente Theta" (graph-window.png), the same
+// zoomed to 400 % about the clamped foot with its moment clicked
+// (graph-window-zoom.png), and a printed
 // sheet with three graph windows rendered from its PDF (printed-page.png,
 // through pdftoppm). Usage: venkar-graph-screenshots OUTPUT_FOLDER
 #include "GraphWindowTestSupport.h"
 
 #include "app/GraphPaintBox.h"
 #include "app/GraphWindow.h"
+#include "geometry/ShellGeometry.h"
 #include "graphics/GraphSettings.h"
+#include "graphics/ResultLayers.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,9 +18,12 @@
 #include <QProcess>
 #include <QTabBar>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <clocale>
+#include <cmath>
 #include <cstdio>
+#include <utility>
 
 using namespace venkar;
 
@@ -52,6 +59,33 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot write graph-window.png\n");
         return 1;
     }
+
+    // Zoomed to 400 % about the station of the largest moment (the clamped
+    // foot), its value clicked: the texts keep their size, the status line
+    // shows the value.
+    const PlotResults& results = *tank.results;
+    double largestAt = 0.0;
+    double largestValue = 0.0;
+    for (const PlotElement& e : results.shellElements(0))
+        for (const auto& [l, x] : {std::pair{0.0, e.startPosition}, {1.0, e.endPosition}})
+            if (std::fabs(results.elementValue(e.element, 3, l)) > std::fabs(largestValue)) {
+                largestAt = x;
+                largestValue = results.elementValue(e.element, 3, l);
+            }
+    GraphPaintBox* box = window.paintBox();
+    const Vector2 footPoint = pointAt(tank.model, 0, largestAt);
+    const DevicePoint footPixel = worldToDevice(box->fitToBox(), footPoint);
+    box->zoomAbout(QPoint(footPixel.x, footPixel.y), 0.25);
+    const double scale = diagramScale(results, 3, window.graphView().referenceLength(), 1.0);
+    const DevicePoint onDiagram = worldToDevice(
+        box->fitToBox(), pointAt(tank.model, 0, largestAt, -0.6 * scale * largestValue));
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(onDiagram.x, onDiagram.y));
+    QCoreApplication::processEvents();
+    if (!window.grab().save(output.filePath(QStringLiteral("graph-window-zoom.png")))) {
+        std::fprintf(stderr, "cannot write graph-window-zoom.png\n");
+        return 1;
+    }
+    window.showAll();
 
     TGraphForm geometry(tank.model, settings, nullptr, dialogs);
     TGraphForm deformation(tank.model, settings, nullptr, dialogs);

@@ -69,16 +69,17 @@ private slots:
 
     void cleanup() { form_.reset(); }
 
-    void opensOnTheGeometryTabWithTheWholePictureAndTheUserViewSet() {
+    void opensOnTheGeometryTabFollowingTheWholePicture() {
         QCOMPARE(form_->windowTitle(), QStringLiteral("Geometrie"));
         QCOMPARE(form_->tabBar()->count(), 9);
         QCOMPARE(form_->tabBar()->tabText(5), QStringLiteral("Momente Theta"));
         QVERIFY(form_->action(QStringLiteral("Belastung"))->isChecked());
         QVERIFY(!form_->action(QStringLiteral("Knotennummer"))->isChecked());
         QCOMPARE(form_->textScaleEdit()->value(), 100);
-        // A fresh window (before the notification of the test set-up).
+        // A fresh window (before the notification of the test set-up) has
+        // no user view: it follows its picture through tabs and sizes.
         TGraphForm fresh(tank_->model, *settings_, nullptr, dialogs_);
-        QVERIFY(fresh.graphView().userView());
+        QVERIFY(!fresh.graphView().userView());
         QVERIFY(sameBox(fresh.graphView().view(), fresh.graphView().picture().boundingBox()));
     }
 

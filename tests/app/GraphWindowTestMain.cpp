@@ -5,6 +5,7 @@
 #include <clocale>
 
 int runGraphWindowTests(int argc, char** argv);
+int runGraphWindowReadingTests(int argc, char** argv);
 int runGraphPrintingTests(int argc, char** argv);
 int runConfigurationWindowTests(int argc, char** argv);
 
@@ -13,6 +14,7 @@ int main(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
     int failures = 0;
     failures += runGraphWindowTests(argc, argv);
+    failures += runGraphWindowReadingTests(argc, argv);
     failures += runGraphPrintingTests(argc, argv);
     failures += runConfigurationWindowTests(argc, argv);
     return failures == 0 ? 0 : 1;

@@ -61,3 +61,34 @@ TEST_F(MainWindowGraphTest, GraphWindowsFollowCalculationEditsAndSettingsAndPrin
     EXPECT_TRUE(fs::is_regular_file(folder / "blatt.pdf"));
     EXPECT_GT(fs::file_size(folder / "blatt.pdf"), 1000u);
 }
+
+TEST_F(MainWindowGraphTest, AfterNebeneinanderAndATabChangeUnzoomedGraphsShowTheirWholeDiagrams) {
+    openExamples("wassertank");
+    trigger("&Berechnen");
+    trigger("&Zeigen", "Grafik");
+    trigger("&Zeigen", "Grafik");
+    trigger("&Zeigen", "Grafik");
+    QCoreApplication::processEvents();
+    const std::vector<TGraphForm*> graphs = window->graphWindows();
+    ASSERT_EQ(graphs.size(), 3u);
+    for (const char* arrangement : {"&Nebeneinander", "Ü&berlappend"}) {
+        trigger("&Fenster", arrangement);
+        int tab = tabIndex(PlotTab::NormalForcePhi);
+        for (TGraphForm* graph : graphs) {
+            QTest::mouseClick(graph->tabBar(), Qt::LeftButton, {},
+                              graph->tabBar()->tabRect(tab++).center());
+            graph->paintBox()->repaint();
+            const ViewTransform transform = graph->paintBox()->viewTransform();
+            const BoundingBox& picture = graph->graphView().picture().boundingBox();
+            const DevicePoint low = worldToDevice(transform, {picture.minX, picture.minY});
+            const DevicePoint high = worldToDevice(transform, {picture.maxX, picture.maxY});
+            EXPECT_GE(low.x, 0) << arrangement << " " << tab;
+            EXPECT_GE(low.y, 0) << arrangement << " " << tab;
+            EXPECT_LE(high.x, graph->paintBox()->width()) << arrangement << " " << tab;
+            EXPECT_LE(high.y, graph->paintBox()->height()) << arrangement << " " << tab;
+            // Printing shows the same whole picture at page proportions.
+            const PageDrawing page = graph->graphView().pageDrawing();
+            EXPECT_EQ(page.view.maxY, page.picture.boundingBox().maxY);
+        }
+    }
+}

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <functional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace venkar::test {
@@ -91,6 +92,25 @@ inline int textLineCount(std::string_view text) {
 // The width of `text` in model units at a text height.
 inline double textLength(std::string_view text, double height) {
     return textWidth(text) * height * 0.001;
+}
+
+// True when the text cells overlap, tested independently of the label
+// layout: a grid of points inside one cell lies inside the other.
+inline bool cellsOverlap(const TextFrame& a, const TextFrame& b) {
+    auto inside = [](const TextFrame& f, Vector2 p) {
+        Vector2 local = p - f.origin;
+        turn(local, -f.angle);
+        return local.x > 0 && local.x < f.width && local.y < 0 && local.y > -f.height;
+    };
+    for (const auto& [one, other] : {std::pair{&a, &b}, {&b, &a}})
+        for (int i = 1; i < 20; ++i)
+            for (int j = 1; j < 8; ++j) {
+                Vector2 step{one->width * i / 20.0, -one->height * j / 8.0};
+                turn(step, one->angle);
+                if (inside(*other, one->origin + step))
+                    return true;
+            }
+    return false;
 }
 
 } // namespace venkar::test

@@ -97,25 +97,6 @@ void buildDenseJunction(Model& model) {
     model.setSelfWeight(true);
 }
 
-// True when the text cells overlap, tested independently of the layout: a
-// grid of points inside one cell lies inside the other.
-bool cellsOverlap(const TextFrame& a, const TextFrame& b) {
-    auto inside = [](const TextFrame& f, Vector2 p) {
-        Vector2 local = p - f.origin;
-        turn(local, -f.angle);
-        return local.x > 0 && local.x < f.width && local.y < 0 && local.y > -f.height;
-    };
-    for (const auto& [one, other] : {std::pair{&a, &b}, {&b, &a}})
-        for (int i = 1; i < 20; ++i)
-            for (int j = 1; j < 8; ++j) {
-                Vector2 step{one->width * i / 20.0, -one->height * j / 8.0};
-                turn(step, one->angle);
-                if (inside(*other, one->origin + step))
-                    return true;
-            }
-    return false;
-}
-
 void expectNoOverlap(const GraphView& view, const std::string& what) {
     const std::vector<TextFrame>& frames = view.labelLayout().frames();
     for (std::size_t i = 0; i < frames.size(); ++i)

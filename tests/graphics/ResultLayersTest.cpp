@@ -152,13 +152,15 @@ TEST(ResultDiagram, RingBeamShowsItsNegatedMomentOnTabMomentePhiInTheColourOfThe
     const std::vector<DrawnLine> text =
         linesWithPen(view.picture(), colours::blue, ResultPens::ringTextPen);
     EXPECT_EQ(text.size(), static_cast<std::size_t>(textLineCount(" M=-12.5")));
-    // Half the ring's square right of the node, then the leading blank.
-    EXPECT_NEAR(boxOf(text).minX, 10 + 0.25 + 0.5 * 0.018 * h, 1e-9);
+    // Half the ring's square and its outline (0.005 h) right of the node, a
+    // tenth of the text height of clearance, then the leading blank.
+    const double outline = 0.5 * 0.005 * h;
+    EXPECT_NEAR(boxOf(text).minX, 10 + 0.25 + outline + 0.1 * 0.018 * h + 0.5 * 0.018 * h, 1e-9);
     // A larger text scale does not move the text away from the ring.
     view.setTextScale(2.0);
     EXPECT_NEAR(
         boxOf(linesWithPen(view.picture(), colours::blue, 2 * ResultPens::ringTextPen)).minX,
-        10 + 0.25 + 2 * 0.5 * 0.018 * h, 1e-9);
+        10 + 0.25 + outline + 2 * (0.1 + 0.5) * 0.018 * h, 1e-9);
 
     view.selectTab(PlotTab::NormalForcePhi);
     EXPECT_EQ(linesWithPen(view.picture(), colours::blue, 2 * ResultPens::ringTextPen).size(),
