@@ -1,7 +1,8 @@
 // Writes the README pictures of the graph window: the water tank example,
 // calculated, on the tab "Momente Theta" (graph-window.png), and a printed
 // sheet with three graph windows rendered from its PDF (printed-page.png,
-// through pdftoppm). Usage: venkar-graph-screenshots OUTPUT_FOLDER
+// through pdftoppm), and the window's tool bar (graph-toolbar.png).
+// Usage: venkar-graph-screenshots OUTPUT_FOLDER
 #include "GraphWindowTestSupport.h"
 
 #include "app/GraphPaintBox.h"
@@ -13,6 +14,7 @@
 #include <QMouseEvent>
 #include <QProcess>
 #include <QTabBar>
+#include <QToolBar>
 #include <QTemporaryDir>
 
 #include <clocale>
@@ -50,6 +52,11 @@ int main(int argc, char** argv) {
     QApplication::sendEvent(window.paintBox(), &move);
     if (!window.grab().save(output.filePath(QStringLiteral("graph-window.png")))) {
         std::fprintf(stderr, "cannot write graph-window.png\n");
+        return 1;
+    }
+    // The tool bar alone, at its size on the screen.
+    if (!window.toolBar()->grab().save(output.filePath(QStringLiteral("graph-toolbar.png")))) {
+        std::fprintf(stderr, "cannot write graph-toolbar.png\n");
         return 1;
     }
 
