@@ -46,6 +46,8 @@ bool printReportLines(QPrinter& printer, const QStringList& lines, int first, in
     if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
         from = std::max(1, printer.fromPage());
         to = std::min(pageCount, std::max(from, printer.toPage()));
+        if (from > to)
+            return true; // the range lies past the report's end: no pages
     }
 
     QPainter painter;
