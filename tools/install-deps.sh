@@ -7,6 +7,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-svg-dev libgl-dev
+  qt6-translations-l10n
   clang-format
   poppler-utils
   fonts-dejavu-core

@@ -1,6 +1,7 @@
 #include "app/GraphWindow.h"
 
 #include "app/GraphPaintBox.h"
+#include "app/ToolBarIcons.h"
 #include "graphics/DiagramStation.h"
 #include "graphics/GraphSettings.h"
 #include "render/PictureExport.h"
@@ -39,22 +40,6 @@ constexpr int printCaptionInset = 6;
 constexpr int savedImageWidth = 1600;
 // How far from a diagram a click still picks its nearest station, in pixels.
 constexpr double valueClickReach = 8.0;
-
-// A tool button picture: a short text, drawn small and dark.
-QIcon glyphIcon(const QString& glyph) {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QFont font = painter.font();
-    font.setPixelSize(glyph.size() > 2 ? 11 : 15);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(QColor(40, 40, 90));
-    painter.drawText(pixmap.rect(), Qt::AlignCenter, glyph);
-    painter.end();
-    return QIcon(pixmap);
-}
 
 // Sets a spin edit back to 100 % on a double click into its field.
 class ResetOnDoubleClick : public QObject {
@@ -132,9 +117,9 @@ QAction* TGraphForm::addCommand(const QString& hint, const QIcon& icon,
     return action;
 }
 
-QAction* TGraphForm::addSwitch(const QString& hint, const QString& glyph,
+QAction* TGraphForm::addSwitch(const QString& hint, const QString& icon,
                                DisplaySwitch displaySwitch) {
-    QAction* action = toolBar_->addAction(glyphIcon(glyph), hint);
+    QAction* action = toolBar_->addAction(toolBarIcon(icon), hint);
     action->setToolTip(hint);
     action->setStatusTip(hint);
     action->setCheckable(true);
@@ -174,24 +159,24 @@ QSpinBox* TGraphForm::addScaleEdit(const QString& hint, void (GraphView::*setter
 }
 
 void TGraphForm::buildToolBar() {
-    addCommand(QStringLiteral("Drucken"), glyphIcon(QStringLiteral("Dr")), &TGraphForm::print);
+    addCommand(QStringLiteral("Drucken"), toolBarIcon(QStringLiteral("print")), &TGraphForm::print);
     QAction* copy = addCommand(QStringLiteral("In Zwischenablage kopieren"),
-                               glyphIcon(QStringLiteral("Kop")), &TGraphForm::copyToClipboard);
+                               toolBarIcon(QStringLiteral("copy")), &TGraphForm::copyToClipboard);
     copy->setShortcut(QKeySequence::Copy);
     // Ctrl+C anywhere in the window, not only in the tool bar.
     copy->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     addAction(copy);
-    addCommand(QStringLiteral("Als Datei speichern"), glyphIcon(QStringLiteral("Dat")),
+    addCommand(QStringLiteral("Als Datei speichern"), toolBarIcon(QStringLiteral("save")),
                &TGraphForm::saveToFile);
     toolBar_->addSeparator();
 
-    zoomWindow_ =
-        toolBar_->addAction(glyphIcon(QStringLiteral("[+]")), QStringLiteral("Auschnitt"));
+    zoomWindow_ = toolBar_->addAction(toolBarIcon(QStringLiteral("zoom-window")),
+                                      QStringLiteral("Auschnitt"));
     zoomWindow_->setToolTip(QStringLiteral("Auschnitt"));
     zoomWindow_->setCheckable(true);
-    addCommand(QStringLiteral("Alles zeigen"), glyphIcon(QStringLiteral("[*]")),
+    addCommand(QStringLiteral("Alles zeigen"), toolBarIcon(QStringLiteral("show-all")),
                &TGraphForm::showAll);
-    pan_ = toolBar_->addAction(glyphIcon(QStringLiteral("<>")), QStringLiteral("Verschieben"));
+    pan_ = toolBar_->addAction(toolBarIcon(QStringLiteral("pan")), QStringLiteral("Verschieben"));
     pan_->setToolTip(QStringLiteral("Verschieben"));
     pan_->setCheckable(true);
     // The two modes exclude each other; releasing a button ends its mode.
@@ -213,15 +198,16 @@ void TGraphForm::buildToolBar() {
     });
     toolBar_->addSeparator();
 
-    addSwitch(QStringLiteral("Symetrieachse"), QStringLiteral("SA"), ShowSymmetryAxis);
-    addSwitch(QStringLiteral("Knotennummer"), QStringLiteral("K1"), ShowNodeNumbers);
-    addSwitch(QStringLiteral("Schalennummer"), QStringLiteral("S1"), ShowShellNumbers);
-    addSwitch(QStringLiteral("Materialnummer"), QStringLiteral("M1"), ShowMaterialNumbers);
-    addSwitch(QStringLiteral("Wertangabe"), QStringLiteral("1,5"), ShowValues);
-    addSwitch(QStringLiteral("Funktionsextrema"), QStringLiteral("max"), ShowExtrema);
-    addSwitch(QStringLiteral("Belastung"), QStringLiteral("q"), ShowLoads);
-    addSwitch(QStringLiteral("Auflager"), QStringLiteral("/\\"), ShowSupports);
-    addSwitch(QStringLiteral("Auflagerkräfte"), QStringLiteral("R"), ShowReactions);
+    addSwitch(QStringLiteral("Symetrieachse"), QStringLiteral("symmetry-axis"), ShowSymmetryAxis);
+    addSwitch(QStringLiteral("Knotennummer"), QStringLiteral("node-numbers"), ShowNodeNumbers);
+    addSwitch(QStringLiteral("Schalennummer"), QStringLiteral("shell-numbers"), ShowShellNumbers);
+    addSwitch(QStringLiteral("Materialnummer"), QStringLiteral("material-numbers"),
+              ShowMaterialNumbers);
+    addSwitch(QStringLiteral("Wertangabe"), QStringLiteral("values"), ShowValues);
+    addSwitch(QStringLiteral("Funktionsextrema"), QStringLiteral("extrema"), ShowExtrema);
+    addSwitch(QStringLiteral("Belastung"), QStringLiteral("loads"), ShowLoads);
+    addSwitch(QStringLiteral("Auflager"), QStringLiteral("supports"), ShowSupports);
+    addSwitch(QStringLiteral("Auflagerkräfte"), QStringLiteral("reactions"), ShowReactions);
     toolBar_->addSeparator();
 
     textScale_ = addScaleEdit(QStringLiteral("Textskalierung"), &GraphView::setTextScale);

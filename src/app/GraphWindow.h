@@ -99,7 +99,7 @@ private:
     void buildToolBar();
     QSpinBox* addScaleEdit(const QString& hint, void (GraphView::*setter)(double));
     QAction* addCommand(const QString& hint, const QIcon& icon, void (TGraphForm::*command)());
-    QAction* addSwitch(const QString& hint, const QString& glyph, DisplaySwitch displaySwitch);
+    QAction* addSwitch(const QString& hint, const QString& icon, DisplaySwitch displaySwitch);
     void selectTab(int index);
     void showValueAt(QPoint devicePoint);
     void syncSwitchButtons();

@@ -1,11 +1,15 @@
 #include "app/HelpBrowser.h"
 
+#include "app/ScreenPlacement.h"
+
 #include <QDesktopServices>
 #include <QDir>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScreen>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTabWidget>
@@ -21,6 +25,7 @@ namespace venkar {
 namespace {
 
 const char* const contextProperty = "venkarHelpContext";
+constexpr int searchTabIndex = 1;
 constexpr int targetPageRole = Qt::UserRole;
 constexpr int targetAnchorRole = Qt::UserRole + 1;
 
@@ -47,6 +52,12 @@ HelpBrowser::HelpBrowser(const QString& helpFolder, QWidget* parent)
     tabs_ = new QTabWidget(this);
     tabs_->addTab(createContentsTab(), QStringLiteral("&Inhalt"));
     tabs_->addTab(createSearchTab(), QStringLiteral("&Suchen"));
+    // Whichever way the search tab is chosen (a click, Alt+S, the tool
+    // bar), the cursor goes into its field.
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index == searchTabIndex)
+            focusSearchField();
+    });
 
     auto* splitter = new QSplitter(this);
     splitter->addWidget(tabs_);
@@ -63,6 +74,12 @@ HelpBrowser::HelpBrowser(const QString& helpFolder, QWidget* parent)
     forwardAction_->setToolTip(QStringLiteral("Vor (Alt+Pfeil rechts)"));
     toolBar->addSeparator();
     toolBar->addAction(QStringLiteral("Inhalt"), this, &HelpBrowser::showContents);
+    QAction* searchAction = toolBar->addAction(QStringLiteral("Suchen"), this, [this] {
+        tabs_->setCurrentIndex(searchTabIndex);
+        focusSearchField();
+    });
+    searchAction->setShortcut(QKeySequence::Find);
+    searchAction->setToolTip(QStringLiteral("Suchen (Strg+F)"));
     updateHistoryActions();
 
     auto* layout = new QVBoxLayout(this);
@@ -143,13 +160,17 @@ void HelpBrowser::showContents() {
 }
 
 void HelpBrowser::showSearch(const QString& keyword) {
-    tabs_->setCurrentIndex(1);
+    tabs_->setCurrentIndex(searchTabIndex);
     searchField_->setText(keyword);
     fillSearchResults();
     if (currentPage_.isEmpty() && !pages_.isEmpty())
         showPage(pages_.pageNames().constFirst());
     present();
-    searchField_->setFocus();
+    focusSearchField();
+}
+
+void HelpBrowser::focusSearchField() {
+    searchField_->setFocus(Qt::OtherFocusReason);
     searchField_->selectAll();
 }
 
@@ -230,9 +251,24 @@ void HelpBrowser::openItem(QTreeWidgetItem* item) {
 }
 
 void HelpBrowser::present() {
+    if (!isVisible())
+        placeOnMainScreen();
     show();
     raise();
     activateWindow();
+}
+
+void HelpBrowser::placeOnMainScreen() {
+    const QWidget* main = parentWidget() ? parentWidget()->window() : nullptr;
+    QPoint centre = main ? main->frameGeometry().center()
+                         : QGuiApplication::primaryScreen()->availableGeometry().center();
+    // Opened again, the window comes back where the user left it, as long as
+    // that is on the main window's screen.
+    if (placedBefore_ &&
+        QGuiApplication::screenAt(frameGeometry().center()) == QGuiApplication::screenAt(centre))
+        centre = frameGeometry().center();
+    placeOnScreenAt(*this, centre);
+    placedBefore_ = true;
 }
 
 void HelpBrowser::setHelpContext(QWidget* widget, int contextNumber) {

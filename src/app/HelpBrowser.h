@@ -22,7 +22,9 @@ namespace venkar {
 // The help window: the Markdown pages of the help folder in a text browser,
 // with the contents (pages and their sections) and the keyword search on
 // the left. One window serves the whole program; the main window creates it
-// and calls showContents, showSearch and showContext.
+// (as its parent) and calls showContents, showSearch and showContext. It
+// opens on the main window's screen, fully visible; choosing the search
+// (its tab, Alt+S, "Suchen", Ctrl+F) puts the cursor into the search field.
 //
 // F1: a window calls installF1(window); pressing F1 in it opens the help at
 // the context number of the focused widget or the nearest parent that has
@@ -35,8 +37,9 @@ public:
 
     // The help menu's "Inhalt": the first page and the contents list.
     void showContents();
-    // "Suchen": the search list with `keyword` in its field; an empty
-    // keyword lists every section (the keyword index).
+    // "Suchen": the search list with `keyword` in its field, which has the
+    // keyboard focus; an empty keyword lists every section (the keyword
+    // index).
     void showSearch(const QString& keyword = QString());
     // The page or section of a context number (HelpContext.h). An unknown
     // number shows the contents and returns false.
@@ -76,6 +79,8 @@ private:
     void followLink(const QUrl& link);
     void openItem(QTreeWidgetItem* item);
     void present();
+    void placeOnMainScreen();
+    void focusSearchField();
     void display(const HelpTarget& target);
     void updateHistoryActions();
 
@@ -91,6 +96,7 @@ private:
     QString currentAnchor_;
     std::vector<HelpTarget> history_;
     std::size_t historyPosition_ = 0; // index of the place shown in history_
+    bool placedBefore_ = false;
 };
 
 } // namespace venkar

@@ -10,7 +10,7 @@ add_library(venkar_help STATIC
   ${CMAKE_CURRENT_LIST_DIR}/ProgramPicture.cpp
 )
 target_include_directories(venkar_help PUBLIC ${PROJECT_SOURCE_DIR}/src)
-target_link_libraries(venkar_help PUBLIC Qt6::Widgets Qt6::Svg)
+target_link_libraries(venkar_help PUBLIC venkar_qtcommon Qt6::Widgets Qt6::Svg)
 qt_add_resources(venkar_help venkar_pictures
   PREFIX /venkar
   BASE ${CMAKE_CURRENT_LIST_DIR}/resources

@@ -121,6 +121,11 @@ TMDIAppForm::TMDIAppForm(Model& model, AnalysisModel& analysis, GraphSettings& s
     helpBrowser_->installF1(this);
     HelpBrowser::setHelpContext(editorMarginsDialog_, help::editorAndMarginsDialog);
     helpBrowser_->installF1(editorMarginsDialog_);
+    // The report viewer opens on the screen that shows this window.
+    viewers_.setAnchorSource([this] {
+        const QPoint centre = frameGeometry().center();
+        return std::optional<ScreenPoint>(ScreenPoint{centre.x(), centre.y()});
+    });
     buildMenus();
     buildToolBar();
     statusBar()->show();
@@ -436,7 +441,7 @@ void TMDIAppForm::showInputReport() {
     commitPendingEdits(model_);
     const ReportHead head{currentLocalTime(), documents_.fileName(DocumentKind::System),
                           documents_.fileName(DocumentKind::Load)};
-    viewers_.show(ReportKind::Input, writeInputReport(model_, head));
+    viewers_.show(ReportKind::Input, composeInputReport(model_, head), head.systemPath);
 }
 
 void TMDIAppForm::showResults() {
@@ -447,7 +452,8 @@ void TMDIAppForm::showResults() {
     }
     const ReportHead head{currentLocalTime(), documents_.fileName(DocumentKind::System),
                           documents_.fileName(DocumentKind::Load)};
-    viewers_.show(ReportKind::Results, writeResultsReport(analysis_.results, head));
+    viewers_.show(ReportKind::Results, composeResultsReport(analysis_.results, head),
+                  head.systemPath);
 }
 
 void TMDIAppForm::editorAndMargins() {

@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 #include "app/ProgramPicture.h"
 #include "app/QtDialogs.h"
+#include "app/QtGermanTexts.h"
 #include "app/QtProcessLauncher.h"
 #include "graphics/ConfigurationFile.h"
 #include "graphics/GraphSettings.h"
@@ -83,6 +84,7 @@ int runProgram(int argc, char** argv) {
     std::setlocale(LC_NUMERIC, "C");
     QApplication::setApplicationName("Venkar");
     QApplication::setWindowIcon(programIcon());
+    installQtGermanTexts(application);
 
     Model model;
     AnalysisModel analysis;

@@ -1,10 +1,13 @@
 // Writes the screenshots of the program for the documentation:
 //   venkar-screenshots FOLDER
 // The main window with the water tank example in both input windows, the
-// status window after the calculation, and both together as the user sees
-// them. Run with QT_QPA_PLATFORM=offscreen; nothing is shown or asked.
+// status window after the calculation, both together as the user sees
+// them, the results report in the report viewer and its second printed
+// page (through pdftoppm). Run with QT_QPA_PLATFORM=offscreen; nothing is
+// shown or asked.
 
 #include "analysis/AnalysisModel.h"
+#include "analysis/QuietCalculation.h"
 #include "app/GraphDialogs.h"
 #include "app/MainWindow.h"
 #include "app/ProgramPicture.h"
@@ -16,6 +19,11 @@
 #include "input/QtInputMessages.h"
 #include "input/SystemForm.h"
 #include "model/Model.h"
+#include "model/ModelFiles.h"
+#include "model/TextFile.h"
+#include "reports/ReportHead.h"
+#include "reports/ResultsReport.h"
+#include "viewer/ReportViewer.h"
 
 #include <QApplication>
 #include <QDir>
@@ -23,6 +31,12 @@
 #include <QMdiArea>
 #include <QPainter>
 #include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTextCursor>
 
 #include <clocale>
 #include <cstdio>
@@ -36,6 +50,68 @@ bool save(const QPixmap& picture, const QString& file) {
         return true;
     std::fprintf(stderr, "Kann '%s' nicht schreiben\n", qPrintable(file));
     return false;
+}
+
+// The results report of the cooling tower in the viewer, scrolled to the
+// section forces of its shells, and the second page of its print, where
+// the table continued from the first page starts with its head again.
+bool writeReportPictures(const QString& examples, const QDir& folder) {
+    Model model;
+    AnalysisModel analysis;
+    QuietCalculation quiet;
+    const std::string system = (examples + "/kuehlturm.vsy").toStdString();
+    const std::string load = (examples + "/kuehlturm.vla").toStdString();
+    readSystemText(model, readTextFile(system).value_or(""));
+    readLoadText(model, readTextFile(load).value_or(""));
+    if (!calculate(model, analysis, quiet, quiet)) {
+        std::fprintf(stderr, "Der Kühlturm rechnet nicht: %s\n", quiet.error.c_str());
+        return false;
+    }
+    const ReportHead head{currentLocalTime(), "/home/ingenieur/Beispiele/kuehlturm.vsy",
+                          "/home/ingenieur/Beispiele/kuehlturm.vla"};
+    const ReportText report = composeResultsReport(analysis.results, head);
+    QTemporaryDir work;
+    const QString file = work.filePath("VnkrA1b2C3.txt");
+    QFile out(file);
+    if (!out.open(QIODevice::WriteOnly) ||
+        out.write(report.text.data(), qint64(report.text.size())) != qint64(report.text.size()))
+        return false;
+    out.close();
+
+    ReportViewer viewer;
+    if (!viewer.openFile(file))
+        return false;
+    viewer.setTableHeads(report.tableHeads);
+    viewer.setDocumentName(QStringLiteral("/home/ingenieur/Beispiele/kuehlturm-ergebnisse"));
+    viewer.resize(820, 560);
+    viewer.show();
+    QApplication::processEvents();
+    QPlainTextEdit* text = viewer.textView();
+    QTextCursor at = text->document()->find(QStringLiteral("Schnittkräfte der Schale"));
+    at.clearSelection();
+    // The table's title at the top of the view.
+    text->moveCursor(QTextCursor::End);
+    text->setTextCursor(at);
+    text->ensureCursorVisible();
+    QApplication::processEvents();
+    const QPixmap window = viewer.grab();
+
+    const QString pdf = work.filePath("protokoll.pdf");
+    viewer.setPrinterQuery([&](QPrinter& printer, QWidget*) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        printer.setPrintRange(QPrinter::PageRange);
+        printer.setFromTo(2, 2);
+        return true;
+    });
+    const bool printed = viewer.print();
+    const int rendered = printed ? QProcess::execute(QStringLiteral("pdftoppm"),
+                                                     {"-r", "70", "-png", "-singlefile", pdf,
+                                                      folder.filePath("report-page-2")})
+                                 : -1;
+    if (rendered != 0)
+        std::fprintf(stderr, "Die zweite Druckseite konnte nicht gezeichnet werden\n");
+    return save(window, folder.filePath("report-viewer.png")) && rendered == 0;
 }
 
 } // namespace
@@ -110,7 +186,8 @@ int main(int argc, char** argv) {
     }
     const bool written = save(main, folder.filePath("hauptfenster.png")) &&
                          save(statusPicture, folder.filePath("statusfenster.png")) &&
-                         save(together, folder.filePath("venkar.png"));
+                         save(together, folder.filePath("venkar.png")) &&
+                         writeReportPictures(examples, folder);
     window.documents().setModified(DocumentKind::System, false);
     window.documents().setModified(DocumentKind::Load, false);
     window.close();

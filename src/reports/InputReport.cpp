@@ -16,25 +16,31 @@ char yesNo(int flag) {
     return flag == 0 ? 'N' : 'J';
 }
 
-// One block: title, rule, headings, rule, a line per defined row, two line
-// ends. An empty table writes nothing.
+// One block: an empty line, title, rule, headings, rule, a line per defined
+// row, two line ends. An empty table writes nothing.
 template <class Record, class WriteLine>
-void writeBlock(std::string& out, const Table<Record>& table, const char* title,
-                std::initializer_list<const char*> headings, WriteLine writeLine) {
+void writeBlock(std::string& out, TableHeadRecorder& heads, const Table<Record>& table,
+                const char* title, std::initializer_list<const char*> headings,
+                WriteLine writeLine) {
     if (table.definedCount() == 0)
         return;
+    out += "\n";
+    heads.beginHead();
     out += title;
+    out += "\n";
     out += dashRule;
     for (const char* heading : headings)
         out += heading;
     out += dashRule;
+    heads.beginBody();
     for (int row : table.definedRows())
         writeLine(row + 1, table.row(row));
+    heads.endTable();
     out += "\n\n";
 }
 
-void writeSystemBlocks(std::string& out, const Model& model) {
-    writeBlock(out, model.nodes, "\nKnoten\n",
+void writeSystemBlocks(std::string& out, TableHeadRecorder& heads, const Model& model) {
+    writeBlock(out, heads, model.nodes, "Knoten",
                {"         Knotenkoordinaten          Auflager\n",
                 "   Nr      r          z          r z R   Schiefstellung (in°)\n"},
                [&](int number, const NodeRecord& n) {
@@ -42,27 +48,27 @@ void writeSystemBlocks(std::string& out, const Model& model) {
                                 yesNo(n.supportR), yesNo(n.supportZ), yesNo(n.supportRot),
                                 n.skewAngle);
                });
-    writeBlock(out, model.shells, "\nSchalen\n",
+    writeBlock(out, heads, model.shells, "Schalen",
                {"        Knotennummer  \n", "Schale  Anfang  Ende    Mat.   Krümmung    Radius\n"},
                [&](int number, const ShellRecord& s) {
                    appendFormat(out, "%5d   %5d  %5d  %5d     %5s %#10.4g\n", number, s.startNode,
                                 s.endNode, s.material, s.curvature == 0 ? "Innen" : "Außen",
                                 s.radius);
                });
-    writeBlock(out, model.materials, "\nMaterialien\n",
+    writeBlock(out, heads, model.materials, "Materialien",
                {"   Nr   E-Modul   Wanddicke Querkontraktion Spf.Gewicht El.Bettung\n"},
                [&](int number, const MatRecord& m) {
                    appendFormat(out, "%5d %#10.4g %#10.4g %#10.4g       %#10.4g%#10.4g\n", number,
                                 m.youngsModulus, m.wallThickness, m.poissonRatio, m.specificWeight,
                                 m.beddingModulus);
                });
-    writeBlock(out, model.hinges, "\nGelenke\n",
+    writeBlock(out, heads, model.hinges, "Gelenke",
                {"                          Gelenke\n", "   Nr  Schale x-Position   N Q M\n"},
                [&](int number, const HingeRecord& h) {
                    appendFormat(out, "%5d %5d   %#10.4g   %c %c %c\n", number, h.shell, h.xPosition,
                                 yesNo(h.releaseN), yesNo(h.releaseQ), yesNo(h.releaseM));
                });
-    writeBlock(out, model.rings, "\nRingträger\n",
+    writeBlock(out, heads, model.rings, "Ringträger",
                {"                                           gelenkige Verbindung in\n",
                 "   Nr Knoten      A          Iy          E      r       R\n"},
                [&](int number, const RingRecord& r) {
@@ -72,15 +78,15 @@ void writeSystemBlocks(std::string& out, const Model& model) {
                });
 }
 
-void writeLoadBlocks(std::string& out, const Model& model) {
-    writeBlock(out, model.nodeLoads, "\nKnotenlasten\n",
+void writeLoadBlocks(std::string& out, TableHeadRecorder& heads, const Model& model) {
+    writeBlock(out, heads, model.nodeLoads, "Knotenlasten",
                {"                        Lastkomponenten\n",
                 " Last Knoten        r          z          R\n"},
                [&](int number, const NodeLoadRecord& l) {
                    appendFormat(out, "%5d  %5d %#10.4g %#10.4g %#10.4g\n", number, l.node, l.loadR,
                                 l.loadZ, l.loadM);
                });
-    writeBlock(out, model.shellLoads, "\nFlächenlasten\n",
+    writeBlock(out, heads, model.shellLoads, "Flächenlasten",
                {"                                  Lastkomponenten\n",
                 "         Schale          Querrichtung         Längsrichtung\n",
                 " Last   von   bis     Anfang       Ende     Anfang       Ende\n"},
@@ -89,33 +95,33 @@ void writeLoadBlocks(std::string& out, const Model& model) {
                                 l.fromShell, l.toShell, l.transverseStart, l.transverseEnd,
                                 l.longitudinalStart, l.longitudinalEnd);
                });
-    writeBlock(out, model.pointLoads, "\nEinzellasten\n",
+    writeBlock(out, heads, model.pointLoads, "Einzellasten",
                {"                                  Lastkomponenten\n",
                 " Last Schale     xPos          r          z          R\n"},
                [&](int number, const PointLoadRecord& l) {
                    appendFormat(out, "%5d  %5d %#10.4g %#10.4g %#10.4g %#10.4g\n", number, l.shell,
                                 l.xPosition, l.loadR, l.loadZ, l.loadM);
                });
-    writeBlock(out, model.constraintLoads, "\nZwangsverschiebungen\n",
+    writeBlock(out, heads, model.constraintLoads, "Zwangsverschiebungen",
                {"              Zwangsverschiebung in Richtung\n",
                 "   Nr Knoten        r          z          R\n"},
                [&](int number, const ZwvRecord& d) {
                    appendFormat(out, "%5d %5d %#10.4g %#10.4g %#10.4g\n", number, d.node, d.dispR,
                                 d.dispZ, d.dispRot);
                });
-    writeBlock(out, model.waterLoads, "\nWasserlasten\n",
+    writeBlock(out, heads, model.waterLoads, "Wasserlasten",
                {"          Schale    Nullpunkt  Wichte Gamma\n", " Last   von   bis \n"},
                [&](int number, const WaterLoadRecord& w) {
                    appendFormat(out, "%5d %5d %5d %#10.4g   %#10.4g\n", number, w.fromShell,
                                 w.toShell, w.zeroLevel, w.unitWeight);
                });
-    writeBlock(out, model.snowLoads, "\nSchneelasten\n",
+    writeBlock(out, heads, model.snowLoads, "Schneelasten",
                {"          Schale    Betrag\n", " Last   von   bis \n"},
                [&](int number, const SnowLoadRecord& s) {
                    appendFormat(out, "%5d %5d %5d %#10.4g\n", number, s.fromShell, s.toShell,
                                 s.amount);
                });
-    writeBlock(out, model.tempLoads, "\nTemperaturlasten\n",
+    writeBlock(out, heads, model.tempLoads, "Temperaturlasten",
                {"          Schale          Temperatur\n",
                 " Last   von   bis  gleichmässige ungleichmässige\n"},
                [&](int number, const TempLoadRecord& t) {
@@ -126,16 +132,23 @@ void writeLoadBlocks(std::string& out, const Model& model) {
 
 } // namespace
 
-std::string writeInputReport(const Model& model, const ReportHead& head) {
-    std::string out = "Venkar - Ausdruck der Eingabewerte\n\n";
+ReportText composeInputReport(const Model& model, const ReportHead& head) {
+    ReportText report;
+    std::string& out = report.text;
+    TableHeadRecorder heads(out, report.tableHeads);
+    out = "Venkar - Ausdruck der Eingabewerte\n\n";
     writeReportHead(out, head);
     out += "============================= System =============================\n";
-    writeSystemBlocks(out, model);
+    writeSystemBlocks(out, heads, model);
     out += "\n========================== Belastungen ===========================\n";
     if (model.selfWeight())
         out += "\nUnter Berücksichtigung des Eigengewichtes\n";
-    writeLoadBlocks(out, model);
-    return out;
+    writeLoadBlocks(out, heads, model);
+    return report;
+}
+
+std::string writeInputReport(const Model& model, const ReportHead& head) {
+    return composeInputReport(model, head).text;
 }
 
 } // namespace venkar

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reports/TableHeads.h"
+
 #include <string>
 
 namespace venkar {
@@ -11,5 +13,7 @@ struct ReportHead;
 // system table and every non-empty load table as a small table with
 // headings, defined rows only, in ascending row order.
 std::string writeInputReport(const Model& model, const ReportHead& head);
+// The same report with the heads of its tables.
+ReportText composeInputReport(const Model& model, const ReportHead& head);
 
 } // namespace venkar

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "reports/TableHeads.h"
+
 #include <string>
 
 namespace venkar {
@@ -12,5 +14,8 @@ struct ReportHead;
 // extreme section forces, section forces along every shell, support
 // reactions and ring-beam forces.
 std::string writeResultsReport(const Results& results, const ReportHead& head);
+// The same report with the heads of its tables (every block but the
+// report's head).
+ReportText composeResultsReport(const Results& results, const ReportHead& head);
 
 } // namespace venkar

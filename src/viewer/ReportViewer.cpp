@@ -1,9 +1,13 @@
 #include "viewer/ReportViewer.h"
 
+#include "viewer/ReportPrinting.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontMetrics>
@@ -12,12 +16,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QStatusBar>
 #include <QStringDecoder>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QToolButton>
@@ -27,11 +34,24 @@ namespace venkar {
 
 namespace {
 
+// The size of the printed report: 84 characters of a table fit across a
+// portrait A4 page.
+constexpr qreal printFontSize = 9.0;
+
 bool askWithPrintDialog(QPrinter& printer, QWidget* parent) {
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Protokoll drucken"));
     dialog.setOption(QAbstractPrintDialog::PrintSelection, true);
     return dialog.exec() == QDialog::Accepted;
+}
+
+QString askForTextFile(QWidget* parent, const QString& suggested) {
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Protokoll speichern unter"),
+                                        suggested, QStringLiteral("Textdateien (*.txt)"));
+}
+
+void showErrorBox(QWidget* parent, const QString& message) {
+    QMessageBox::warning(parent, QStringLiteral("Fehler"), message);
 }
 
 QString decodeReport(const QByteArray& bytes) {
@@ -77,7 +97,8 @@ QString captionFor(const QString& text, const QString& path) {
 } // namespace
 
 ReportViewer::ReportViewer(QWidget* parent)
-    : QMainWindow(parent), printerQuery_(askWithPrintDialog) {
+    : QMainWindow(parent), printerQuery_(askWithPrintDialog), saveFileQuery_(askForTextFile),
+      errorReport_(showErrorBox) {
     setWindowTitle(QStringLiteral("Venkar - Protokoll"));
 
     auto* central = new QWidget(this);
@@ -109,15 +130,37 @@ bool ReportViewer::openFile(const QString& path, QString* error) {
             *error = QStringLiteral("Die Datei '%1' kann nicht geöffnet werden.").arg(path);
         return false;
     }
-    const QString text = decodeReport(file.readAll());
+    QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError) {
         if (error)
             *error = QStringLiteral("Fehler beim Lesen der Datei '%1'.").arg(path);
         return false;
     }
+    const QString text = decodeReport(bytes);
     text_->setPlainText(text);
     filePath_ = path;
+    bytes_ = std::move(bytes);
+    lines_ = text.split(QLatin1Char('\n'));
+    if (!lines_.isEmpty() && lines_.constLast().isEmpty())
+        lines_.removeLast();
     setWindowTitle(captionFor(text, path));
+    return true;
+}
+
+QString ReportViewer::documentName() const {
+    if (!documentName_.isEmpty())
+        return documentName_;
+    const QFileInfo file(filePath_);
+    return file.dir().filePath(file.completeBaseName());
+}
+
+bool ReportViewer::readTableHeads(const QString& path) {
+    tableHeads_.clear();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray text = file.readAll();
+    tableHeads_ = parseTableHeads(std::string_view(text.constData(), std::size_t(text.size())));
     return true;
 }
 
@@ -163,6 +206,9 @@ void ReportViewer::createSearchBar() {
 
 void ReportViewer::createActions() {
     QMenu* fileMenu = menuBar()->addMenu(QStringLiteral("&Datei"));
+    QAction* saveAction = fileMenu->addAction(QStringLiteral("Speichern &unter…"));
+    saveAction->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    connect(saveAction, &QAction::triggered, this, [this] { saveAs(); });
     QAction* printAction = fileMenu->addAction(QStringLiteral("&Drucken..."));
     printAction->setShortcut(QKeySequence::Print);
     connect(printAction, &QAction::triggered, this, [this] { print(); });
@@ -254,16 +300,44 @@ bool ReportViewer::find(bool backwards) {
 
 bool ReportViewer::print() {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(windowTitle());
-    if (text_->textCursor().hasSelection())
+    // The print dialog proposes the document name with its last extension
+    // replaced by ".pdf"; ending the name in ".pdf" keeps every dot before.
+    printer.setDocName(QFileInfo(documentName()).fileName() + QStringLiteral(".pdf"));
+    const QTextCursor cursor = text_->textCursor();
+    if (cursor.hasSelection())
         printer.setPrintRange(QPrinter::Selection);
     if (!printerQuery_(printer, this))
         return false;
 
-    // The text control prints only the selection when the dialog asks for
-    // it, with the document's fixed-width font.
-    text_->print(&printer);
+    int first = 0;
+    int end = static_cast<int>(lines_.size());
+    if (printer.printRange() == QPrinter::Selection && cursor.hasSelection()) {
+        // Whole lines: from the selection's first line to its last.
+        QTextDocument* document = text_->document();
+        first = document->findBlock(cursor.selectionStart()).blockNumber();
+        end = document->findBlock(cursor.selectionEnd()).blockNumber() + 1;
+    }
+    QFont font = text_->font();
+    font.setPointSizeF(printFontSize);
+    if (!printReportLines(printer, lines_, first, end, tableHeads_, font)) {
+        errorReport_(this, QStringLiteral("Der Drucker kann nicht gestartet werden."));
+        return false;
+    }
     statusBar()->showMessage(QStringLiteral("Gedruckt"), 3000);
+    return true;
+}
+
+bool ReportViewer::saveAs() {
+    const QString path = saveFileQuery_(this, documentName() + QStringLiteral(".txt"));
+    if (path.isEmpty())
+        return false;
+    // Through a temporary file, so that a failed write leaves the old file.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes_) != bytes_.size() || !file.commit()) {
+        errorReport_(this, QStringLiteral("Fehler beim Schreiben der Datei '%1'.").arg(path));
+        return false;
+    }
+    statusBar()->showMessage(QStringLiteral("Gespeichert: %1").arg(path), 5000);
     return true;
 }
 

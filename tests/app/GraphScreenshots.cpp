@@ -3,7 +3,8 @@
 // zoomed to 400 % about the clamped foot with its moment clicked
 // (graph-window-zoom.png), and a printed
 // sheet with three graph windows rendered from its PDF (printed-page.png,
-// through pdftoppm). Usage: venkar-graph-screenshots OUTPUT_FOLDER
+// through pdftoppm), and the window's tool bar (graph-toolbar.png).
+// Usage: venkar-graph-screenshots OUTPUT_FOLDER
 #include "GraphWindowTestSupport.h"
 
 #include "app/GraphPaintBox.h"
@@ -17,6 +18,7 @@
 #include <QMouseEvent>
 #include <QProcess>
 #include <QTabBar>
+#include <QToolBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -57,6 +59,11 @@ int main(int argc, char** argv) {
     QApplication::sendEvent(window.paintBox(), &move);
     if (!window.grab().save(output.filePath(QStringLiteral("graph-window.png")))) {
         std::fprintf(stderr, "cannot write graph-window.png\n");
+        return 1;
+    }
+    // The tool bar alone, at its size on the screen.
+    if (!window.toolBar()->grab().save(output.filePath(QStringLiteral("graph-toolbar.png")))) {
+        std::fprintf(stderr, "cannot write graph-toolbar.png\n");
         return 1;
     }
 

@@ -8,6 +8,7 @@ int runGraphWindowTests(int argc, char** argv);
 int runGraphWindowReadingTests(int argc, char** argv);
 int runGraphPrintingTests(int argc, char** argv);
 int runConfigurationWindowTests(int argc, char** argv);
+int runGraphToolBarTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -17,5 +18,6 @@ int main(int argc, char** argv) {
     failures += runGraphWindowReadingTests(argc, argv);
     failures += runGraphPrintingTests(argc, argv);
     failures += runConfigurationWindowTests(argc, argv);
+    failures += runGraphToolBarTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
@@ -179,6 +180,33 @@ TEST_F(HelpBrowserTest, AltLeftAndAltRightStepThroughThePlacesShown) {
     EXPECT_FALSE(browser.goForward()) << "a new place drops the places ahead";
     EXPECT_TRUE(browser.goBack());
     EXPECT_EQ(browser.currentAnchor(), "knoten");
+}
+
+TEST_F(HelpBrowserTest, ChoosingTheSearchByClickCtrlFOrAltSPutsTheCursorIntoItsField) {
+    browser.showContents();
+    QApplication::setActiveWindow(&browser);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&browser));
+    auto* tabs = browser.findChild<QTabBar*>();
+    ASSERT_NE(tabs, nullptr);
+    const auto backToTheText = [&] {
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+        browser.textBrowser()->setFocus();
+        ASSERT_EQ(QApplication::focusWidget(), browser.textBrowser());
+    };
+
+    backToTheText();
+    QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+    EXPECT_EQ(QApplication::focusWidget(), browser.searchField()) << "a click on the tab";
+
+    backToTheText();
+    QTest::keyClick(browser.textBrowser(), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget(), browser.searchField()) << "Ctrl+F";
+
+    backToTheText();
+    QTest::keyClick(browser.textBrowser(), Qt::Key_S, Qt::AltModifier);
+    EXPECT_EQ(QApplication::focusWidget(), browser.searchField()) << "Alt+S";
+    QTest::keyClicks(QApplication::focusWidget(), "schnee");
+    EXPECT_EQ(browser.searchField()->text(), "schnee") << "typing goes into the field";
 }
 
 TEST(HelpBrowserWithoutPagesTest, SaysWhereThePagesBelong) {

@@ -29,11 +29,42 @@ TEST_F(ReportViewersTest, DefaultSettingStartsTheViewerNextToTheProgramAndKeepsT
     ASSERT_EQ(launcher.started.size(), 1u);
     EXPECT_EQ(launcher.started[0].program, "/opt/venkar/bin/venkar-view");
     EXPECT_EQ(settings.editor, "/opt/venkar/bin/venkar-view");
-    ASSERT_EQ(launcher.started[0].arguments.size(), 1u);
-    const fs::path file = launcher.started[0].arguments[0];
+    const std::vector<std::string>& arguments = launcher.started[0].arguments;
+    ASSERT_EQ(arguments.size(), 3u) << "no heads, no anchor: the name and the file";
+    EXPECT_EQ(arguments[0], "--name");
+    EXPECT_EQ(arguments[1], "Venkar-eingabeprotokoll") << "a system without a file";
+    const fs::path file = arguments[2];
     EXPECT_EQ(file.parent_path(), folder.path());
     EXPECT_EQ(file.filename().string().substr(0, 4), "Vnkr");
     EXPECT_EQ(readTextFile(file), "Eingabe\n");
+}
+
+TEST_F(ReportViewersTest, TheOwnViewerLearnsNameHeadsAndPointAndAnEditorGetsTheTextAlone) {
+    viewers.setAnchorSource([] { return std::optional<ScreenPoint>(ScreenPoint{1500, -20}); });
+    const ReportText report{"a\nb\nc\nd\n", {{0, 2, 4}}};
+    viewers.show(ReportKind::Results, report, "/daten/silo.v2.vsy");
+    ASSERT_EQ(launcher.started.size(), 1u);
+    const std::vector<std::string>& arguments = launcher.started[0].arguments;
+    ASSERT_EQ(arguments.size(), 7u);
+    EXPECT_EQ(arguments[0], "--name");
+    EXPECT_EQ(arguments[1], "/daten/silo.v2-ergebnisse");
+    EXPECT_EQ(arguments[2], "--heads");
+    EXPECT_EQ(arguments[4], "--near");
+    EXPECT_EQ(arguments[5], "1500,-20");
+    const fs::path heads = arguments[3];
+    const fs::path file = arguments[6];
+    EXPECT_EQ(heads, fs::path(file).replace_extension(".heads"));
+    EXPECT_EQ(readTextFile(heads), "0 2 4\n");
+    EXPECT_EQ(readTextFile(file), report.text);
+
+    settings.editor = "/usr/bin/kate";
+    viewers.show(ReportKind::Input, report, "/daten/silo.vsy");
+    ASSERT_EQ(launcher.started.size(), 2u);
+    EXPECT_EQ(launcher.started[1].arguments.size(), 1u);
+    EXPECT_EQ(readTextFile(launcher.started[1].arguments[0]), report.text);
+
+    viewers.end();
+    EXPECT_TRUE(fs::is_empty(folder.path())) << "the side files go with the reports";
 }
 
 TEST_F(ReportViewersTest, ANewerReportOfAKindEndsTheOlderViewerOfThatKindOnly) {
