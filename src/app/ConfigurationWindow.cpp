@@ -19,8 +19,7 @@ constexpr int nodeRole = Qt::UserRole;
 } // namespace
 
 TTreeForm::TTreeForm(GraphSettings& settings, GraphDialogs& dialogs, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint), settings_(settings),
-      dialogs_(dialogs) {
+    : QDialog(parent, Qt::Dialog), settings_(settings), dialogs_(dialogs) {
     setWindowTitle(QStringLiteral("Konfiguration"));
     setModal(false);
     tree_ = new QTreeWidget(this);

@@ -12,7 +12,8 @@ class GraphSettings;
 class SettingNode;
 
 // The configuration window "Konfiguration": the settings tree, read-only,
-// not modal, on top of the other windows. A double click edits the node
+// not modal, a dialog of its parent (above it, never above the message
+// boxes of the program). A double click edits the node
 // under it (a colour in the colour dialog, a number or a text in the value
 // editor); "Voreinstellung" sets every value back after a question. After
 // each double click and each reset it announces `settingsChanged`, on which

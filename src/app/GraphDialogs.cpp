@@ -2,6 +2,7 @@
 
 #include "app/ValueEditor.h"
 
+#include "input/MessageBoxes.h"
 #include "render/PainterCanvas.h"
 
 #include <QColorDialog>
@@ -13,12 +14,15 @@
 namespace venkar {
 
 void QtGraphDialogs::showMessage(QWidget* parent, const QString& text) {
-    QMessageBox::warning(parent, QStringLiteral("Venkar"), text);
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("Venkar"), text, QMessageBox::Ok,
+                    messageOwner(parent));
+    execInFront(box);
 }
 
 bool QtGraphDialogs::askYesNo(QWidget* parent, const QString& caption, const QString& question) {
-    return QMessageBox::question(parent, caption, question, QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+    QMessageBox box(QMessageBox::Question, caption, question, QMessageBox::Yes | QMessageBox::No,
+                    messageOwner(parent));
+    return execInFront(box) == QMessageBox::Yes;
 }
 
 QString QtGraphDialogs::plotFileToSave(QWidget* parent, const QString& suggestedName) {

@@ -10,10 +10,12 @@
 #include "app/HelpBrowser.h"
 #include "app/HelpContext.h"
 #include "app/HelpPages.h"
+#include "app/RecentFilesMenu.h"
 #include "app/Recovery.h"
 #include "app/StatusWindow.h"
 #include "app/WindowArrangement.h"
 #include "checks/InputFault.h"
+#include "checks/InputWarnings.h"
 #include "graphics/ConfigurationFile.h"
 #include "graphics/GraphSettings.h"
 #include "input/LoadForm.h"
@@ -91,7 +93,24 @@ std::string describeCopy(const std::optional<RecoveryCopy>& copy) {
     if (!copy)
         return "-";
     const std::string name = Documents::shortName(copy->fileName);
+    if (!copy->modified)
+        return name + " unverändert";
     return name.empty() ? "ohne Namen" : name;
+}
+
+// Warnings as one status line.
+QString warningLine(const std::vector<std::string>& warnings) {
+    QStringList texts;
+    for (const std::string& warning : warnings)
+        texts << QString::fromStdString(warning);
+    return "Warnung: " + texts.join(" – ");
+}
+
+QStringList toStringList(const std::vector<std::string>& texts) {
+    QStringList list;
+    for (const std::string& text : texts)
+        list << QString::fromStdString(text);
+    return list;
 }
 
 } // namespace
@@ -214,6 +233,8 @@ void TMDIAppForm::buildFileMenu() {
     file->addSeparator();
     addFileCommand(file, "Grafiken &drucken", [this] { printGraphics(); });
     file->addSeparator();
+    recentFilesMenu_ = new RecentFilesMenu(
+        *file, [this](const RecentFiles::Entry& entry) { run([&] { openRecent(entry); }); });
     QAction* quit = file->addAction("&Beenden");
     quit->setShortcut(QKeySequence("Alt+X"));
     quit->setStatusTip("Anwendung beenden");
@@ -380,6 +401,7 @@ TSystemForm* TMDIAppForm::systemWindow() {
     if (!systemWindow_) {
         auto* form =
             new TSystemForm(model_, documents_, inputMessages_, nullptr, systemHistory_.get());
+        form->setCheckListener(this);
         mdiArea_->addSubWindow(form)->setAttribute(Qt::WA_DeleteOnClose);
         setInputHelpContexts(*form);
         systemWindow_ = form;
@@ -390,6 +412,7 @@ TSystemForm* TMDIAppForm::systemWindow() {
 TLoadForm* TMDIAppForm::loadWindow() {
     if (!loadWindow_) {
         auto* form = new TLoadForm(model_, documents_, inputMessages_, nullptr, loadHistory_.get());
+        form->setCheckListener(this);
         mdiArea_->addSubWindow(form)->setAttribute(Qt::WA_DeleteOnClose);
         setInputHelpContexts(*form);
         loadWindow_ = form;
@@ -421,6 +444,44 @@ void TMDIAppForm::plausibilityFault(const InputFault& fault) {
     form->presentFault(fault);
 }
 
+void TMDIAppForm::checkPassed(DocumentKind kind) {
+    QString line = "Prüfung ohne Fehler";
+    if (kind == DocumentKind::Load)
+        if (const std::vector<std::string> warnings = loadCaseWarnings(model_); !warnings.empty())
+            line += ". " + warningLine(warnings);
+    statusBar()->showMessage(line);
+}
+
+void TMDIAppForm::fileRead(DocumentKind kind, const std::string& path,
+                           const std::vector<std::string>& warnings) {
+    recentFiles_.add(kind, path);
+    showRecentFiles();
+    if (!warnings.empty())
+        statusBar()->showMessage(warningLine(warnings));
+}
+
+void TMDIAppForm::fileWritten(DocumentKind kind, const std::string& path) {
+    recentFiles_.add(kind, path);
+    showRecentFiles();
+}
+
+void TMDIAppForm::showRecentFiles() {
+    recentFilesMenu_->show(recentFiles_);
+}
+
+void TMDIAppForm::openRecent(const RecentFiles::Entry& entry) {
+    std::error_code ignored;
+    if (!std::filesystem::is_regular_file(entry.path, ignored)) {
+        recentFiles_.remove(entry.path);
+        showRecentFiles();
+        dialogs_.showError("Die Datei '" + entry.path +
+                               "' gibt es nicht mehr; sie wird aus der Liste entfernt",
+                           "Fehler");
+        return;
+    }
+    documents_.openChosen(entry.kind, entry.path);
+}
+
 void TMDIAppForm::calculationError(const std::string& message) {
     dialogs_.showError(message, "Berechnungsfehler");
 }
@@ -428,6 +489,7 @@ void TMDIAppForm::calculationError(const std::string& message) {
 void TMDIAppForm::calculate() {
     commitPendingEdits(model_);
     viewers_.stop(ReportKind::Results);
+    statusWindow_->setWarnings(toStringList(loadCaseWarnings(model_)));
     try {
         venkar::calculate(model_, analysis_, *statusWindow_, *this);
     } catch (...) {
@@ -509,12 +571,15 @@ void TMDIAppForm::arrangeIcons() {
 }
 
 void TMDIAppForm::readConfiguration() {
-    run([this] { readSettings(settings_.root(), places_.configurationFile); });
+    run([this] {
+        readSettings({&settings_.root(), &recentFiles_.root()}, places_.configurationFile);
+    });
     resolveDefaultEditor(settings_.values.editorAndMargins, places_.programPath.parent_path());
+    showRecentFiles();
 }
 
 void TMDIAppForm::writeConfiguration() {
-    if (!writeSettings(settings_.root(), places_.configurationFile))
+    if (!writeSettings({&settings_.root(), &recentFiles_.root()}, places_.configurationFile))
         dialogs_.showError("Die Konfigurationsdatei '" + places_.configurationFile.string() +
                                "' kann nicht geschrieben werden",
                            "Fehler");
@@ -538,8 +603,11 @@ void TMDIAppForm::offerRecovery(bool& restored) {
             "Nicht gespeicherte Eingaben gefunden (System: " + describeCopy(offer.system) +
             ", Lastfall: " + describeCopy(offer.load) + "). Wiederherstellen ?";
         if (dialogs_.askYesNo(question, "Wiederherstellung")) {
-            recovery_->restore(offer);
             restored = true;
+            for (const std::string& gone : recovery_->restore(offer))
+                dialogs_.showError("Die Datei '" + gone +
+                                       "' gibt es nicht mehr; sie wird nicht wieder geöffnet",
+                                   "Wiederherstellung");
         }
     }
     recovery_->discardOffered();

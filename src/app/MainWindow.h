@@ -2,7 +2,9 @@
 
 #include "analysis/AnalysisDriver.h"
 #include "app/GraphPrinting.h"
+#include "app/RecentFiles.h"
 #include "app/ReportViewers.h"
+#include "documents/CheckListener.h"
 #include "documents/Documents.h"
 #include "graphics/AnalysisPlotResults.h"
 
@@ -30,6 +32,7 @@ class InputForm;
 class InputMessages;
 class Model;
 class ProcessLauncher;
+class RecentFilesMenu;
 class Recovery;
 class TAboutBox;
 class TDruckerForm;
@@ -63,7 +66,16 @@ struct ProgramPlaces {
 // shows the hint of the menu item under the mouse, and the child windows.
 // Every command runs behind the command boundary: an error raised inside it
 // ends the command with a message box and never the program.
-class TMDIAppForm : public QMainWindow, public DocumentListener, public UserMessages {
+//
+// What the user should know but need not answer goes to the status line
+// and blocks nothing: "Prüfung ohne Fehler" after a passed check, the
+// warnings about the load case after its check (and in the status window
+// while calculating), the sections a reader skipped once after a file was
+// opened.
+class TMDIAppForm : public QMainWindow,
+                    public DocumentListener,
+                    public UserMessages,
+                    public CheckListener {
 public:
     // The model, the results, the settings and the services belong to the
     // caller and must outlive the window (not owned). Reads the
@@ -101,6 +113,9 @@ public:
     TDruckerForm& editorMarginsDialog() { return *editorMarginsDialog_; }
     ReportViewers& reportViewers() { return viewers_; }
     Recovery& recovery() { return *recovery_; }
+    // The files opened or saved last, as "Datei" lists them.
+    const RecentFiles& recentFiles() const { return recentFiles_; }
+    RecentFilesMenu& recentFilesMenu() { return *recentFilesMenu_; }
     QMdiArea& mdiArea() { return *mdiArea_; }
     // The tool bar texts ("System: name", "Lastfall: name") and whether the
     // modified markers show.
@@ -129,6 +144,12 @@ public:
     // DocumentListener
     void documentStateChanged() override;
     void modelChanged() override;
+    void fileRead(DocumentKind kind, const std::string& path,
+                  const std::vector<std::string>& warnings) override;
+    void fileWritten(DocumentKind kind, const std::string& path) override;
+    // CheckListener: "Prüfung ohne Fehler" in the status line, after the
+    // load case's check with its warnings.
+    void checkPassed(DocumentKind kind) override;
     // UserMessages of the calculation
     void plausibilityFault(const InputFault& fault) override;
     void calculationError(const std::string& message) override;
@@ -149,6 +170,11 @@ private:
     // Runs `command` behind the command boundary.
     void run(const std::function<void()>& command);
     void offerRecovery(bool& restored);
+    // A file of the list of recent files: opened as "System öffnen" or
+    // "Belastung öffnen" would; a file that is gone leaves the list with a
+    // message.
+    void openRecent(const RecentFiles::Entry& entry);
+    void showRecentFiles();
     void showInputWindow(InputForm* form);
     // Hands the graph windows the results when they are valid, then posts
     // "model changed" (3027) with `wParam` to every child window.
@@ -170,6 +196,8 @@ private:
     QPointer<InputForm> loadWindow_;
     ReportViewers viewers_;
     std::unique_ptr<Recovery> recovery_;
+    RecentFiles recentFiles_;
+    RecentFilesMenu* recentFilesMenu_ = nullptr;
     QMdiArea* mdiArea_ = nullptr;
     TSolForm* statusWindow_ = nullptr;
     TDruckerForm* editorMarginsDialog_ = nullptr;

@@ -1,5 +1,7 @@
 #include "app/QtDialogs.h"
 
+#include "input/MessageBoxes.h"
+
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -35,13 +37,13 @@ std::optional<std::string> runFileDialog(QFileDialog& dialog) {
 
 Answer QtDialogs::ask(const std::string& question, const std::string& caption) {
     QMessageBox box(QMessageBox::Question, QString::fromStdString(caption),
-                    QString::fromStdString(question), QMessageBox::NoButton, parent_);
+                    QString::fromStdString(question), QMessageBox::NoButton, messageOwner(parent_));
     QPushButton* yes = box.addButton("&Ja", QMessageBox::YesRole);
     QPushButton* no = box.addButton("&Nein", QMessageBox::NoRole);
     QPushButton* cancel = box.addButton("Abbrechen", QMessageBox::RejectRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(cancel);
-    box.exec();
+    execInFront(box);
     if (box.clickedButton() == yes)
         return Answer::Yes;
     if (box.clickedButton() == no)
@@ -51,7 +53,7 @@ Answer QtDialogs::ask(const std::string& question, const std::string& caption) {
 
 std::optional<std::string> QtDialogs::chooseFileToOpen(DocumentKind kind) {
     const FileDialogTexts texts = textsOf(kind);
-    QFileDialog dialog(parent_, texts.openTitle, QString(), texts.openFilter);
+    QFileDialog dialog(messageOwner(parent_), texts.openTitle, QString(), texts.openFilter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(texts.suffix);
@@ -60,7 +62,7 @@ std::optional<std::string> QtDialogs::chooseFileToOpen(DocumentKind kind) {
 
 std::optional<std::string> QtDialogs::chooseFileToSave(DocumentKind kind) {
     const FileDialogTexts texts = textsOf(kind);
-    QFileDialog dialog(parent_, texts.saveTitle, QString(), texts.saveFilter);
+    QFileDialog dialog(messageOwner(parent_), texts.saveTitle, QString(), texts.saveFilter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // The default suffix is added before the dialog asks about overwriting.
@@ -69,27 +71,30 @@ std::optional<std::string> QtDialogs::chooseFileToSave(DocumentKind kind) {
 }
 
 void QtDialogs::showError(const std::string& message, const std::string& caption) {
-    QMessageBox::warning(parent_, QString::fromStdString(caption), QString::fromStdString(message));
+    QMessageBox box(QMessageBox::Warning, QString::fromStdString(caption),
+                    QString::fromStdString(message), QMessageBox::Ok, messageOwner(parent_));
+    execInFront(box);
 }
 
 void QtDialogs::showInformation(const std::string& message, const std::string& caption) {
-    QMessageBox::information(parent_, QString::fromStdString(caption),
-                             QString::fromStdString(message));
+    QMessageBox box(QMessageBox::Information, QString::fromStdString(caption),
+                    QString::fromStdString(message), QMessageBox::Ok, messageOwner(parent_));
+    execInFront(box);
 }
 
 bool QtDialogs::askYesNo(const std::string& question, const std::string& caption) {
     QMessageBox box(QMessageBox::Question, QString::fromStdString(caption),
-                    QString::fromStdString(question), QMessageBox::NoButton, parent_);
+                    QString::fromStdString(question), QMessageBox::NoButton, messageOwner(parent_));
     QPushButton* yes = box.addButton("&Ja", QMessageBox::YesRole);
     QPushButton* no = box.addButton("&Nein", QMessageBox::NoRole);
     box.setDefaultButton(yes);
     box.setEscapeButton(no);
-    box.exec();
+    execInFront(box);
     return box.clickedButton() == yes;
 }
 
 std::optional<std::string> QtDialogs::chooseProgram(const std::string& current) {
-    QFileDialog dialog(parent_, "Editor auswählen",
+    QFileDialog dialog(messageOwner(parent_), "Editor auswählen",
                        QFileInfo(QString::fromStdString(current)).absolutePath(), "Programme (*)");
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);

@@ -8,7 +8,8 @@
 namespace venkar {
 
 // The message boxes and file dialogs of the program, shown with Qt over the
-// parent window (the main window once it exists).
+// parent window (the main window once it exists; before, the active window)
+// and brought to the front, so that no tool window covers them.
 class QtDialogs : public AppDialogs {
 public:
     void setParentWindow(QWidget* parent) { parent_ = parent; }

@@ -18,6 +18,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
+std::size_t indexOf(DocumentKind kind) {
+    return kind == DocumentKind::System ? 0 : 1;
+}
+
 const char* copySuffix(DocumentKind kind) {
     return kind == DocumentKind::System ? "-system.vrk" : "-load.vrk";
 }
@@ -78,10 +82,15 @@ std::filesystem::path Recovery::copyPath(DocumentKind kind) const {
 }
 
 void Recovery::update() {
-    bool anyModified = false;
+    const bool anyModified =
+        documents_.isModified(DocumentKind::System) || documents_.isModified(DocumentKind::Load);
     for (const DocumentKind kind : {DocumentKind::System, DocumentKind::Load}) {
         if (documents_.isModified(kind))
-            anyModified = true;
+            continue; // its text follows with the timer
+        // A text of the document as it was before it was saved must never
+        // stay behind: it would be restored over the saved file.
+        if (anyModified && !documents_.fileName(kind).empty())
+            writeName(kind);
         else
             removeCopy(kind);
     }
@@ -89,6 +98,19 @@ void Recovery::update() {
         timer_.stop();
     else if (!timer_.isActive())
         timer_.start();
+}
+
+void Recovery::writeName(DocumentKind kind) {
+    const std::string& fileName = documents_.fileName(kind);
+    std::optional<std::string>& written = nameWritten_[indexOf(kind)];
+    if (written == fileName)
+        return;
+    const std::string bytes = encodeRecoveryCopy({kind, fileName, "", false});
+    if (bytes.empty() || !writeTextFileAtomically(copyPath(kind), bytes)) {
+        removeCopy(kind);
+        return;
+    }
+    written = fileName;
 }
 
 void Recovery::writeNow() {
@@ -105,19 +127,26 @@ void Recovery::writeNow() {
             kind == DocumentKind::System ? writeSystemText(snapshot) : writeLoadText(snapshot);
         // A copy that cannot be written leaves the previous one; the next
         // change tries again.
-        writeTextFileAtomically(copyPath(kind), encodeRecoveryCopy(copy));
+        if (writeTextFileAtomically(copyPath(kind), encodeRecoveryCopy(copy)))
+            nameWritten_[indexOf(kind)].reset();
     }
 }
 
 void Recovery::removeCopy(DocumentKind kind) {
     std::error_code ignored;
     fs::remove(copyPath(kind), ignored);
+    nameWritten_[indexOf(kind)].reset();
 }
 
 Recovery::Offer Recovery::findOffer() {
+    struct Found {
+        std::string session;
+        fs::file_time_type time;
+        RecoveryCopy copy;
+    };
     Offer offer;
+    std::vector<Found> found;
     std::map<std::string, bool> sessions; // session -> lock taken
-    std::map<DocumentKind, fs::file_time_type> newest;
     std::error_code error;
     for (const fs::directory_entry& entry : fs::directory_iterator(folder_, error)) {
         const std::string session = sessionOf(entry.path());
@@ -136,21 +165,47 @@ Recovery::Offer Recovery::findOffer() {
             offer.damaged.push_back(entry.path());
             continue;
         }
-        const fs::file_time_type time = entry.last_write_time(error);
-        std::optional<RecoveryCopy>& slot =
-            copy->kind == DocumentKind::System ? offer.system : offer.load;
-        if (!slot || time > newest[copy->kind]) {
-            newest[copy->kind] = time;
-            slot = std::move(copy);
-        }
+        found.push_back({session, entry.last_write_time(error), std::move(*copy)});
     }
+    // The newest text of each document, from whichever session holds it.
+    const Found* chosen[2] = {};
+    for (const Found& candidate : found) {
+        const Found*& slot = chosen[indexOf(candidate.copy.kind)];
+        if (candidate.copy.modified && (!slot || candidate.time > slot->time))
+            slot = &candidate;
+    }
+    // A document without a text comes back as the session of the other one
+    // recorded it.
+    for (const std::size_t i : {0u, 1u}) {
+        const Found* other = chosen[1 - i];
+        if (chosen[i] || !other)
+            continue;
+        for (const Found& candidate : found)
+            if (candidate.session == other->session && indexOf(candidate.copy.kind) == i)
+                chosen[i] = &candidate;
+    }
+    if (chosen[0])
+        offer.system = chosen[0]->copy;
+    if (chosen[1])
+        offer.load = chosen[1]->copy;
     return offer;
 }
 
-void Recovery::restore(const Offer& offer) {
+std::vector<std::string> Recovery::restore(const Offer& offer) {
     for (const std::optional<RecoveryCopy>& copy : {offer.system, offer.load})
-        if (copy)
+        if (copy && copy->modified)
             documents_.restore(copy->kind, copy->text, copy->fileName);
+    std::vector<std::string> missing;
+    for (const std::optional<RecoveryCopy>& copy : {offer.system, offer.load}) {
+        if (!copy || copy->modified)
+            continue;
+        std::error_code ignored;
+        if (fs::is_regular_file(copy->fileName, ignored))
+            documents_.openFile(copy->kind, copy->fileName);
+        else
+            missing.push_back(copy->fileName);
+    }
+    return missing;
 }
 
 void Recovery::discardOffered() {

@@ -19,10 +19,12 @@ namespace venkar {
 class Documents;
 class Model;
 
-// Recovery copies of modified documents, so that nothing typed is lost when
-// the program is killed. While a document is modified, a copy of it is
-// written (atomically) at most `delay` after a change; saving the document or
-// ending the program cleanly removes it.
+// Recovery copies of the session, so that nothing typed is lost when the
+// program is killed. While a document is modified, a copy of it is written
+// (atomically) at most `delay` after a change; the other document, when it
+// is unmodified and has a file, is recorded at once by its file name only,
+// so that a restore brings back the whole session. Saving the last modified
+// document or ending the program cleanly removes the copies.
 //
 // Every running program owns a session in the recovery folder: a lock file
 // "<pid>.lock" held for its whole run and the copies "<pid>-system.vrk" and
@@ -32,7 +34,10 @@ class Model;
 class Recovery : public QObject, public DocumentListener {
 public:
     // What a previous, ended program left behind: the newest sound copy of
-    // each document, and the files that were refused as damaged.
+    // each modified document; for a document without one, the file name
+    // the session of the other document recorded for it (a copy with
+    // `modified` false); and the files that were refused as damaged. A
+    // file name alone is never offered without a modified copy.
     struct Offer {
         std::optional<RecoveryCopy> system;
         std::optional<RecoveryCopy> load;
@@ -56,9 +61,13 @@ public:
     // same time cannot take them too. A copy that is damaged, truncated or
     // not readable as its document is listed in `damaged` and never offered.
     Offer findOffer();
-    // Puts the offered copies in place: the tables read from each copy, the
-    // original file name kept, the document marked modified.
-    void restore(const Offer& offer);
+    // Puts the offered copies in place: the tables read from each copy of a
+    // modified document, the original file name kept, the document marked
+    // modified; then a document recorded by its name alone is read from its
+    // file again. Returns the names of such files that no longer exist (the
+    // document then stays as it was). Throws VenkarError when a file read
+    // again holds a faulty line.
+    std::vector<std::string> restore(const Offer& offer);
     // Deletes the ended programs' sessions found by findOffer. Damaged
     // copies are kept under the extension ".beschaedigt" for inspection.
     void discardOffered();
@@ -71,6 +80,9 @@ public:
 private:
     void update();
     void removeCopy(DocumentKind kind);
+    // Records the unmodified document by its file name, unless the copy
+    // file already does.
+    void writeName(DocumentKind kind);
 
     Documents& documents_;
     Model& model_;
@@ -78,6 +90,9 @@ private:
     std::string session_;
     std::unique_ptr<QLockFile> lock_;
     QTimer timer_;
+    // Per document (system, load): the file name the copy file records on
+    // its own; none while it holds a text or does not exist.
+    std::optional<std::string> nameWritten_[2];
     // Locks of ended programs' sessions, held between findOffer and
     // discardOffered, with their session names.
     std::vector<std::pair<std::string, std::unique_ptr<QLockFile>>> orphans_;

@@ -12,6 +12,7 @@ namespace venkar {
 namespace {
 
 constexpr std::string_view headLine = "VENKAR-WIEDERHERSTELLUNG 1";
+constexpr std::string_view nameHeadLine = "VENKAR-DATEINAME 1";
 
 // FNV-1a, 64 bit: enough to tell a damaged copy from a sound one.
 std::uint64_t checksum(std::string_view bytes) {
@@ -85,11 +86,15 @@ bool readsAsDocument(DocumentKind kind, const std::string& text) {
 } // namespace
 
 std::string encodeRecoveryCopy(const RecoveryCopy& copy) {
-    std::string bytes(headLine);
+    const std::string fileName = storableFileName(copy.fileName);
+    if (!copy.modified && fileName.empty())
+        return {};
+    const std::string_view text = copy.modified ? std::string_view(copy.text) : std::string_view();
+    std::string bytes(copy.modified ? headLine : nameHeadLine);
     appendFormat(bytes, "\n%s\n", kindName(copy.kind));
-    bytes += storableFileName(copy.fileName);
-    appendFormat(bytes, "\n%zu %016" PRIx64 "\n", copy.text.size(), checksum(copy.text));
-    bytes += copy.text;
+    bytes += fileName;
+    appendFormat(bytes, "\n%zu %016" PRIx64 "\n", text.size(), checksum(text));
+    bytes += text;
     return bytes;
 }
 
@@ -98,9 +103,10 @@ std::optional<RecoveryCopy> decodeRecoveryCopy(std::string_view bytes) {
     const auto kind = takeLine(bytes);
     const auto fileName = takeLine(bytes);
     const auto sizes = takeLine(bytes);
-    if (!head || *head != headLine || !kind || !fileName || !sizes)
+    if (!head || (*head != headLine && *head != nameHeadLine) || !kind || !fileName || !sizes)
         return std::nullopt;
     RecoveryCopy copy;
+    copy.modified = *head == headLine;
     if (*kind == kindName(DocumentKind::System))
         copy.kind = DocumentKind::System;
     else if (*kind == kindName(DocumentKind::Load))
@@ -113,6 +119,8 @@ std::optional<RecoveryCopy> decodeRecoveryCopy(std::string_view bytes) {
         return std::nullopt;
     if (bytes.size() != length || checksum(bytes) != sum)
         return std::nullopt;
+    if (!copy.modified && (!bytes.empty() || fileName->empty()))
+        return std::nullopt;
     copy.fileName = std::string(*fileName);
     copy.text = std::string(bytes);
     return copy;
@@ -120,7 +128,7 @@ std::optional<RecoveryCopy> decodeRecoveryCopy(std::string_view bytes) {
 
 std::optional<RecoveryCopy> soundRecoveryCopy(std::string_view bytes) {
     std::optional<RecoveryCopy> copy = decodeRecoveryCopy(bytes);
-    if (!copy || !readsAsDocument(copy->kind, copy->text))
+    if (!copy || (copy->modified && !readsAsDocument(copy->kind, copy->text)))
         return std::nullopt;
     return copy;
 }

@@ -31,8 +31,7 @@ void setHighlighted(QLabel* label, bool on) {
 } // namespace
 
 TSolForm::TSolForm(QWidget* parent)
-    : QDialog(parent,
-              Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint) {
     setWindowTitle("Status der Berechnung");
     auto* columns = new QHBoxLayout;
     columns->addWidget(buildPhases());
@@ -50,10 +49,31 @@ TSolForm::TSolForm(QWidget* parent)
     buttons->addWidget(errorButton_);
     buttons->addStretch();
 
+    warnings_ = new QLabel(this);
+    warnings_->setWordWrap(true);
+    warnings_->setStyleSheet("color: #8a4b00;");
+    // As wide as the figures above: long warnings wrap instead of widening
+    // the window.
+    warnings_->setFixedWidth(columns->sizeHint().width());
+    warnings_->hide();
+
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns);
+    layout->addWidget(warnings_);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+void TSolForm::setWarnings(const QStringList& warnings) {
+    QStringList lines;
+    for (const QString& warning : warnings)
+        lines << "Warnung: " + warning;
+    warnings_->setText(lines.join('\n'));
+    warnings_->setVisible(!warnings.isEmpty());
+}
+
+QString TSolForm::warningsText() const {
+    return warnings_->text();
 }
 
 QWidget* TSolForm::buildPhases() {

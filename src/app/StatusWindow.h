@@ -3,6 +3,7 @@
 #include "analysis/AnalysisDriver.h"
 
 #include <QDialog>
+#include <QStringList>
 
 #include <array>
 
@@ -17,7 +18,9 @@ namespace venkar {
 // ("Fertig") or failed ("Fehler"). The calculation runs on the user-interface
 // thread, so every update repaints its control at once without running the
 // event loop: the user sees the progress but cannot act meanwhile. Created
-// once and shown for every calculation; either button hides it.
+// once and shown for every calculation; either button hides it. A tool
+// window of its parent (the main window): above it, but never above the
+// program's message boxes, such as the one that reports a failure.
 class TSolForm : public QDialog, public CalculationStatus {
 public:
     explicit TSolForm(QWidget* parent = nullptr);
@@ -27,6 +30,12 @@ public:
     void setCount(StatusCount count, std::int64_t value) override;
     void finishOk() override;
     void finishFailed() override;
+
+    // The warnings about the input the calculation runs with, one
+    // "Warnung: …" line each below the figures; none hides the place. Set
+    // before every calculation.
+    void setWarnings(const QStringList& warnings);
+    QString warningsText() const;
 
     // For tests and screenshots: the phase highlighted (0 for none), the
     // text of a figure and the two buttons.
@@ -46,6 +55,7 @@ private:
     std::array<QLabel*, 6> counts_{};
     QPushButton* finishButton_ = nullptr;
     QPushButton* errorButton_ = nullptr;
+    QLabel* warnings_ = nullptr;
 };
 
 } // namespace venkar

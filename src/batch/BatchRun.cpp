@@ -2,11 +2,11 @@
 
 #include "analysis/AnalysisModel.h"
 #include "batch/BatchStatus.h"
-#include "batch/InputWarnings.h"
 #include "batch/MeshCheck.h"
 #include "batch/PlotExport.h"
 #include "batch/ResultsCsv.h"
 #include "batch/ResultsJson.h"
+#include "checks/InputWarnings.h"
 #include "checks/LoadCheck.h"
 #include "checks/SystemCheck.h"
 #include "graphics/AnalysisPlotResults.h"

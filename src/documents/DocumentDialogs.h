@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace venkar {
 
@@ -37,6 +38,13 @@ public:
     // The document was cleared or read from a file as a whole (after the
     // state notifications): histories of edits start anew.
     virtual void documentReplaced(DocumentKind /*kind*/) {}
+    // The document was read from the file `path` (after documentReplaced);
+    // `warnings` say what its reader skipped (unknownSectionWarnings),
+    // empty for most files.
+    virtual void fileRead(DocumentKind /*kind*/, const std::string& /*path*/,
+                          const std::vector<std::string>& /*warnings*/) {}
+    // The document was written to the file `path`.
+    virtual void fileWritten(DocumentKind /*kind*/, const std::string& /*path*/) {}
 };
 
 } // namespace venkar

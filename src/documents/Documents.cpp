@@ -1,5 +1,6 @@
 #include "documents/Documents.h"
 
+#include "checks/InputWarnings.h"
 #include "model/Error.h"
 #include "model/Model.h"
 #include "model/ModelFiles.h"
@@ -123,18 +124,21 @@ bool Documents::newDocument(DocumentKind kind) {
 
 void Documents::open(DocumentKind kind) {
     const std::optional<std::string> path = dialogs_.chooseFileToOpen(kind);
-    if (!path)
-        return;
+    if (path)
+        openChosen(kind, *path);
+}
+
+void Documents::openChosen(DocumentKind kind, const std::string& path) {
     // A file that cannot be read or holds no data of this kind changes
     // nothing: no query, no table cleared, no name bound.
-    const std::optional<std::string> text = readTextFile(*path);
+    const std::optional<std::string> text = readTextFile(path);
     if (!text) {
         dialogs_.showError(textsOf(kind).fileError, errorCaption);
         return;
     }
-    if (!isOfKind(kind, *path, *text) || !newDocument(kind))
+    if (!isOfKind(kind, path, *text) || !newDocument(kind))
         return;
-    readDocument(kind, *path, *text);
+    readDocument(kind, path, *text);
 }
 
 bool Documents::openFile(DocumentKind kind, const std::string& path) {
@@ -184,6 +188,9 @@ void Documents::readDocument(DocumentKind kind, const std::string& path, const s
     changed(kind);
     setModified(kind, false);
     notifyReplaced(kind);
+    const std::vector<std::string> warnings = unknownSectionWarnings(text, shortName(path));
+    for (DocumentListener* listener : std::vector(listeners_))
+        listener->fileRead(kind, path, warnings);
 }
 
 void Documents::restore(DocumentKind kind, std::string_view text, const std::string& path) {
@@ -213,6 +220,9 @@ Documents::SaveOutcome Documents::saveDocument(DocumentKind kind) {
         return SaveOutcome::Failed;
     }
     setModified(kind, false);
+    const std::string path = state(kind).fileName;
+    for (DocumentListener* listener : std::vector(listeners_))
+        listener->fileWritten(kind, path);
     return SaveOutcome::Saved;
 }
 

@@ -49,6 +49,9 @@ public:
     // save query, then the tables are filled. A file that cannot be read or
     // holds no data of the kind is reported and changes nothing.
     void open(DocumentKind kind);
+    // As open, for a file chosen without the dialog (the list of recent
+    // files): read, kind checked, save query, tables filled.
+    void openChosen(DocumentKind kind, const std::string& path);
     // Reads `path` as the document without dialogs (command line, tests).
     // False, with the message shown, when it cannot be opened or holds no
     // data of the kind. Errors in its lines are thrown as VenkarError

@@ -60,6 +60,10 @@ std::string defaultPlotConfiguration(const std::string& programPath) {
 }
 
 void readSettingsText(SettingNode& root, std::string_view bytes) {
+    readSettingsText({&root}, bytes);
+}
+
+void readSettingsText(std::initializer_list<SettingNode*> roots, std::string_view bytes) {
     const bool utf8 = isValidUtf8(bytes);
     // The line reader works on the file's own bytes, so that its length
     // limit counts the characters of a Windows-1252 file as written.
@@ -73,31 +77,46 @@ void readSettingsText(SettingNode& root, std::string_view bytes) {
         const std::size_t equals = line.find('=');
         if (equals == std::string::npos)
             continue; // an empty key matches no node
-        SettingNode* node = root.findByPath(trimmed(std::string_view(line).substr(0, equals)));
-        if (node)
-            node->setFromText(trimmed(std::string_view(line).substr(equals + 1)));
+        const std::string_view key = trimmed(std::string_view(line).substr(0, equals));
+        for (SettingNode* root : roots)
+            if (SettingNode* node = root->findByPath(key))
+                node->setFromText(trimmed(std::string_view(line).substr(equals + 1)));
     }
 }
 
 void readSettings(SettingNode& root, const fs::path& file) {
+    readSettings({&root}, file);
+}
+
+void readSettings(std::initializer_list<SettingNode*> roots, const fs::path& file) {
     const std::optional<std::string> content = readTextFile(file);
     if (content)
-        readSettingsText(root, *content);
+        readSettingsText(roots, *content);
 }
 
 std::string settingsFileText(const SettingNode& root) {
+    return settingsFileText({&root});
+}
+
+std::string settingsFileText(std::initializer_list<const SettingNode*> roots) {
+    // Encoded as a whole: the reader decides on one encoding for the file.
     std::string text;
-    root.writeChanged(text);
+    for (const SettingNode* root : roots)
+        root->writeChanged(text);
     std::optional<std::string> encoded = utf8ToWindows1252(text);
     return encoded ? std::move(*encoded) : text;
 }
 
 bool writeSettings(const SettingNode& root, const fs::path& file) {
+    return writeSettings({&root}, file);
+}
+
+bool writeSettings(std::initializer_list<const SettingNode*> roots, const fs::path& file) {
     if (file.has_parent_path()) {
         std::error_code ignored;
         fs::create_directories(file.parent_path(), ignored);
     }
-    return writeTextFileAtomically(file, settingsFileText(root));
+    return writeTextFileAtomically(file, settingsFileText(roots));
 }
 
 } // namespace venkar

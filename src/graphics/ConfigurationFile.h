@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 
@@ -37,10 +38,15 @@ std::filesystem::path userConfigurationFolder();
 // "Line to long" for a line the line reader refuses; the lines before it
 // have taken effect.
 void readSettingsText(SettingNode& root, std::string_view bytes);
+// The same for several trees kept in one file (the program's settings and
+// its list of recent files): each line goes to every tree, and the tree
+// that has a node with its key takes it.
+void readSettingsText(std::initializer_list<SettingNode*> roots, std::string_view bytes);
 
 // Reads the file; a file that cannot be opened keeps every value as it is.
 // Throws as readSettingsText.
 void readSettings(SettingNode& root, const std::filesystem::path& file);
+void readSettings(std::initializer_list<SettingNode*> roots, const std::filesystem::path& file);
 
 // The file content for the tree below `root`: the changed values in depth
 // first order, encoded in Windows-1252. If a text holds a character the code
@@ -48,10 +54,14 @@ void readSettings(SettingNode& root, const std::filesystem::path& file);
 // lost (the reader accepts both). Empty when nothing differs from its
 // default.
 std::string settingsFileText(const SettingNode& root);
+// The changed values of several trees, tree after tree, encoded as one.
+std::string settingsFileText(std::initializer_list<const SettingNode*> roots);
 
 // Replaces the file with settingsFileText atomically, creating its folder
 // when missing. Returns false when the file could not be written; the file
 // then keeps its earlier content.
 bool writeSettings(const SettingNode& root, const std::filesystem::path& file);
+bool writeSettings(std::initializer_list<const SettingNode*> roots,
+                   const std::filesystem::path& file);
 
 } // namespace venkar

@@ -1,5 +1,6 @@
 #include "input/InputForm.h"
 
+#include "documents/CheckListener.h"
 #include "documents/Documents.h"
 #include "input/InputMessages.h"
 #include "input/UndoHistory.h"
@@ -241,6 +242,8 @@ bool InputForm::checkPlausibility() {
     const std::optional<InputFault> fault = runCheck();
     if (fault)
         presentFault(*fault);
+    else if (checkListener_)
+        checkListener_->checkPassed(kind_);
     return !fault;
 }
 

@@ -16,6 +16,7 @@ class QVBoxLayout;
 
 namespace venkar {
 
+class CheckListener;
 class Documents;
 class InputContainer;
 class InputMessages;
@@ -69,8 +70,11 @@ public:
     void setFileName(const QString& path);
     // Runs the document's plausibility check and presents a fault: the page,
     // the cursor on the faulty cell, then the message box "Eingabefehler".
-    // False when a fault was found.
+    // A passed check is told to the check listener. False when a fault was
+    // found.
     bool checkPlausibility();
+    // Told of every passed check; null for none (not owned).
+    void setCheckListener(CheckListener* listener) { checkListener_ = listener; }
     void presentFault(const InputFault& fault);
     // The grid of the current page takes the keyboard focus.
     void focusCurrentGrid();
@@ -124,6 +128,7 @@ private:
     QToolBar* toolBar_;
     QTabWidget* pages_;
     std::vector<TUserGrid*> grids_;
+    CheckListener* checkListener_ = nullptr;
 };
 
 } // namespace venkar

@@ -1,24 +1,35 @@
 #include "input/QtInputMessages.h"
 
 #include "input/CellDialog.h"
+#include "input/MessageBoxes.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
 namespace venkar {
 
+namespace {
+
+int showBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, const QString& text,
+            QMessageBox::StandardButtons buttons = QMessageBox::Ok) {
+    QMessageBox box(icon, caption, text, buttons, messageOwner(parent));
+    return execInFront(box);
+}
+
+} // namespace
+
 void QtInputMessages::beep() {
     QApplication::beep();
 }
 
 bool QtInputMessages::confirmRowDelete() {
-    return QMessageBox::information(parent_, QStringLiteral("Info"),
-                                    QStringLiteral("Zeile Löschen ?"),
-                                    QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+    return showBox(parent_, QMessageBox::Information, QStringLiteral("Info"),
+                   QStringLiteral("Zeile Löschen ?"),
+                   QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
 std::optional<double> QtInputMessages::askValue(const QString& caption) {
-    TCellDialog1 dialog(parent_);
+    TCellDialog1 dialog(messageOwner(parent_));
     dialog.setWindowTitle(caption);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
@@ -26,15 +37,15 @@ std::optional<double> QtInputMessages::askValue(const QString& caption) {
 }
 
 void QtInputMessages::inputError(const QString& message) {
-    QMessageBox::warning(parent_, QStringLiteral("Eingabefehler"), message, QMessageBox::Ok);
+    showBox(parent_, QMessageBox::Warning, QStringLiteral("Eingabefehler"), message);
 }
 
 void QtInputMessages::pasteError(const QString& message) {
-    QMessageBox::critical(parent_, QStringLiteral("Fehler"), message, QMessageBox::Ok);
+    showBox(parent_, QMessageBox::Critical, QStringLiteral("Fehler"), message);
 }
 
 void QtInputMessages::commandError(const QString& message) {
-    QMessageBox::critical(parent_, QStringLiteral("Fehler"), message, QMessageBox::Ok);
+    showBox(parent_, QMessageBox::Critical, QStringLiteral("Fehler"), message);
 }
 
 } // namespace venkar

@@ -7,7 +7,9 @@ class QWidget;
 namespace venkar {
 
 // The input messages as Qt message boxes, the value dialog TCellDialog1 and
-// QApplication::beep. `parent` (not owned; may be null) parents the boxes.
+// QApplication::beep. `parent` (not owned; may be null) parents the boxes;
+// without one a box belongs to the active window (messageOwner), and every
+// box comes to the front when it shows.
 class QtInputMessages : public InputMessages {
 public:
     explicit QtInputMessages(QWidget* parent = nullptr) : parent_(parent) {}

@@ -73,6 +73,26 @@ TEST(RecoveryFile, ASoundCopyIsIntactAndReadsAsItsDocument) {
         encodeRecoveryCopy({DocumentKind::System, "", "NODES\n1\n    1 0 0 0 0 0 x\n\n"})));
 }
 
+TEST(RecoveryFile, ANameAloneRecordsAnUnmodifiedDocument) {
+    const RecoveryCopy name{DocumentKind::Load, "/daten/tank.vla", "", false};
+    const std::string bytes = encodeRecoveryCopy(name);
+    EXPECT_EQ(bytes.rfind("VENKAR-DATEINAME 1\nLastfall\n/daten/tank.vla\n0 ", 0), 0u);
+    const std::optional<RecoveryCopy> back = soundRecoveryCopy(bytes);
+    ASSERT_TRUE(back);
+    EXPECT_FALSE(back->modified);
+    EXPECT_EQ(back->fileName, name.fileName);
+    // The copy of a modified document keeps the form older programs wrote.
+    EXPECT_EQ(encodeRecoveryCopy({DocumentKind::Load, "a.vla", "NODELOAD\n0\n\n"})
+                  .rfind("VENKAR-WIEDERHERSTELLUNG 1\nLastfall\na.vla\n", 0),
+              0u);
+    // Without a name there is nothing to record; a name with a text is no
+    // form the program writes.
+    EXPECT_EQ(encodeRecoveryCopy({DocumentKind::Load, "", "", false}), "");
+    std::string withText = encodeRecoveryCopy({DocumentKind::Load, name.fileName, "N"});
+    withText.replace(0, withText.find('\n'), "VENKAR-DATEINAME 1");
+    EXPECT_FALSE(decodeRecoveryCopy(withText));
+}
+
 class RecoveryTest : public MainWindowFixture {
 protected:
     // Leaves copies as an ended program with process id `session` would.
@@ -98,12 +118,19 @@ TEST_F(RecoveryTest, CopiesOfAModifiedDocumentFollowChangesAndASaveRemovesThem) 
     ASSERT_TRUE(copy);
     EXPECT_EQ(copy->fileName, examplePath("kuppel.vsy"));
     EXPECT_EQ(copy->text, writeSystemText(model));
-    EXPECT_FALSE(fs::exists(recovery.copyPath(DocumentKind::Load)));
+    // The unmodified load case of the session is recorded by its name only.
+    const std::optional<RecoveryCopy> load =
+        decodeRecoveryCopy(*readTextFile(recovery.copyPath(DocumentKind::Load)));
+    ASSERT_TRUE(load);
+    EXPECT_FALSE(load->modified);
+    EXPECT_EQ(load->fileName, examplePath("kuppel.vla"));
+    EXPECT_EQ(load->text, "");
 
     dialogs.saveNames = {(folder / "neu.vsy").string()};
     trigger("&Datei", "System"); // "Speichern unter" -> "System"
     EXPECT_FALSE(window->markerShown(DocumentKind::System));
     EXPECT_FALSE(fs::exists(copyFile));
+    EXPECT_FALSE(fs::exists(recovery.copyPath(DocumentKind::Load)));
 }
 
 TEST_F(RecoveryTest, CleanExitRemovesTheCopies) {
@@ -193,4 +220,50 @@ TEST_F(RecoveryTest, WritingACopyLeavesTheValueBeingTypedInItsCell) {
     // The typed value is stored by the next command that reads the tables.
     trigger("&Berechnen");
     EXPECT_EQ(model.nodes.row(0).r, 99.0);
+}
+
+// The session of a killed program had a modified system and an unmodified
+// load case on disk: both come back, the load case read from its file, so
+// that "Berechnen" works at once and "Speichern" asks for no name.
+TEST_F(RecoveryTest, JaBringsBackBothDocumentsOfTheSessionAndBerechnenWorksAtOnce) {
+    const std::string tank = (folder / "tank.vsy").string();
+    leaveCopy("999995", {DocumentKind::System, tank, exampleText("wassertank.vsy")});
+    leaveCopy("999995", {DocumentKind::Load, examplePath("wassertank.vla"), "", false});
+    // A name recorded by another session does not come along.
+    leaveCopy("999996", {DocumentKind::Load, examplePath("kuppel.vla"), "", false});
+    dialogs.yesNo = {true};
+    window->startWith({});
+    EXPECT_EQ(dialogs.asked,
+              std::vector<std::string>{"Wiederherstellung: Nicht gespeicherte Eingaben gefunden "
+                                       "(System: tank.vsy, Lastfall: wassertank.vla unverändert). "
+                                       "Wiederherstellen ?"});
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(window->toolBarText(DocumentKind::System), "System: tank.vsy");
+    EXPECT_EQ(window->toolBarText(DocumentKind::Load), "Lastfall: wassertank.vla");
+    EXPECT_TRUE(window->markerShown(DocumentKind::System));
+    EXPECT_FALSE(window->markerShown(DocumentKind::Load));
+    EXPECT_EQ(writeLoadText(model), exampleText("wassertank.vla"));
+    EXPECT_FALSE(fs::exists(places.recoveryFolder / "999996-load.vrk"));
+
+    QMenuBar* bar = window->menuBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {},
+                      bar->actionGeometry(menuItem("&Berechnen", {})).center());
+    EXPECT_EQ(analysis.resultsValid, 1);
+    press(Qt::Key_F2);
+    EXPECT_TRUE(dialogs.saveDialogs.empty());
+    EXPECT_EQ(*readTextFile(tank), exampleText("wassertank.vsy"));
+    EXPECT_FALSE(window->markerShown(DocumentKind::System));
+}
+
+TEST_F(RecoveryTest, AFileThatIsGoneIsNamedAndTheModifiedDocumentStillComesBack) {
+    leaveCopy("999997", {DocumentKind::System, "", exampleText("kuppel.vsy")});
+    const std::string gone = (folder / "weg.vla").string();
+    leaveCopy("999997", {DocumentKind::Load, gone, "", false});
+    dialogs.yesNo = {true};
+    window->startWith({});
+    EXPECT_EQ(dialogs.shown, std::vector<std::string>{"Wiederherstellung: Die Datei '" + gone +
+                                                      "' gibt es nicht mehr; sie wird nicht "
+                                                      "wieder geöffnet"});
+    EXPECT_EQ(writeSystemText(model), exampleText("kuppel.vsy"));
+    EXPECT_EQ(window->toolBarText(DocumentKind::Load), "Lastfall: ");
 }

@@ -9,7 +9,9 @@ namespace venkar {
 class Model;
 
 // Input that reads and passes the checks but is likely not what the user
-// meant. Each text is one line for standard error; none changes the run.
+// meant. Each text is one line (the batch command writes it to standard
+// error, the window program to its status line and status window); none
+// changes a calculation.
 
 // "Unbekannter Abschnitt WINDLOAD in <fileName>, wird überlesen" for every
 // section keyword of `text` the readers skip.
@@ -23,5 +25,10 @@ std::vector<std::string> emptyLoadWarnings(const Model& model);
 // and pulls the wall. One warning per load row and shell; shells that are not
 // defined or not geometrically valid are left to the checks.
 std::vector<std::string> waterSuctionWarnings(const Model& model);
+
+// The warnings about the load case as a whole: emptyLoadWarnings, then
+// waterSuctionWarnings. What the window program shows after a passed check
+// and while it calculates.
+std::vector<std::string> loadCaseWarnings(const Model& model);
 
 } // namespace venkar

@@ -1,4 +1,4 @@
-#include "batch/InputWarnings.h"
+#include "checks/InputWarnings.h"
 
 #include "geometry/ShellGeometry.h"
 #include "model/Error.h"
@@ -65,6 +65,13 @@ std::vector<std::string> waterSuctionWarnings(const Model& model) {
                     row + 1, number, load.zeroLevel));
         }
     }
+    return warnings;
+}
+
+std::vector<std::string> loadCaseWarnings(const Model& model) {
+    std::vector<std::string> warnings = emptyLoadWarnings(model);
+    for (std::string& warning : waterSuctionWarnings(model))
+        warnings.push_back(std::move(warning));
     return warnings;
 }
 
