@@ -167,10 +167,15 @@ void applyNodeLoad(AnalysisModel& analysis, int node, int k, double value,
     analysis.dof(partner, k).force -= value;
 }
 
-void assembleLoads(const Model& model, AnalysisModel& analysis, int flags,
-                   RealMatrix& rightHandSide) {
+void assembleNodeAndPointLoads(const Model& model, AnalysisModel& analysis,
+                               RealMatrix& rightHandSide) {
     applyNodeLoads(model, analysis, rightHandSide);
     applyPointLoads(model, analysis, rightHandSide);
+}
+
+void assembleLoads(const Model& model, AnalysisModel& analysis, int flags,
+                   RealMatrix& rightHandSide) {
+    assembleNodeAndPointLoads(model, analysis, rightHandSide);
     applyElementLoads(model, analysis, flags, rightHandSide);
 }
 

@@ -33,9 +33,13 @@ void assembleStiffness(const Model& model, const AnalysisModel& analysis, int fl
 void applyNodeLoad(AnalysisModel& analysis, int node, int k, double value,
                    RealMatrix& rightHandSide);
 
-// The load vector: node loads, then point loads on shells (both given per
-// unit length of circumference, hence times 2π·r), then the distributed
-// loads of every shell element.
+// The node loads, then the point loads on shells (both given per unit
+// length of circumference, hence times 2π·r).
+void assembleNodeAndPointLoads(const Model& model, AnalysisModel& analysis,
+                               RealMatrix& rightHandSide);
+
+// The load vector: node loads, then point loads on shells, then the
+// distributed loads of every shell element.
 void assembleLoads(const Model& model, AnalysisModel& analysis, int flags,
                    RealMatrix& rightHandSide);
 

@@ -189,7 +189,7 @@ std::vector<DivisionPoint> divideShell(const Model& model, const ShellsAtNode& s
     return points;
 }
 
-void discretise(const Model& model, AnalysisModel& analysis) {
+void discretise(const Model& model, AnalysisModel& analysis, const DiscretisationOptions& options) {
     analysis.clear();
     const std::vector<bool> used = nodesInUse(model);
     const std::vector<unsigned char> prescribed = prescribedComponents(model);
@@ -201,8 +201,9 @@ void discretise(const Model& model, AnalysisModel& analysis) {
             continue;
         const int calcNode = analysis.addNode(node.r, node.z);
         analysis.nodeOfRow[static_cast<std::size_t>(row)] = calcNode;
-        addSupportConstraints(model, analysis, row, calcNode,
-                              prescribed[static_cast<std::size_t>(row)]);
+        addSupportConstraints(
+            model, analysis, row, calcNode,
+            options.supportsYieldToPrescribed ? prescribed[static_cast<std::size_t>(row)] : 0);
     }
 
     // Divide every shell first so that the node and element lists are
@@ -222,7 +223,8 @@ void discretise(const Model& model, AnalysisModel& analysis) {
     for (int row : model.shells.definedRows())
         discretiseShell(model, analysis, row, divisions[next++]);
 
-    addAxisConstraints(analysis);
+    if (options.axisConstraints)
+        addAxisConstraints(analysis);
 
     for (int row : model.rings.definedRows()) {
         const int node = addRingConnection(model, analysis, row);

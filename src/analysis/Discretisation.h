@@ -32,10 +32,20 @@ std::vector<DivisionPoint> divideShell(const Model& model, const ShellsAtNode& s
 // calculation with "Zu viele Elemente" instead of exhausting the memory.
 inline constexpr std::size_t maxAnalysisElements = 1000000;
 
+// What the discretisation generates besides the mesh. Today's calculation
+// takes the defaults; the harmonics of a load around the circumference
+// generate their own axis conditions and, beyond n = 0, support every
+// direction a support holds, prescribed displacement or not.
+struct DiscretisationOptions {
+    bool axisConstraints = true;           // wr = rotation = 0 on the axis
+    bool supportsYieldToPrescribed = true; // a prescribed direction is left to it
+};
+
 // Clears `analysis` and builds its nodes, elements and the constraints of
 // supports, hinges, the axis and ring beams, and its numbering of the input
 // (`nodeOfRow`, `firstElementOfShell`). The model is only read.
 // Precondition: the system passed its plausibility check.
-void discretise(const Model& model, AnalysisModel& analysis);
+void discretise(const Model& model, AnalysisModel& analysis,
+                const DiscretisationOptions& options = {});
 
 } // namespace venkar

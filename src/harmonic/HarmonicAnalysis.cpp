@@ -1,0 +1,93 @@
+#include "harmonic/HarmonicAnalysis.h"
+
+#include "analysis/AnalysisDriver.h"
+#include "analysis/AnalysisModel.h"
+#include "analysis/ResultRecovery.h"
+#include "analysis/SkylineMatrix.h"
+#include "harmonic/HarmonicRecovery.h"
+#include "harmonic/HarmonicSystem.h"
+#include "model/Model.h"
+
+#include <algorithm>
+#include <set>
+
+namespace venkar {
+
+namespace {
+
+bool anyLoad(const AnalysisModel& analysis, const RealMatrix& rightHandSide) {
+    for (int i = 0; i < rightHandSide.rows(); ++i)
+        if (rightHandSide.at(i) != 0.0)
+            return true;
+    for (int i = 0; i < analysis.dofs.size(); ++i)
+        if (analysis.dofs[i].dependent && analysis.dofs[i].constant != 0.0)
+            return true;
+    return false;
+}
+
+// A ring beam without its section data cannot be calculated beyond n = 0.
+int ringWithoutSection(const Model& model, const HarmonicInput& input) {
+    for (int row : model.rings.definedRows())
+        if (ringSection(input, row) == nullptr)
+            return row + 1;
+    return 0;
+}
+
+} // namespace
+
+std::vector<Harmonic> candidateHarmonics(const HarmonicInput& input) {
+    std::set<int> numbers{0};
+    for (const HarmonicShellLoad& load : input.shellLoads)
+        numbers.insert(load.harmonic);
+    for (const HarmonicNodeLoad& load : input.nodeLoads)
+        numbers.insert(load.harmonic);
+    std::vector<Harmonic> harmonics;
+    for (int n : numbers)
+        if (n >= 0)
+            for (HarmonicSet set : {HarmonicSet::symmetric, HarmonicSet::antisymmetric})
+                harmonics.push_back({n, set});
+    return harmonics;
+}
+
+std::string harmonicName(Harmonic h) {
+    return "Harmonische n = " + std::to_string(h.n) +
+           (h.set == HarmonicSet::symmetric ? " (symmetrisch)" : " (antisymmetrisch)");
+}
+
+bool analyseHarmonics(const Model& model, const HarmonicInput& input, HarmonicResults& results,
+                      std::string& error, int flags) {
+    results = HarmonicResults{};
+    error.clear();
+    const int options = flags | (model.selfWeight() ? selfWeightFlag : 0);
+    for (Harmonic h : candidateHarmonics(input)) {
+        AnalysisModel analysis;
+        if (!buildHarmonicSystem(model, input, h, analysis)) {
+            error = std::string(contradictionMessage) + "\n" + harmonicName(h);
+            return false;
+        }
+        const int equations = analysis.dofs.equationCount();
+        SkylineMatrix matrix(equations);
+        RealMatrix rightHandSide(equations, 1);
+        assembleHarmonicSystem(model, input, h, analysis, options, matrix, rightHandSide);
+        if (!anyLoad(analysis, rightHandSide))
+            continue;
+        if (h.n >= 1) {
+            if (const int ring = ringWithoutSection(model, input)) {
+                error = "Ringbalken " + std::to_string(ring) +
+                        ": Iz, It und G fehlen für die Harmonischen n >= 1";
+                return false;
+            }
+        }
+        if (matrix.solve(rightHandSide) != solveSolved) {
+            error = std::string(singularMessage) + "\n" + harmonicName(h);
+            return false;
+        }
+        storeSolution(analysis, rightHandSide);
+        results.solutions.push_back(recoverHarmonic(model, input, h, analysis, options));
+        if (results.mesh.nodes.empty())
+            results.mesh = std::move(analysis);
+    }
+    return true;
+}
+
+} // namespace venkar

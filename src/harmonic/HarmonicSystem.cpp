@@ -1,0 +1,330 @@
+#include "harmonic/HarmonicSystem.h"
+
+#include "analysis/AnalysisModel.h"
+#include "analysis/Assembly.h"
+#include "analysis/ConstraintElimination.h"
+#include "analysis/ConstraintGeneration.h"
+#include "analysis/Discretisation.h"
+#include "analysis/SkylineMatrix.h"
+#include "geometry/ShellMaterial.h"
+#include "harmonic/HarmonicLoadShare.h"
+#include "harmonic/HarmonicRing.h"
+#include "model/Model.h"
+
+#include <algorithm>
+
+namespace venkar {
+
+namespace {
+
+constexpr int wr = 0;
+constexpr int wz = 1;
+constexpr int rotation = 2;
+constexpr int v = 3;
+
+bool symmetricZero(Harmonic h) {
+    return h.n == 0 && h.set == HarmonicSet::symmetric;
+}
+
+void fix(AnalysisModel& analysis, int node, int k) {
+    analysis.addConstraint().add(node, k, 1.0);
+}
+
+void tie(AnalysisModel& analysis, int a, int b, int k) {
+    Constraint& constraint = analysis.addConstraint();
+    constraint.add(a, k, 1.0);
+    constraint.add(b, k, -1.0);
+}
+
+bool vHeld(const Model& model, const HarmonicInput& input, int row) {
+    for (const CircumferentialSupport& support : input.circumferentialSupports)
+        if (support.node == row + 1)
+            return support.held != 0;
+    return model.nodes.row(row).supportR != 0;
+}
+
+void addAxisConditions(AnalysisModel& analysis, Harmonic h) {
+    for (int node = 0; node < static_cast<int>(analysis.nodes.size()); ++node) {
+        if (analysis.nodes[static_cast<std::size_t>(node)].r != 0.0)
+            continue;
+        if (h.n == 0) {
+            if (h.set == HarmonicSet::symmetric) {
+                fix(analysis, node, wr);
+                fix(analysis, node, rotation);
+            } else {
+                fix(analysis, node, v);
+            }
+        } else if (h.n == 1) {
+            fix(analysis, node, wz);
+            Constraint& sway = analysis.addConstraint();
+            sway.add(node, wr, 1.0);
+            sway.add(node, v, h.set == HarmonicSet::symmetric ? 1.0 : -1.0);
+        } else {
+            for (int k : {wr, wz, rotation, v})
+                fix(analysis, node, k);
+        }
+    }
+}
+
+// The node pairs of hinges: where a shell's chain does not run on through
+// one node (at the shell's ends too).
+void addHingeContinuity(const Model& model, AnalysisModel& analysis) {
+    for (int shell : model.shells.definedRows()) {
+        const std::vector<int> chain = analysis.shellChain(shell);
+        if (chain.empty())
+            continue;
+        int previous = analysis.analysisNode(model.shells.row(shell).startNode - 1);
+        for (int e : chain) {
+            const ShellElement& element = analysis.shellElements[static_cast<std::size_t>(e)];
+            if (previous >= 0 && element.startNode != previous)
+                tie(analysis, previous, element.startNode, v);
+            previous = element.endNode;
+        }
+        const int end = analysis.analysisNode(model.shells.row(shell).endNode - 1);
+        if (end >= 0 && end != previous)
+            tie(analysis, previous, end, v);
+    }
+}
+
+void addRingContinuity(const Model& model, AnalysisModel& analysis) {
+    for (const RingElement& ring : analysis.ringElements) {
+        const int origin = analysis.analysisNode(model.rings.row(ring.ringIndex()).node - 1);
+        if (origin >= 0 && origin != ring.node(0))
+            tie(analysis, origin, ring.node(0), v);
+    }
+}
+
+void createFourDofs(AnalysisModel& analysis) {
+    analysis.dofs.create(4 * static_cast<int>(analysis.nodes.size()));
+    for (std::size_t n = 0; n < analysis.nodes.size(); ++n)
+        analysis.nodes[n].firstDof = 4 * static_cast<int>(n);
+}
+
+// The DOF indices of a shell element (8) or ring element (4).
+struct ElementDofs {
+    std::array<int, 8> index{};
+    int count = 0;
+};
+
+ElementDofs shellDofs(const AnalysisModel& analysis, const ShellElement& element) {
+    ElementDofs dofs;
+    dofs.count = 8;
+    for (int k = 0; k < 4; ++k) {
+        dofs.index[static_cast<std::size_t>(k)] = analysis.dofIndex(element.startNode, k);
+        dofs.index[static_cast<std::size_t>(k + 4)] = analysis.dofIndex(element.endNode, k);
+    }
+    return dofs;
+}
+
+ElementDofs ringDofs(const AnalysisModel& analysis, const RingElement& ring) {
+    ElementDofs dofs;
+    dofs.count = 4;
+    for (int k = 0; k < 4; ++k)
+        dofs.index[static_cast<std::size_t>(k)] = analysis.dofIndex(ring.node(0), k);
+    return dofs;
+}
+
+// The expansions u = Σ a·U(e) - g of an element's DOFs.
+struct Expansions {
+    std::array<DofExpansion, 8> of;
+    int count = 0;
+
+    void fill(const AnalysisModel& analysis, const ElementDofs& dofs) {
+        count = dofs.count;
+        for (int k = 0; k < count; ++k) {
+            DofExpansion& e = of[static_cast<std::size_t>(k)];
+            e.terms.clear();
+            e.constant = 0.0;
+            analysis.dofs.expand(dofs.index[static_cast<std::size_t>(k)], e);
+        }
+    }
+};
+
+void noteElementHeights(const AnalysisModel& analysis, const ElementDofs& dofs,
+                        Expansions& expansions, SkylineMatrix& matrix) {
+    expansions.fill(analysis, dofs);
+    int lowest = -1;
+    for (int k = 0; k < expansions.count; ++k)
+        for (const EquationTerm& term : expansions.of[static_cast<std::size_t>(k)].terms)
+            if (lowest < 0 || term.equation < lowest)
+                lowest = term.equation;
+    if (lowest < 0)
+        return;
+    for (int k = 0; k < expansions.count; ++k)
+        for (const EquationTerm& term : expansions.of[static_cast<std::size_t>(k)].terms)
+            matrix.noteHeight(term.equation, term.equation - lowest + 1);
+}
+
+// As today's assembly: a_i·K(p, q)·b_j to the entry (e_j, e_i) for
+// e_j >= e_i, and a_i·K(p, q)·g_q to the right-hand side at e_i.
+template <class Square>
+void addElement(const AnalysisModel& analysis, const ElementDofs& dofs, const Square& k,
+                Expansions& expansions, SkylineMatrix& matrix, RealMatrix& rightHandSide) {
+    expansions.fill(analysis, dofs);
+    for (int p = 0; p < expansions.count; ++p) {
+        const DofExpansion& row = expansions.of[static_cast<std::size_t>(p)];
+        for (int q = 0; q < expansions.count; ++q) {
+            const DofExpansion& column = expansions.of[static_cast<std::size_t>(q)];
+            const double kpq = k[static_cast<std::size_t>(p)][static_cast<std::size_t>(q)];
+            for (const EquationTerm& i : row.terms)
+                for (const EquationTerm& j : column.terms)
+                    if (j.equation >= i.equation)
+                        matrix.addEntry(j.equation, i.equation, i.factor * kpq * j.factor);
+            for (const EquationTerm& i : row.terms)
+                rightHandSide.at(i.equation) += i.factor * kpq * column.constant;
+        }
+    }
+}
+
+void applyHarmonicNodeLoads(const Model& model, const HarmonicInput& input, Harmonic h,
+                            AnalysisModel& analysis, RealMatrix& rightHandSide) {
+    for (const HarmonicNodeLoad& load : input.nodeLoads) {
+        if (load.harmonic != h.n)
+            continue;
+        const int row = load.node - 1;
+        if (row < 0 || row >= model.nodes.count() || !model.nodes.isDefined(row))
+            continue;
+        const int node = analysis.analysisNode(row);
+        if (node < 0)
+            continue;
+        const LoadShare share = loadShare(h, load.phase);
+        const double r = analysis.nodes[static_cast<std::size_t>(node)].r;
+        const double a = share.likeU * h.factorA() * r;
+        const double b = share.likeV * h.factorB() * r;
+        const std::array<double, 4> values{load.forceR * a, load.forceZ * a, load.moment * a,
+                                           load.forceV * b};
+        for (int k = 0; k < 4; ++k)
+            if (values[static_cast<std::size_t>(k)] != 0.0)
+                applyNodeLoad(analysis, node, k, values[static_cast<std::size_t>(k)],
+                              rightHandSide);
+    }
+}
+
+} // namespace
+
+const HarmonicRingSection* ringSection(const HarmonicInput& input, int ringIndex) {
+    for (const HarmonicRingSection& section : input.ringSections)
+        if (section.ring == ringIndex + 1)
+            return &section;
+    return nullptr;
+}
+
+ElementMaterial harmonicMaterial(const Model& model, const ShellElement& element) {
+    const MatRecord& m = shellMaterial(model, element.shellIndex());
+    return {m.youngsModulus,  m.poissonRatio,   m.wallThickness,
+            m.specificWeight, m.beddingModulus, m.thermalCoefficient};
+}
+
+HarmonicElement harmonicElement(const Model& model, const AnalysisModel& analysis,
+                                const ShellElement& element, Harmonic h) {
+    const AnalysisNode& start = analysis.nodes[static_cast<std::size_t>(element.startNode)];
+    const AnalysisNode& end = analysis.nodes[static_cast<std::size_t>(element.endNode)];
+    return HarmonicElement({start.r, start.z}, {end.r, end.z}, harmonicMaterial(model, element), h);
+}
+
+HarmonicRow harmonicElementLoad(const Model& model, const HarmonicInput& input, Harmonic h,
+                                const AnalysisModel& analysis, const ShellElement& element,
+                                int flags) {
+    HarmonicRow f{};
+    if (symmetricZero(h)) {
+        const RealMatrix today = element.loadVector(model, analysis, flags);
+        for (int i = 0; i < 6; ++i)
+            f[static_cast<std::size_t>(i < 3 ? i : i + 1)] = today(i, 0);
+    }
+    const HarmonicElement shape = harmonicElement(model, analysis, element, h);
+    const auto along = [](double start, double end, double x) {
+        return (1.0 - x) * start + x * end;
+    };
+    for (const HarmonicShellLoad& load : input.shellLoads) {
+        if (load.harmonic != h.n || load.shell != element.shellNumber)
+            continue;
+        const LoadShare share = loadShare(h, load.phase);
+        const double x0 = element.startPosition;
+        const double x1 = element.endPosition;
+        const HarmonicRow part = shape.distributedLoad(
+            share.likeU * along(load.normalStart, load.normalEnd, x0),
+            share.likeU * along(load.normalStart, load.normalEnd, x1),
+            share.likeU * along(load.meridionalStart, load.meridionalEnd, x0),
+            share.likeU * along(load.meridionalStart, load.meridionalEnd, x1),
+            share.likeV * along(load.circumferentialStart, load.circumferentialEnd, x0),
+            share.likeV * along(load.circumferentialStart, load.circumferentialEnd, x1));
+        for (std::size_t p = 0; p < 8; ++p)
+            f[p] += part[p];
+    }
+    return f;
+}
+
+bool buildHarmonicSystem(const Model& model, const HarmonicInput& input, Harmonic h,
+                         AnalysisModel& analysis) {
+    DiscretisationOptions options;
+    options.axisConstraints = false;
+    options.supportsYieldToPrescribed = symmetricZero(h);
+    discretise(model, analysis, options);
+    if (symmetricZero(h))
+        addPrescribedDisplacements(model, analysis);
+
+    for (int row : model.nodes.definedRows()) {
+        const int node = analysis.analysisNode(row);
+        if (node >= 0 && vHeld(model, input, row))
+            fix(analysis, node, v);
+    }
+    addHingeContinuity(model, analysis);
+    addRingContinuity(model, analysis);
+    addAxisConditions(analysis, h);
+    for (int node = 0; node < static_cast<int>(analysis.nodes.size()); ++node) {
+        if (symmetricZero(h))
+            fix(analysis, node, v);
+        else if (h.n == 0)
+            for (int k : {wr, wz, rotation})
+                fix(analysis, node, k);
+    }
+
+    createFourDofs(analysis);
+    if (eliminateConstraints(analysis) != constraintsConsistent)
+        return false;
+    analysis.dofs.numberEquations();
+    return true;
+}
+
+void assembleHarmonicSystem(const Model& model, const HarmonicInput& input, Harmonic h,
+                            AnalysisModel& analysis, int flags, SkylineMatrix& matrix,
+                            RealMatrix& rightHandSide) {
+    Expansions expansions;
+    for (const ShellElement& element : analysis.shellElements)
+        noteElementHeights(analysis, shellDofs(analysis, element), expansions, matrix);
+    for (const RingElement& ring : analysis.ringElements)
+        noteElementHeights(analysis, ringDofs(analysis, ring), expansions, matrix);
+    matrix.finaliseProfile();
+
+    for (const ShellElement& element : analysis.shellElements)
+        addElement(analysis, shellDofs(analysis, element),
+                   harmonicElement(model, analysis, element, h).stiffness(), expansions, matrix,
+                   rightHandSide);
+    for (const RingElement& ring : analysis.ringElements) {
+        const double r = analysis.nodes[static_cast<std::size_t>(ring.node(0))].r;
+        addElement(analysis, ringDofs(analysis, ring),
+                   harmonicRingStiffness(r, model.rings.row(ring.ringIndex()),
+                                         ringSection(input, ring.ringIndex()), h),
+                   expansions, matrix, rightHandSide);
+    }
+
+    if (symmetricZero(h)) {
+        // Today's node and point loads; the element loads follow with the
+        // harmonic ones.
+        assembleNodeAndPointLoads(model, analysis, rightHandSide);
+    }
+    applyHarmonicNodeLoads(model, input, h, analysis, rightHandSide);
+    for (const ShellElement& element : analysis.shellElements) {
+        const HarmonicRow f = harmonicElementLoad(model, input, h, analysis, element, flags);
+        for (int k = 0; k < 4; ++k) {
+            if (f[static_cast<std::size_t>(k)] != 0.0)
+                applyNodeLoad(analysis, element.startNode, k, f[static_cast<std::size_t>(k)],
+                              rightHandSide);
+            if (f[static_cast<std::size_t>(k + 4)] != 0.0)
+                applyNodeLoad(analysis, element.endNode, k, f[static_cast<std::size_t>(k + 4)],
+                              rightHandSide);
+        }
+    }
+}
+
+} // namespace venkar

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "analysis/ConicalElement.h"
+#include "harmonic/HarmonicElement.h"
+#include "harmonic/HarmonicInput.h"
+
+namespace venkar {
+
+class AnalysisModel;
+class Model;
+class RealMatrix;
+class ShellElement;
+class SkylineMatrix;
+
+// The system of equations of one harmonic on today's mesh. The analysis
+// model holds four DOFs per node: k = 0 wr, 1 wz, 2 rotation (as today, so
+// that today's supports, hinges and ring connections apply unchanged) and
+// 3 v.
+
+// Builds the mesh and the constraints of harmonic h into `analysis` and
+// eliminates them: supports, hinges and ring connections as today (beyond
+// the symmetric n = 0 a support holds its directions whatever is
+// prescribed; prescribed displacements act at the symmetric n = 0 only),
+// v held at supported nodes (see CircumferentialSupport), v continuous
+// across hinges and ring connections, the axis conditions of the harmonic
+// at nodes with r = 0:
+//   n = 0:  wr = rotation = 0 (torsion: v = 0)
+//   n = 1:  wz = 0 and wr + v = 0 (antisymmetric: wr - v = 0)
+//   n >= 2: wr = wz = v = rotation = 0
+// and at n = 0 the DOFs the set leaves without stiffness: v in the
+// symmetric set, wr, wz and rotation in torsion. Returns false when the
+// constraints contradict each other.
+bool buildHarmonicSystem(const Model& model, const HarmonicInput& input, Harmonic h,
+                         AnalysisModel& analysis);
+
+// The section data of ring row `ringIndex` (0-based); null without an entry.
+const HarmonicRingSection* ringSection(const HarmonicInput& input, int ringIndex);
+
+// The material of a shell element.
+ElementMaterial harmonicMaterial(const Model& model, const ShellElement& element);
+HarmonicElement harmonicElement(const Model& model, const AnalysisModel& analysis,
+                                const ShellElement& element, Harmonic h);
+
+// The equivalent nodal forces of the element's distributed loads in
+// harmonic h: its share of every HarmonicShellLoad on its shell and, in the
+// symmetric n = 0, today's loads (ShellElement::loadVector).
+HarmonicRow harmonicElementLoad(const Model& model, const HarmonicInput& input, Harmonic h,
+                                const AnalysisModel& analysis, const ShellElement& element,
+                                int flags);
+
+// The profile, stiffness and load vector of the built system: `matrix`
+// sized to the equations, `rightHandSide` holding F (node loads, element
+// loads, and in the symmetric n = 0 today's node and point loads) plus the
+// parts of prescribed displacements. The loads are also subtracted from the
+// nodes' force sums, so that the recovery leaves the reactions there.
+void assembleHarmonicSystem(const Model& model, const HarmonicInput& input, Harmonic h,
+                            AnalysisModel& analysis, int flags, SkylineMatrix& matrix,
+                            RealMatrix& rightHandSide);
+
+} // namespace venkar
