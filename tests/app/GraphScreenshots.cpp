@@ -18,9 +18,9 @@
 #include <QMouseEvent>
 #include <QProcess>
 #include <QTabBar>
-#include <QToolBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolBar>
 
 #include <clocale>
 #include <cmath>
