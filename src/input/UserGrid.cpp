@@ -124,6 +124,8 @@ void TUserGrid::setColumnWidth(int column, int width) {
     if (column < 0 || column >= columnCount())
         return;
     widths_[static_cast<std::size_t>(column)] = std::max(0, width);
+    if (column == columnCount() - 1)
+        lastColumnFill_ = 0;
     viewport()->update();
 }
 
@@ -139,23 +141,13 @@ int TUserGrid::GetDWidth() const {
 }
 
 void TUserGrid::relayout() {
-    const int excess = GetDWidth();
-    if (excess == 0)
-        return;
     if (parentForm_ && isVisible()) {
-        // The window around the form grows or shrinks so that every column
-        // shows; inside an MDI area that window is the sub-window.
-        QWidget* window = parentForm_;
-        if (auto* sub = qobject_cast<QMdiSubWindow*>(parentForm_->parentWidget()))
-            window = sub;
-        if (window->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))
-            return;
-        const int width = std::max(window->width() + excess, minimumFormWidth);
-        if (width == window->width())
-            return;
-        window->resize(width, window->height());
-        viewport()->update();
-    } else if (alowStrech_ && columnCount() > 2) {
+        fitFormToColumns();
+        return;
+    }
+    if (GetDWidth() == 0)
+        return;
+    if (alowStrech_ && columnCount() > 2) {
         const int fixed = widths_[0];
         const double factor =
             static_cast<double>(viewport()->width() - fixed) / (GetWidth() - fixed);
@@ -165,6 +157,29 @@ void TUserGrid::relayout() {
         widths_.back() = std::max(0, widths_.back() - GetDWidth());
         viewport()->update();
     }
+}
+
+void TUserGrid::fitFormToColumns() {
+    // The window around the form grows or shrinks so that every column
+    // shows; inside an MDI area that window is the sub-window. It stays as
+    // wide as the page tabs need, and the last column takes what the tabs
+    // leave over, so that no empty band stands beside the grid.
+    widths_.back() -= lastColumnFill_;
+    lastColumnFill_ = 0;
+    QWidget* window = parentForm_;
+    if (auto* sub = qobject_cast<QMdiSubWindow*>(parentForm_->parentWidget()))
+        window = sub;
+    if (!(window->windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))) {
+        const int width = std::max(window->width() + GetDWidth(), minimumFormWidth);
+        if (width != window->width())
+            window->resize(width, window->height());
+    }
+    const int spare = -GetDWidth();
+    if (spare > 0) {
+        widths_.back() += spare;
+        lastColumnFill_ = spare;
+    }
+    viewport()->update();
 }
 
 // --- Table -------------------------------------------------------------------

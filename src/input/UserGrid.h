@@ -168,6 +168,8 @@ private:
     void typeCharacter(QChar character);
     void moveRow(int step);
     void relayout();
+    // Fits the window around the form to the columns and the page tabs.
+    void fitFormToColumns();
     void ChackColWidth(const TUserHeader& header);
     void updateScrollRange();
     void ensureCurrentVisible();
@@ -206,6 +208,7 @@ private:
     UndoHistory* history_ = nullptr;      // not owned
     QWidget* parentForm_ = nullptr;       // not owned
     bool alowStrech_ = false;
+    int lastColumnFill_ = 0; // pixels the last column was widened by to fill the form
     bool selectRow_ = false;
 
     int fixedRows_;

@@ -7,6 +7,8 @@
 
 #include <QCheckBox>
 #include <QKeyEvent>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolBar>
 
@@ -110,6 +112,20 @@ TEST_F(InputFormTest, PagesCarryTheTablesCaptionsAndColumnLayouts) {
     EXPECT_EQ(temperature.columnWidth(3), 100);
     EXPECT_EQ(systemForm->helpContext(), 10050);
     EXPECT_EQ(loadForm->grid(6)->helpContext, 10160);
+}
+
+// On every page the columns fill the grid: the window is as wide as the
+// page's columns or, where the page tabs need more, the last column takes
+// the rest; no empty band stands beside the grid.
+TEST_F(InputFormTest, EveryPageOfTheInputWindowsIsAsWideAsItsGridAndItsTabs) {
+    for (InputForm* form :
+         {static_cast<InputForm*>(loadForm.get()), static_cast<InputForm*>(systemForm.get())})
+        for (int page = 0; page < form->pageCount(); ++page) {
+            TUserGrid& grid = showPage(*form, page);
+            QApplication::processEvents();
+            EXPECT_EQ(grid.GetDWidth(), 0) << grid.objectName().toStdString();
+            EXPECT_GE(form->pages()->width(), form->pages()->tabBar()->sizeHint().width());
+        }
 }
 
 TEST_F(InputFormTest, RowInsertMarksTheDocumentModified) {
