@@ -31,10 +31,15 @@ bool printReportLines(QPrinter& printer, const QStringList& lines, int first, in
     end = std::clamp(end, first, static_cast<int>(lines.size()));
     const QRectF area(QPointF(0, 0), printer.pageRect(QPrinter::DevicePixel).size());
 
-    const qreal width = QFontMetricsF(font, &printer).horizontalAdvance(QLatin1Char('0')) *
-                        static_cast<qreal>(longestLine(lines, first, end));
-    if (width > area.width())
-        font.setPointSizeF(font.pointSizeF() * area.width() / width * 0.99);
+    // A font scales not quite in proportion to its size (hinting rounds the
+    // advance), so the width is measured again after every shrinking.
+    const QString longest(longestLine(lines, first, end), QLatin1Char('0'));
+    for (int step = 0; step < 8; ++step) {
+        const qreal width = QFontMetricsF(font, &printer).horizontalAdvance(longest);
+        if (width <= area.width())
+            break;
+        font.setPointSizeF(font.pointSizeF() * area.width() / width * 0.98);
+    }
     const QFontMetricsF metrics(font, &printer);
     const qreal spacing = metrics.lineSpacing();
     const int linesPerPage = std::max(1, static_cast<int>(area.height() / spacing) - footLines);
