@@ -3,8 +3,9 @@
 // The main window with the water tank example in both input windows, the
 // status window after the calculation, both together as the user sees
 // them, the results report in the report viewer and its second printed
-// page (through pdftoppm). Run with QT_QPA_PLATFORM=offscreen; nothing is
-// shown or asked.
+// page (through pdftoppm), and the main window after a restore of a
+// session whose system was modified and whose load case was saved. Run
+// with QT_QPA_PLATFORM=offscreen; nothing is shown or asked.
 
 #include "analysis/AnalysisModel.h"
 #include "analysis/QuietCalculation.h"
@@ -13,6 +14,7 @@
 #include "app/ProgramPicture.h"
 #include "app/QtDialogs.h"
 #include "app/QtProcessLauncher.h"
+#include "app/RecoveryFile.h"
 #include "app/StatusWindow.h"
 #include "graphics/GraphSettings.h"
 #include "input/LoadForm.h"
@@ -114,6 +116,57 @@ bool writeReportPictures(const QString& examples, const QDir& folder) {
     return save(window, folder.filePath("report-viewer.png")) && rendered == 0;
 }
 
+// The Qt dialogs, but "Ja" to the question of the restore.
+class RestoringDialogs : public QtDialogs {
+public:
+    bool askYesNo(const std::string&, const std::string&) override { return true; }
+};
+
+// Leaves in `recoveryFolder` what a killed program leaves behind: the
+// modified system (a wall made thicker) and the name of the saved load case.
+void leaveSession(const QString& recoveryFolder, const QString& system, const QString& load) {
+    QDir(recoveryFolder).removeRecursively();
+    QDir().mkpath(recoveryFolder);
+    Model edited;
+    readSystemText(edited, readTextFile(system.toStdString()).value_or(""));
+    edited.materials.setCell(0, 1, 0.25);
+    const std::string session = (recoveryFolder + "/1").toStdString();
+    writeTextFileAtomically(
+        session + "-system.vrk",
+        encodeRecoveryCopy({DocumentKind::System, system.toStdString(), writeSystemText(edited)}));
+    writeTextFileAtomically(
+        session + "-load.vrk",
+        encodeRecoveryCopy({DocumentKind::Load, load.toStdString(), "", false}));
+}
+
+// The main window of a program started after the session in
+// `places.recoveryFolder` ended: the restore, both input windows, and the
+// check of the load case.
+QPixmap restoredSession(const ProgramPlaces& places) {
+    Model model;
+    AnalysisModel analysis;
+    GraphSettings settings;
+    RestoringDialogs dialogs;
+    QtInputMessages inputMessages;
+    QtProcessLauncher processes;
+    TMDIAppForm window(model, analysis, settings,
+                       {dialogs, inputMessages, qtGraphDialogs(), processes}, places);
+    dialogs.setParentWindow(&window);
+    window.resize(1280, 800);
+    window.show();
+    window.startWith({});
+    window.showSystemWindow();
+    window.showLoadWindow();
+    QApplication::processEvents();
+    window.tileBelow();
+    window.loadWindow()->checkPlausibility();
+    QApplication::processEvents();
+    const QPixmap picture = window.grab();
+    window.documents().setModified(DocumentKind::System, false);
+    window.close();
+    return picture;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -191,5 +244,13 @@ int main(int argc, char** argv) {
     window.documents().setModified(DocumentKind::System, false);
     window.documents().setModified(DocumentKind::Load, false);
     window.close();
-    return written ? 0 : 1;
+
+    ProgramPlaces restart = places;
+    restart.recoveryFolder = (QDir::tempPath() + "/venkar-screenshots-restore").toStdString();
+    leaveSession(QString::fromStdString(restart.recoveryFolder.string()),
+                 exampleFolder.filePath("wassertank.vsy"),
+                 exampleFolder.filePath("wassertank.vla"));
+    const bool restoreWritten =
+        save(restoredSession(restart), folder.filePath("wiederherstellung.png"));
+    return written && restoreWritten ? 0 : 1;
 }
