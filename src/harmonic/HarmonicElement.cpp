@@ -47,16 +47,15 @@ HarmonicElement::HarmonicElement(Vector2 start, Vector2 end, const ElementMateri
                                  Harmonic harmonic)
     : start_(start), end_(end), material_(material), harmonic_(harmonic),
       conical_(start, end, material) {
-    const Vector2 chord = end - start;
-    length_ = venkar::length(chord);
-    angle_ = angleOf(chord);
+    // The frustum's chord is the axisymmetric element's.
+    length_ = conical_.length();
+    angle_ = conical_.angle();
     cos_ = std::cos(angle_);
     sin_ = std::sin(angle_);
 }
 
 double HarmonicElement::radiusAt(double xi) const {
-    const double s = (xi + 1.0) / 2.0;
-    return (1.0 - s) * start_.x + s * end_.x;
+    return conical_.radiusAt(xi);
 }
 
 // The shape functions are ConicalElement's (the same Hermite polynomials and
