@@ -168,8 +168,9 @@ void drawSupportReactions(PlotContext& context) {
     if (!context.results)
         return;
     const PlotResults& results = *context.results;
-    const double forces = results.maxReactionForce();
-    const double moments = results.maxReactionMoment();
+    const ReactionRoundOff roundOff = reactionRoundOff(results, context.extent());
+    const double forces = withoutRoundOff(results.maxReactionForce(), roundOff.force);
+    const double moments = withoutRoundOff(results.maxReactionMoment(), roundOff.moment);
     if (forces == 0 && moments == 0)
         return;
     const double f = forces != 0 ? context.functionScale * 0.1 * context.h / forces : 0.0;
@@ -185,7 +186,10 @@ void drawSupportReactions(PlotContext& context) {
         const int calcNode = results.analysisNode(row);
         if (calcNode < 0 || calcNode >= results.nodeCount())
             continue;
-        const PlotReaction reaction = results.reaction(calcNode);
+        PlotReaction reaction = results.reaction(calcNode);
+        reaction.forceR = withoutRoundOff(reaction.forceR, roundOff.force) + 0.0;
+        reaction.forceZ = withoutRoundOff(reaction.forceZ, roundOff.force) + 0.0;
+        reaction.moment = withoutRoundOff(reaction.moment, roundOff.moment) + 0.0;
         const Vector2 p{node.r, node.z};
         if (node.supportR || node.supportZ)
             drawForceArrow(context.picture, context.textScale, p, f,

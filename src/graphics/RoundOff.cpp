@@ -46,4 +46,10 @@ DisplacementRoundOff displacementRoundOff(const PlotResults& results, double ext
     return {roundOffFraction * largest, extent > 0 ? roundOffFraction * largest / extent : 0.0};
 }
 
+ReactionRoundOff reactionRoundOff(const PlotResults& results, double extent) {
+    const double force = std::max(largestOf(results, {0, 1, 4}), results.maxReactionForce());
+    return {roundOffFraction * force,
+            roundOffFraction * std::max(force * extent, results.maxReactionMoment())};
+}
+
 } // namespace venkar

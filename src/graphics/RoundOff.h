@@ -27,6 +27,16 @@ struct DisplacementRoundOff {
 };
 DisplacementRoundOff displacementRoundOff(const PlotResults& results, double extent);
 
+// The same for support reactions: the forces against the largest shell
+// force or reaction force, the moments against that force times `extent`
+// or the largest reaction moment, so that a support the load does not reach
+// shows 0 rather than a full-length arrow of round-off.
+struct ReactionRoundOff {
+    double force = 0.0;
+    double moment = 0.0;
+};
+ReactionRoundOff reactionRoundOff(const PlotResults& results, double extent);
+
 // `value`, or 0 when its magnitude lies below `limit`.
 inline double withoutRoundOff(double value, double limit) {
     return value < limit && -value < limit ? 0.0 : value;

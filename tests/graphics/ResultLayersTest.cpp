@@ -225,6 +225,21 @@ TEST(SupportReactions, ForceArrowEndsAtTheNodeAndMomentArcsOnlyAtClampedNodes) {
     EXPECT_GT(linesWithPen(view.picture(), colour).size(), withoutMoment + 5);
 }
 
+TEST(SupportReactions, RoundOffReactionsAreNotDrawn) {
+    // Shell forces of 100 (FakePlotResults gives every component the same
+    // values): a reaction of 1e-4 of them is drawn, one of 1e-6 is round-off.
+    Plot plot({0, 1}, {{100, 100}});
+    NodeRecord& node = plot.model.nodes.row(0);
+    node.supportR = node.supportZ = 1;
+    const Colour colour = plot.settings.values.results.reactionColour;
+    for (const auto& [force, drawn] : {std::pair{1e-2, true}, {1e-4, false}}) {
+        plot.results.nodes.front().reaction = {0.0, -force, 0.0};
+        GraphView view = plot.view(PlotTab::Geometry);
+        view.setSwitch(ShowReactions, true);
+        EXPECT_EQ(linesWithPen(view.picture(), colour).empty(), !drawn) << force;
+    }
+}
+
 TEST(ResultDiagram, VanishingRingMomentReadsZeroWithoutASign) {
     Plot plot({0, 1}, {{1, 1}});
     plot.results.rings.push_back({1, 4.0, 0.0, 0.5});
