@@ -63,14 +63,13 @@ findPressureTableProblem(const std::vector<PressurePoint>& table) {
             return PressureTableProblem{row, 1, "Der Druckbeiwert ist keine endliche Zahl"};
     }
     if (table.front().angle != 0.0)
-        return PressureTableProblem{0, 0, "Die Druckbeiwerte müssen bei 0° beginnen"};
+        return PressureTableProblem{0, 0, "Die Druckbeiwerte beginnen nicht bei 0° !"};
     for (std::size_t i = 1; i < table.size(); ++i)
         if (table[i].angle < table[i - 1].angle)
-            return PressureTableProblem{static_cast<int>(i), 0,
-                                        "Die Winkel der Druckbeiwerte müssen aufsteigen"};
+            return PressureTableProblem{static_cast<int>(i), 0, "Die Winkel steigen nicht an !"};
     if (table.back().angle != 180.0)
         return PressureTableProblem{static_cast<int>(table.size()) - 1, 0,
-                                    "Die Druckbeiwerte müssen bei 180° enden"};
+                                    "Die Druckbeiwerte enden nicht bei 180° !"};
     return std::nullopt;
 }
 

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <numbers>
 #include <stdexcept>
 
@@ -77,6 +79,16 @@ TEST(WindPressurePresets, EndEffectFactorScalesTheWakeAtThePublishedPoints) {
     }
     EXPECT_THROW(cylinderPressureTable(cylinderFlowRegimes()[0], 0.0), std::invalid_argument);
     EXPECT_THROW(cylinderPressureTable(cylinderFlowRegimes()[0], 1.1), std::invalid_argument);
+}
+
+// The window program offers the presets by name; the help explains each
+// under the same name.
+TEST(WindPressurePresets, TheHelpNamesEveryPreset) {
+    std::ifstream file(VENKAR_SOURCE_DIR "/docs/help/umfangslasten.md");
+    ASSERT_TRUE(file);
+    const std::string help{std::istreambuf_iterator<char>(file), {}};
+    for (const WindPressurePreset& preset : windPressurePresets())
+        EXPECT_NE(help.find("| " + preset.name + " |"), std::string::npos) << preset.name;
 }
 
 } // namespace
