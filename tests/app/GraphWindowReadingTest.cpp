@@ -124,7 +124,7 @@ private slots:
     }
 
     void noTwoLabelsMeetOnAnyTabOfTheFourExamples() {
-        for (const QString name : {QStringLiteral("wassertank"), QStringLiteral("kuppel"),
+        for (const QString& name : {QStringLiteral("wassertank"), QStringLiteral("kuppel"),
                                    QStringLiteral("kuehlturm"), QStringLiteral("druckbehaelter")}) {
             const CalculatedExample example(name);
             QVERIFY2(example.results, qPrintable(name));
