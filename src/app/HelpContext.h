@@ -23,5 +23,6 @@ inline constexpr int graphWindow = 10140;
 inline constexpr int editorAndMarginsDialog = 10150;
 inline constexpr int configurationWindow = 10155;
 inline constexpr int temperatureGrid = 10160;
+inline constexpr int shapeDialog = 10165;
 
 } // namespace venkar::help

@@ -32,8 +32,6 @@ public:
     // The shapes in the order of the list "Form".
     enum Shape { Cylinder, Cone, SphericalCap, TorisphericalHead, EllipsoidalHead, Silo };
 
-    static constexpr int helpContextNumber = 10165;
-
     // `model`, `history` (the system's) and `messages` must outlive the
     // dialog (not owned). The start is the last defined node when there is
     // one, the material the last defined material when there is one.
