@@ -265,8 +265,17 @@ void TShapeDialog::followStartRadius() {
     }
     if (!(r > 0.0))
         return;
+    const double diameter = 2.0 * r;
+    const auto set = [&](Shape shape, const char* name, double value) {
+        pages_->widget(shape)->findChild<QLineEdit*>(name)->setText(numberText(value));
+    };
     for (Shape head : {SphericalCap, TorisphericalHead, EllipsoidalHead})
-        pages_->widget(head)->findChild<QLineEdit*>(diameterName)->setText(numberText(2.0 * r));
+        set(head, diameterName, diameter);
+    // Proposals that fit the diameter: a cap of sphere radius D, a Klöpper
+    // head (R = D, r = D / 10).
+    set(SphericalCap, "kugelradius", diameter);
+    set(TorisphericalHead, "woelbungsradius", diameter);
+    set(TorisphericalHead, "krempenradius", 0.1 * diameter);
 }
 
 QWidget* TShapeDialog::dimension(const char* name) const {

@@ -77,7 +77,8 @@ private:
     int countIn(const char* name) const;
     int choiceIn(const char* name) const;
     QLineEdit* lineEdit(const char* name) const;
-    // The heads' diameter follows a start beside the axis.
+    // The heads' dimensions follow a start beside the axis: its diameter,
+    // a Klöpper head and a cap of sphere radius D.
     void followStartRadius();
     void enableChoices();
 

@@ -62,9 +62,13 @@ TEST_F(ShapeDialogTest, ATypedHeadIsAppendedAsOneUndoStepOverNodesShellsAndMater
 
     choose(dialog.shapeList(), TShapeDialog::TorisphericalHead);
     ASSERT_EQ(dialog.shapeList()->currentText(), "Torisphärischer Boden");
-    // The diameter follows the start node's radius.
-    EXPECT_EQ(qobject_cast<QLineEdit*>(dialog.dimension("durchmesser"))->text(), "4");
-    typeInto(dialog.dimension("woelbungsradius"), "4");
+    // The diameter follows the start node's radius, with a Klöpper head.
+    const auto text = [&](const char* name) {
+        return qobject_cast<QLineEdit*>(dialog.dimension(name))->text();
+    };
+    EXPECT_EQ(text("durchmesser"), "4");
+    EXPECT_EQ(text("woelbungsradius"), "4");
+    EXPECT_EQ(text("krempenradius"), "0.4");
     typeInto(dialog.dimension("krempenradius"), "0,4");
     typeInto(dialog.dimension("schalen"), "2");
     clickChoice(dialog.newMaterial());
