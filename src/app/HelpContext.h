@@ -23,6 +23,7 @@ inline constexpr int graphWindow = 10140;
 inline constexpr int editorAndMarginsDialog = 10150;
 inline constexpr int configurationWindow = 10155;
 inline constexpr int temperatureGrid = 10160;
+inline constexpr int shapeDialog = 10165;
 inline constexpr int circumferentialSupportGrid = 10170;
 inline constexpr int ringSectionGrid = 10175;
 inline constexpr int windGrid = 10180;

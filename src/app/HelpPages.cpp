@@ -52,6 +52,7 @@ const std::map<int, HelpTarget>& contextTable() {
         {help::graphWindow, {"grafik.md", ""}},
         {help::editorAndMarginsDialog, {"einstellungen.md", "editor-und-seitenränder"}},
         {help::configurationWindow, {"einstellungen.md", "konfiguration"}},
+        {help::shapeDialog, {"formen.md", ""}},
     };
     return table;
 }

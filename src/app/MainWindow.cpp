@@ -20,6 +20,7 @@
 #include "graphics/GraphSettings.h"
 #include "harmonic/LoadCaseCalculation.h"
 #include "input/LoadForm.h"
+#include "input/ShapeDialog.h"
 #include "input/SystemForm.h"
 #include "input/UndoHistory.h"
 #include "input/UserGrid.h"
@@ -186,6 +187,9 @@ void TMDIAppForm::buildMenus() {
     QMenu* input = menuBar()->addMenu("&Eingabe");
     addCommand(input, "&System", &TMDIAppForm::showSystemWindow, QKeySequence("Ctrl+S"));
     addCommand(input, "&Belastung", &TMDIAppForm::showLoadWindow, QKeySequence("Ctrl+B"));
+    input->addSeparator();
+    addCommand(input, "&Form erzeugen…", &TMDIAppForm::generateShape, {},
+               "Zylinder, Kegel, Böden oder ein Silo an das System anhängen");
 
     QAction* calculation = menuBar()->addAction("&Berechnen");
     connect(calculation, &QAction::triggered, this, [this] { run([this] { calculate(); }); });
@@ -436,6 +440,22 @@ void TMDIAppForm::showSystemWindow() {
 
 void TMDIAppForm::showLoadWindow() {
     showInputWindow(loadWindow());
+}
+
+void TMDIAppForm::generateShape() {
+    commitPendingEdits(model_);
+    TShapeDialog dialog(model_, *systemHistory_, inputMessages_, this);
+    HelpBrowser::setHelpContext(&dialog, help::shapeDialog);
+    helpBrowser_->installF1(&dialog);
+    if (dialog.exec() != QDialog::Accepted || !dialog.appended())
+        return;
+    const AppendedShape& added = *dialog.appended();
+    statusBar()->showMessage(QString("Form erzeugt: Schalen %1 bis %2, Knoten %3 bis %4")
+                                 .arg(added.firstShell)
+                                 .arg(added.lastShell)
+                                 .arg(added.startNode)
+                                 .arg(added.lastNode));
+    showSystemWindow();
 }
 
 void TMDIAppForm::plausibilityFault(const InputFault& fault) {

@@ -125,6 +125,9 @@ public:
     // The menu commands.
     void showSystemWindow();
     void showLoadWindow();
+    // "Form erzeugen…": the dialog that appends a generated shape to the
+    // system; afterwards the system window shows the new rows.
+    void generateShape();
     void calculate();
     TGraphForm* openGraphWindow();
     // "Grafiken drucken": every graph window on one page.

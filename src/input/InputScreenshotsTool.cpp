@@ -1,16 +1,21 @@
 // Writes pictures of the two input windows with an example loaded:
 //   venkar-input-screenshots SYSTEM.vsy LOAD.vla OUTDIR
-// giving OUTDIR/geometrie.png and OUTDIR/belastung.png. Runs on the
+// giving OUTDIR/geometrie.png, OUTDIR/belastung.png and the dialog "Form
+// erzeugen" on the head for the example's last node, OUTDIR/form-erzeugen.png.
+// Runs on the
 // offscreen platform unless the environment chooses another.
 
 #include "documents/Documents.h"
 #include "input/LoadForm.h"
 #include "input/QtInputMessages.h"
+#include "input/ShapeDialog.h"
 #include "input/SystemForm.h"
+#include "input/UndoHistory.h"
 #include "input/UserGrid.h"
 #include "model/Model.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QTabWidget>
 
@@ -63,7 +68,14 @@ int main(int argc, char** argv) {
     const QDir out(QString::fromLocal8Bit(argv[3]));
     venkar::TSystemForm system(model, documents, messages);
     venkar::TLoadForm load(model, documents, messages);
+    venkar::UndoHistory history(model, documents, venkar::DocumentKind::System);
+    venkar::TShapeDialog shapes(model, history, messages);
+    shapes.shapeList()->setCurrentIndex(venkar::TShapeDialog::TorisphericalHead);
+    shapes.show();
+    for (int i = 0; i < 5; ++i)
+        QApplication::processEvents();
     const bool written = grabWindow(system, 0, out.filePath("geometrie.png")) &&
-                         grabWindow(load, 4, out.filePath("belastung.png"));
+                         grabWindow(load, 4, out.filePath("belastung.png")) &&
+                         shapes.grab().save(out.filePath("form-erzeugen.png"));
     return written ? 0 : 1;
 }

@@ -3,6 +3,8 @@
 #include "documents/Documents.h"
 #include "model/Model.h"
 
+#include <algorithm>
+
 namespace venkar {
 
 TableSnapshot TableSnapshot::of(const InputContainer& table) {
@@ -44,29 +46,38 @@ UndoHistory::~UndoHistory() {
 void UndoHistory::begin(InputContainer& table) {
     if (applying_)
         return;
-    if (open_) {
-        if (open_->table == &table)
-            ++open_->depth;
-        return;
-    }
-    open_ = OpenStep{&table, TableSnapshot::of(table), 1};
+    if (!open_)
+        open_ = OpenStep{{}, 0};
+    ++open_->depth;
+    const bool held =
+        std::any_of(open_->tables.begin(), open_->tables.end(),
+                    [&](const TableChange& change) { return change.table == &table; });
+    if (!held)
+        open_->tables.push_back(TableChange{&table, TableSnapshot::of(table), {}});
 }
 
 void UndoHistory::commit() {
     if (!open_ || --open_->depth > 0)
         return;
-    Step step{open_->table, std::move(open_->before), TableSnapshot::of(*open_->table),
-              model_.selfWeight() ? 1 : 0, model_.selfWeight() ? 1 : 0};
+    Step step{std::move(open_->tables), model_.selfWeight() ? 1 : 0, model_.selfWeight() ? 1 : 0};
     open_.reset();
-    if (step.before == step.after)
+    bool changed = false;
+    for (TableChange& change : step.tables) {
+        change.after = TableSnapshot::of(*change.table);
+        changed = changed || change.after != change.before;
+    }
+    if (!changed)
         return;
+    // Only the tables that changed are restored by undo and redo.
+    std::erase_if(step.tables,
+                  [](const TableChange& change) { return change.after == change.before; });
     push(std::move(step));
 }
 
 void UndoHistory::recordSelfWeight(int before, int after) {
     if (applying_ || before == after)
         return;
-    push(Step{nullptr, {}, {}, before, after});
+    push(Step{{}, before, after});
 }
 
 void UndoHistory::push(Step step) {
@@ -99,8 +110,9 @@ void UndoHistory::redo() {
 
 void UndoHistory::apply(const Step& step, bool forward) {
     applying_ = true;
-    if (step.table) {
-        (forward ? step.after : step.before).restoreInto(*step.table);
+    if (!step.tables.empty()) {
+        for (const TableChange& change : step.tables)
+            (forward ? change.after : change.before).restoreInto(*change.table);
     } else {
         model_.setSelfWeight((forward ? step.selfWeightAfter : step.selfWeightBefore) != 0);
     }

@@ -25,11 +25,11 @@ struct TableSnapshot {
 };
 
 // The undo history of one document (the system or the load case): a list of
-// steps, each the content of one table before and after a change, or the
-// self-weight switch before and after. A change made while a step is open
-// (begin .. commit) is one step. The document's modified flag is cleared
-// whenever the history returns to the position of the last save or open;
-// clearing or opening the document starts a new history.
+// steps, each the content of the tables a change touched before and after it,
+// or the self-weight switch before and after. A change made while a step is
+// open (begin .. commit) is one step, also when it touches several tables. The document's modified
+// flag is cleared whenever the history returns to the position of the last save or open; clearing
+// or opening the document starts a new history.
 class UndoHistory : public DocumentListener {
 public:
     // `model` and `documents` must outlive the history (not owned).
@@ -40,9 +40,10 @@ public:
 
     DocumentKind kind() const { return kind_; }
 
-    // Opens a step over `table` (records its content); nested begins on the
-    // open step are counted. Commit closes it and keeps it when the table
-    // changed.
+    // Opens a step over `table` (records its content). A begin while a step
+    // is open is nested: it adds its table to the open step when that does
+    // not hold it yet, and needs its own commit. The outermost commit closes
+    // the step and keeps it when one of its tables changed.
     void begin(InputContainer& table);
     void commit();
     bool isOpen() const { return open_.has_value(); }
@@ -64,16 +65,18 @@ public:
     void documentReplaced(DocumentKind kind) override;
 
 private:
-    struct Step {
-        InputContainer* table = nullptr; // none: a self-weight step
+    struct TableChange {
+        InputContainer* table = nullptr;
         TableSnapshot before;
         TableSnapshot after;
+    };
+    struct Step {
+        std::vector<TableChange> tables; // none: a self-weight step
         int selfWeightBefore = 0;
         int selfWeightAfter = 0;
     };
     struct OpenStep {
-        InputContainer* table;
-        TableSnapshot before;
+        std::vector<TableChange> tables; // `after` is taken at the commit
         int depth;
     };
     void push(Step step);

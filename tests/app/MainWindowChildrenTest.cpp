@@ -4,10 +4,14 @@
 #include "app/ConfigurationWindow.h"
 #include "app/GraphWindow.h"
 #include "app/HelpBrowser.h"
+#include "app/HelpContext.h"
 #include "graphics/GraphView.h"
+#include "input/ShapeDialog.h"
 #include "input/SystemForm.h"
+#include "input/UndoHistory.h"
 #include "input/UserGrid.h"
 
+#include <QComboBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -100,4 +104,48 @@ TEST_F(MainWindowChildrenTest, InfoShowsTheAboutBoxModally) {
     trigger("&Hilfe", "&Info...");
     EXPECT_TRUE(wasModal);
     EXPECT_FALSE(window->aboutBox().isVisible());
+}
+
+TEST_F(MainWindowChildrenTest, FormErzeugenAppendsTheShapeAsOneStepAndF1OpensItsHelp) {
+    window.reset(); // with the help pages next to the program
+    places.programPath = VENKAR_PROGRAM;
+    window = std::make_unique<TMDIAppForm>(model, analysis, settings, services(), places);
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    openExamples("wassertank"); // two nodes: the tank's foot and its top at r = 6
+    HelpBrowser& help = window->helpBrowser();
+    bool shown = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = dynamic_cast<TShapeDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        shown = true;
+        // The offscreen platform leaves the main window active under a
+        // modal child; the keys go to the dialog as on a desktop.
+        QApplication::setActiveWindow(dialog);
+        EXPECT_EQ(QApplication::activeWindow(), dialog);
+        EXPECT_EQ(HelpBrowser::helpContextOf(dialog), help::shapeDialog);
+        dialog->shapeList()->setFocus();
+        QTest::keyClick(dialog->shapeList(), Qt::Key_F1);
+        EXPECT_TRUE(help.isVisible());
+        EXPECT_EQ(help.currentPage(), "formen.md");
+        help.hide();
+        // A 2:1 head on the top node, bulging up, in the tank's material.
+        dialog->shapeList()->setFocus();
+        for (int i = 0; i < TShapeDialog::EllipsoidalHead; ++i)
+            QTest::keyClick(dialog->shapeList(), Qt::Key_Down);
+        QTest::mouseClick(dialog->okButton(), Qt::LeftButton);
+    });
+    trigger("&Eingabe", "&Form erzeugen…");
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(model.shells.row(1).startNode, 2);
+    EXPECT_EQ(model.nodes.row(model.nodes.lastDefinedRow() - 1).r, 0.0); // the crown
+    EXPECT_TRUE(window->statusBar()->currentMessage().startsWith("Form erzeugt: Schalen 2 bis "));
+    ASSERT_NE(window->existingSystemWindow(), nullptr);
+    EXPECT_TRUE(window->existingSystemWindow()->isVisible());
+
+    window->existingSystemWindow()->history().undo();
+    EXPECT_EQ(model.shells.definedCount(), 1);
+    EXPECT_EQ(model.nodes.definedCount(), 2);
+    EXPECT_FALSE(window->documents().isModified(DocumentKind::System));
 }
