@@ -30,8 +30,9 @@ TEST(AngleLoadSeries, TotalIsTheForceAndTheRadialResultantShrinksWithTheBandAsCl
         const double half = 0.5 * width * pi / 180.0;
         const double fanOut = width == 0.0 ? 1.0 : std::sin(half) / half;
         EXPECT_NEAR(pi * radius * a[1], force * fanOut, 1e-12 * force) << width;
-        if (width == 0.0) // a point: every harmonic alike
+        if (width == 0.0) { // a point: every harmonic alike
             EXPECT_TRUE(std::all_of(a.begin() + 1, a.end(), [&](double an) { return an == a[1]; }));
+        }
     }
 }
 
