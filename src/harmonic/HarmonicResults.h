@@ -11,8 +11,8 @@ namespace venkar {
 
 // The results of a load around the circumference: the amplitudes of every
 // calculated harmonic, summed on demand at an angle φ (radians,
-// counter-clockwise about the axis, "angle" in options and files). Phi is
-// the hoop and Theta the meridional direction, as in today's results.
+// right-handed about the downward z axis, clockwise seen from above, "angle" in options and files).
+// Phi is the hoop and Theta the meridional direction, as in today's results.
 enum HarmonicQuantity : int {
     harmonicWr = 0,        // radial displacement
     harmonicWz = 1,        // axial displacement
