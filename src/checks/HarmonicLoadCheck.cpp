@@ -2,6 +2,7 @@
 
 #include "checks/CheckRules.h"
 #include "checks/NodeUse.h"
+#include "loads/WindSeries.h"
 #include "model/Error.h"
 #include "model/Model.h"
 
@@ -39,22 +40,18 @@ std::optional<InputFault> harmonicNumber(InputPage page, int row, int column, in
     return std::nullopt;
 }
 
+// The table as the wind's series reads it; a repeated angle makes a step.
 std::optional<InputFault> windCoefficients(const Model& model) {
     constexpr InputPage page = InputPage::WindCoefficients;
     const WindCoefficientClass& table = model.windCoefficients;
-    const std::vector<int>& rows = table.definedRows();
-    for (std::size_t k = 0; k < rows.size(); ++k) {
-        const int row = rows[k];
-        if (auto invalid = nonFiniteField(table, page, row, {1, 2}))
-            return invalid;
-        const double angle = table.row(row).angle;
-        if (k == 0 && angle != 0.0)
-            return faultAt(page, row, 1, "Die Druckbeiwerte beginnen nicht bei 0° !");
-        if (k > 0 && !(angle > table.row(rows[k - 1]).angle))
-            return faultAt(page, row, 1, "Die Winkel steigen nicht an !");
-        if (k + 1 == rows.size() && angle != 180.0)
-            return faultAt(page, row, 1, "Die Druckbeiwerte enden nicht bei 180° !");
-    }
+    if (table.definedCount() == 0)
+        return std::nullopt;
+    std::vector<PressurePoint> points;
+    for (int row : table.definedRows())
+        points.push_back({table.row(row).angle, table.row(row).coefficient});
+    if (const auto problem = findPressureTableProblem(points))
+        return faultAt(page, table.definedRows()[static_cast<std::size_t>(problem->row)],
+                       problem->column + 1, problem->message);
     return std::nullopt;
 }
 

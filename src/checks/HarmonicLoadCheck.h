@@ -19,7 +19,8 @@ std::optional<InputFault> checkHarmonicSystem(const Model& model);
 // Plausibility of the loads around the circumference, after the other load
 // checks, each table in ascending row order:
 // - Windlast: shell defined; a table of pressure coefficients exists.
-// - Druckbeiwerte: angles ascending, from 0° to 180°.
+// - Druckbeiwerte: at least two points, angles ascending (a repeated angle
+//   makes a step) from 0° to 180°.
 // - Umfangslast: shell defined; 0 <= n <= 400.
 // - Umfangs-Knotenlast: node defined and used; 0 <= n <= 400.
 // - Einzellast am Umfang: node defined and used, not on the axis;
