@@ -17,8 +17,6 @@
 
 namespace venkar {
 
-namespace {
-
 bool inputIsPlausible(const Model& model, UserMessages& messages) {
     std::optional<InputFault> fault = checkSystem(model);
     if (!fault)
@@ -27,6 +25,8 @@ bool inputIsPlausible(const Model& model, UserMessages& messages) {
         messages.plausibilityFault(*fault);
     return !fault;
 }
+
+namespace {
 
 // Phases 1 to 7 of a calculation (see analyse).
 bool runPhases(const Model& model, AnalysisModel& analysis, CalculationStatus& status,
@@ -94,11 +94,17 @@ bool calculate(const Model& model, AnalysisModel& analysis, CalculationStatus& s
 
 bool analyse(const Model& model, AnalysisModel& analysis, CalculationStatus& status,
              UserMessages& messages, int flags) {
+    return guardedCalculation(analysis, status,
+                              [&] { return runPhases(model, analysis, status, messages, flags); });
+}
+
+bool guardedCalculation(AnalysisModel& analysis, CalculationStatus& status,
+                        const std::function<bool()>& phases) {
     // The lists of the analysis grow with the model; running out of memory
     // ends the command with the program's own error, like every other
     // allocation of the analysis.
     try {
-        return runPhases(model, analysis, status, messages, flags);
+        return phases();
     } catch (const std::bad_alloc&) {
         analysis.resultsValid = 0;
         status.finishFailed();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace venkar {
@@ -79,5 +80,16 @@ bool calculate(const Model& model, AnalysisModel& analysis, CalculationStatus& s
 // Precondition: the system and the load case passed their checks.
 bool analyse(const Model& model, AnalysisModel& analysis, CalculationStatus& status,
              UserMessages& messages, int flags = 0);
+
+// The input checks of a calculation: the system, then the load case; the
+// first fault goes to `messages`. True when there is none.
+bool inputIsPlausible(const Model& model, UserMessages& messages);
+
+// Runs `phases` (a calculation after its checks) as `analyse` does: out of
+// memory ends the command with "Nicht genug Speicher", a VenkarError (too
+// many elements, a profile too large) ends it with its message, each after
+// status.finishFailed() and with the results invalid.
+bool guardedCalculation(AnalysisModel& analysis, CalculationStatus& status,
+                        const std::function<bool()>& phases);
 
 } // namespace venkar

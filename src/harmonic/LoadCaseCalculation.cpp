@@ -1,17 +1,13 @@
 #include "harmonic/LoadCaseCalculation.h"
 
 #include "analysis/AnalysisModel.h"
-#include "checks/LoadCheck.h"
-#include "checks/SystemCheck.h"
 #include "harmonic/HarmonicAnalysis.h"
 #include "harmonic/HarmonicCase.h"
 #include "harmonic/HarmonicLoadInput.h"
 #include "harmonic/HarmonicMeridian.h"
-#include "model/Error.h"
 #include "model/Model.h"
 
 #include <memory>
-#include <new>
 
 namespace venkar {
 
@@ -52,24 +48,10 @@ bool calculateLoadCase(const Model& model, AnalysisModel& analysis, CalculationS
         return calculate(model, analysis, status, messages, flags);
     analysis.clear();
     analysis.flags = flags | (model.selfWeight() ? selfWeightFlag : 0);
-    std::optional<InputFault> fault = checkSystem(model);
-    if (!fault)
-        fault = checkLoad(model);
-    if (fault) {
-        messages.plausibilityFault(*fault);
+    if (!inputIsPlausible(model, messages))
         return false;
-    }
-    try {
-        return runHarmonics(model, analysis, status, messages, flags);
-    } catch (const std::bad_alloc&) {
-        analysis.resultsValid = 0;
-        status.finishFailed();
-        raiseError("Nicht genug Speicher");
-    } catch (const VenkarError&) {
-        analysis.resultsValid = 0;
-        status.finishFailed();
-        throw;
-    }
+    return guardedCalculation(
+        analysis, status, [&] { return runHarmonics(model, analysis, status, messages, flags); });
 }
 
 } // namespace venkar
