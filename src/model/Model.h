@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/HingesClass.h"
+#include "model/HopperLoadClass.h"
 #include "model/MatClass.h"
 #include "model/NodeClass.h"
 #include "model/NodeLoadClass.h"
@@ -8,6 +9,7 @@
 #include "model/RingClass.h"
 #include "model/ShellClass.h"
 #include "model/ShellLoadClass.h"
+#include "model/SiloLoadClass.h"
 #include "model/SnowLoadClass.h"
 #include "model/TempLoadClass.h"
 #include "model/WaterLoadClass.h"
@@ -46,6 +48,8 @@ public:
     WaterLoadClass waterLoads;
     SnowLoadClass snowLoads;
     TempLoadClass tempLoads;
+    SiloLoadClass siloLoads;
+    HopperLoadClass hopperLoads;
 
     // True when the load case includes self weight ("EIGENGEWICHT").
     bool selfWeight() const { return selfWeight_; }
