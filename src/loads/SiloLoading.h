@@ -14,8 +14,9 @@ class Model;
 // loads are global vectors (r outward from the axis, z down), so they act
 // outward and downward whichever way the shell was entered.
 //
-// Precondition: the load case passed its plausibility check; rows whose
-// shells do not form a wall or hopper are left out.
+// Rows whose shells do not form a wall or hopper are left out, and values
+// the checks refuse give no load, so that a picture of unchecked input can
+// ask too.
 class SiloLoading {
 public:
     SiloLoading(const Model& model, int shellNumber);
@@ -35,5 +36,9 @@ private:
     std::vector<SiloWall> walls_;
     std::vector<HopperPart> hoppers_;
 };
+
+// The largest component (r or z) of the silo loads on any shell, sampled
+// along each shell; 0 without silo loads. Safe for any input.
+double maxSiloPressure(const Model& model);
 
 } // namespace venkar

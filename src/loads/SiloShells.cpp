@@ -39,6 +39,15 @@ double radiansOf(double degrees) {
 
 ShellChainPoints shellChain(const Model& model, int fromShell, int toShell) {
     ShellChainPoints chain;
+    for (int shell = fromShell; shell <= toShell; ++shell)
+        if (!model.shells.isDefined(shell - 1) || !geometryValid(model, shell - 1)) {
+            chain.fault = SiloShapeFault::notChain;
+            return chain;
+        }
+    if (toShell < fromShell) {
+        chain.fault = SiloShapeFault::notChain;
+        return chain;
+    }
     const ShellRecord& first = model.shells.row(fromShell - 1);
     std::vector<int> nodes{first.startNode, first.endNode};
     if (toShell > fromShell) {
@@ -66,16 +75,16 @@ ShellChainPoints shellChain(const Model& model, int fromShell, int toShell) {
 
 WallShape wallShape(const Model& model, const SiloLoadRecord& load) {
     WallShape shape;
-    for (int shell = load.fromShell; shell <= load.toShell; ++shell)
-        if (isArc(model, shell - 1)) {
-            shape.fault = SiloShapeFault::wallNotVertical;
-            return shape;
-        }
     const ShellChainPoints chain = shellChain(model, load.fromShell, load.toShell);
     if (chain.fault != SiloShapeFault::none) {
         shape.fault = chain.fault;
         return shape;
     }
+    for (int shell = load.fromShell; shell <= load.toShell; ++shell)
+        if (isArc(model, shell - 1)) {
+            shape.fault = SiloShapeFault::wallNotVertical;
+            return shape;
+        }
     const double tolerance = relativeTolerance * chainSize(chain.points);
     shape.radius = chain.points.front().x;
     shape.top = chain.points.front().y;
@@ -90,16 +99,16 @@ WallShape wallShape(const Model& model, const SiloLoadRecord& load) {
 
 HopperShape hopperShape(const Model& model, const HopperLoadRecord& load) {
     HopperShape shape;
-    for (int shell = load.fromShell; shell <= load.toShell; ++shell)
-        if (isArc(model, shell - 1)) {
-            shape.fault = SiloShapeFault::hopperNotConical;
-            return shape;
-        }
     const ShellChainPoints chain = shellChain(model, load.fromShell, load.toShell);
     if (chain.fault != SiloShapeFault::none) {
         shape.fault = chain.fault;
         return shape;
     }
+    for (int shell = load.fromShell; shell <= load.toShell; ++shell)
+        if (isArc(model, shell - 1)) {
+            shape.fault = SiloShapeFault::hopperNotConical;
+            return shape;
+        }
     const Vector2 top = chain.points.front();
     const Vector2 bottom = chain.points.back();
     const Vector2 axis = bottom - top;

@@ -28,9 +28,10 @@ struct ShellChainPoints {
     std::vector<Vector2> points; // top first
 };
 
-// The shells fromShell..toShell (1-based, all defined and evaluable) as one
-// chain: each shell shares a node with the next, and z grows strictly along
-// it. Curved shells are refused as not vertical or not conical.
+// The shells fromShell..toShell (1-based) as one chain: every shell defined
+// and evaluable, each sharing a node with the next, and z growing strictly
+// along the chain. Curved shells are refused as not vertical or not conical
+// by the wall and hopper below.
 ShellChainPoints shellChain(const Model& model, int fromShell, int toShell);
 
 // The vertical wall of a silo load row: one radius, straight shells.
