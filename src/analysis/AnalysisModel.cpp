@@ -11,6 +11,7 @@ void AnalysisModel::clear() {
     dofs.clear();
     nodeOfRow.clear();
     firstElementOfShell.clear();
+    circumferential.clear();
     results = Results{};
 }
 

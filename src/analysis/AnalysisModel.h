@@ -6,6 +6,7 @@
 #include "analysis/RingElement.h"
 #include "analysis/ShellElement.h"
 
+#include <array>
 #include <vector>
 
 namespace venkar {
@@ -55,6 +56,10 @@ public:
 
     // What the reports and plots read, built by the recovery; empty before.
     Results results;
+    // A meridian of a load around the circumference: per shell element
+    // N-PhiTheta, M-PhiTheta and Q-Phi at its start, then at its end, and v
+    // as the fourth DOF of every node. Empty for an axisymmetric calculation.
+    std::vector<std::array<double, 6>> circumferential;
 
     // The analysis node of node row `row`; -1 when it has none or the row is
     // beyond the rows the calculation saw.

@@ -63,6 +63,34 @@ stressExtremes(const std::vector<ElementResult>& elements) {
     return all;
 }
 
+// The values only a meridian of a load around the circumference has, at
+// relative position l inside `element`: v and the three shear-like values
+// are linear along an element.
+CircumferentialValues aroundAt(const AnalysisModel& analysis, const ShellElement& element, double l,
+                               double t) {
+    const auto index = static_cast<std::size_t>(&element - analysis.shellElements.data());
+    const std::array<double, 6>& ends = analysis.circumferential[index];
+    const auto linear = [l](double start, double end) { return (1.0 - l) * start + l * end; };
+    CircumferentialValues around;
+    around.v =
+        linear(analysis.dof(element.startNode, 3).value, analysis.dof(element.endNode, 3).value);
+    around.nPhiTheta = linear(ends[0], ends[3]);
+    around.mPhiTheta = linear(ends[1], ends[4]);
+    around.qPhi = linear(ends[2], ends[5]);
+    const FaceShear shear = faceShear(around.nPhiTheta, around.mPhiTheta, t);
+    around.tauPos = shear.pos;
+    around.tauNeg = shear.neg;
+    return around;
+}
+
+StressValues stressesAt(const AnalysisModel& analysis, const ShellElement& element, double l,
+                        const SectionValues& values, double t) {
+    if (analysis.circumferential.empty())
+        return surfaceStresses(values, t);
+    const CircumferentialValues around = aroundAt(analysis, element, l, t);
+    return surfaceStresses(values, t, {around.tauPos, around.tauNeg});
+}
+
 ShellResults collectShell(const Model& model, const AnalysisModel& analysis, int shell) {
     ShellResults result;
     result.number = shell + 1;
@@ -85,7 +113,9 @@ ShellResults collectShell(const Model& model, const AnalysisModel& analysis, int
                                     at.element.displacementAt(model, analysis, 1, at.l),
                                     at.element.displacementAt(model, analysis, 2, at.l)},
                                    values,
-                                   surfaceStresses(values, t)});
+                                   stressesAt(analysis, at.element, at.l, values, t)});
+        if (!analysis.circumferential.empty())
+            result.stations.back().around = aroundAt(analysis, at.element, at.l, t);
     }
     for (int j = 0; j < resultComponentCount; ++j)
         result.extremes[static_cast<std::size_t>(j)] = extremes(analysis, shell, j);
@@ -94,8 +124,9 @@ ShellResults collectShell(const Model& model, const AnalysisModel& analysis, int
         const SectionValues start = valuesAt(element, 0.0);
         const SectionValues end = valuesAt(element, 1.0);
         result.elements.push_back({e, element.startPosition, element.endPosition, element.startNode,
-                                   element.endNode, start, end, surfaceStresses(start, t),
-                                   surfaceStresses(end, t)});
+                                   element.endNode, start, end,
+                                   stressesAt(analysis, element, 0.0, start, t),
+                                   stressesAt(analysis, element, 1.0, end, t)});
     }
     result.stressExtremes = stressExtremes(result.elements);
     return result;

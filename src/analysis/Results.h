@@ -5,12 +5,14 @@
 #include "analysis/SurfaceStresses.h"
 
 #include <array>
+#include <memory>
 #include <vector>
 
 namespace venkar {
 
 class AnalysisModel;
 class Model;
+struct HarmonicCase;
 
 // The results of one calculation as a plain value, built once after the
 // recovery and read by the results report, the JSON output and the plots.
@@ -43,6 +45,19 @@ struct ReactionResult {
     double moment = 0.0;
 };
 
+// What only a load around the circumference adds at a station: the
+// circumferential displacement, the in-plane shear force, the twisting
+// moment, the transverse shear on a section φ = const and the faces' shear
+// stresses (which the station's von Mises stresses then include).
+struct CircumferentialValues {
+    double v = 0.0;
+    double nPhiTheta = 0.0;
+    double mPhiTheta = 0.0;
+    double qPhi = 0.0;
+    double tauPos = 0.0;
+    double tauNeg = 0.0;
+};
+
 // A report station of a shell: x = k / n for k = 0..n, n its intervals (at
 // least 1). On an element boundary the element before it gives the values.
 struct StationResult {
@@ -53,6 +68,7 @@ struct StationResult {
     Displacement displacement;
     SectionValues values{};
     StressValues stresses{}; // the face stresses of `values`
+    CircumferentialValues around{};
 };
 
 // One shell element: its stretch of the shell, its analysis nodes and the
@@ -122,6 +138,12 @@ public:
     // The largest von Mises stress of either face at an element end: the
     // scale of the stress plot.
     double maxVonMises = 0.0;
+
+    // A load case with loads around the circumference: every value above is
+    // the meridian at `angle` (degrees), and `harmonic` holds the amplitudes
+    // of every harmonic for the other angles. Null for an axisymmetric case.
+    std::shared_ptr<const HarmonicCase> harmonic;
+    double angle = 0.0;
 
     // The result of node row number `number`; none when the calculation did
     // not use that node.

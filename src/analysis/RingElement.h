@@ -28,6 +28,11 @@ public:
     int ringIndex() const { return ringIndex_; } // 0-based row of the ring beam
     double hoopForce() const { return hoopForce_; }
     double moment() const { return moment_; }
+    // Sets the results as another calculation found them (a sum of harmonics).
+    void setResults(double hoopForce, double moment) {
+        hoopForce_ = hoopForce;
+        moment_ = moment;
+    }
 
 private:
     int node_ = 0;

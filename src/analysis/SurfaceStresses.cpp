@@ -39,4 +39,24 @@ StressValues surfaceStresses(const SectionValues& values, double wallThickness) 
     return stresses;
 }
 
+FaceShear faceShear(double inPlaneShear, double twistingMoment, double wallThickness) {
+    const double t = wallThickness;
+    const double membrane = inPlaneShear / t;
+    const double bending = 6.0 * twistingMoment / (t * t);
+    return {membrane + bending, membrane - bending};
+}
+
+StressValues surfaceStresses(const SectionValues& values, double wallThickness, FaceShear shear) {
+    StressValues stresses = surfaceStresses(values, wallThickness);
+    const auto withShear = [](double meridional, double hoop, double tau) {
+        return std::sqrt(meridional * meridional - meridional * hoop + hoop * hoop +
+                         3.0 * tau * tau);
+    };
+    stresses[stressVonMisesPos] =
+        withShear(stresses[stressMeridionalPos], stresses[stressHoopPos], shear.pos);
+    stresses[stressVonMisesNeg] =
+        withShear(stresses[stressMeridionalNeg], stresses[stressHoopNeg], shear.neg);
+    return stresses;
+}
+
 } // namespace venkar

@@ -44,6 +44,18 @@ double vonMises(double first, double second);
 // The six face stresses of `values` for the wall thickness t > 0.
 StressValues surfaceStresses(const SectionValues& values, double wallThickness);
 
+// The shear stresses of the two faces under a load around the
+// circumference, from the in-plane shear force and the twisting moment as
+// the normal stresses come from N and M: τ = N-PhiTheta/t ± 6·M-PhiTheta/t².
+struct FaceShear {
+    double pos = 0.0;
+    double neg = 0.0;
+};
+FaceShear faceShear(double inPlaneShear, double twistingMoment, double wallThickness);
+
+// The face stresses with the shear in von Mises: √(σm² − σm·σh + σh² + 3τ²).
+StressValues surfaceStresses(const SectionValues& values, double wallThickness, FaceShear shear);
+
 // The larger von Mises stress of the two faces.
 inline double largerVonMises(const StressValues& stresses) {
     return stresses[stressVonMisesPos] > stresses[stressVonMisesNeg] ? stresses[stressVonMisesPos]

@@ -23,5 +23,14 @@ inline constexpr int graphWindow = 10140;
 inline constexpr int editorAndMarginsDialog = 10150;
 inline constexpr int configurationWindow = 10155;
 inline constexpr int temperatureGrid = 10160;
+inline constexpr int circumferentialSupportGrid = 10170;
+inline constexpr int ringSectionGrid = 10175;
+inline constexpr int windGrid = 10180;
+inline constexpr int pressureCoefficientGrid = 10185;
+inline constexpr int harmonicLoadGrid = 10190;
+inline constexpr int harmonicNodeLoadGrid = 10195;
+inline constexpr int angleLoadGrid = 10200;
+inline constexpr int siloLoadGrid = 10205;
+inline constexpr int hopperLoadGrid = 10210;
 
 } // namespace venkar::help

@@ -18,6 +18,7 @@
 #include "checks/InputWarnings.h"
 #include "graphics/ConfigurationFile.h"
 #include "graphics/GraphSettings.h"
+#include "harmonic/LoadCaseCalculation.h"
 #include "input/LoadForm.h"
 #include "input/SystemForm.h"
 #include "input/UndoHistory.h"
@@ -491,7 +492,7 @@ void TMDIAppForm::calculate() {
     viewers_.stop(ReportKind::Results);
     statusWindow_->setWarnings(toStringList(loadCaseWarnings(model_)));
     try {
-        venkar::calculate(model_, analysis_, *statusWindow_, *this);
+        venkar::calculateLoadCase(model_, analysis_, *statusWindow_, *this);
     } catch (...) {
         postModelChanged();
         throw;

@@ -1,5 +1,7 @@
 #include "batch/BatchOptions.h"
 
+#include "model/Error.h"
+
 #include "graphics/PlotContext.h"
 
 #include <algorithm>
@@ -67,6 +69,15 @@ double percentOption(const std::string& option, const std::string& value) {
     if (value.empty() || *end != '\0' || !(percent > 0) || percent > 100000)
         throw UsageError("Die Option " + option + " braucht eine Prozentzahl größer 0: " + value);
     return percent / 100.0;
+}
+
+// An angle around the axis in degrees: a number from 0 to 360.
+double angleOption(const std::string& value) {
+    char* end = nullptr;
+    const double angle = std::strtod(value.c_str(), &end);
+    if (value.empty() || *end != '\0' || !(angle >= 0) || angle > 360)
+        throw UsageError("Die Option --angle braucht einen Winkel von 0 bis 360 Grad: " + value);
+    return angle;
 }
 
 // "WxH" with two whole numbers from 1 to 20000.
@@ -147,9 +158,14 @@ std::vector<std::pair<std::string, std::string>> outputFiles(const BatchOptions&
         if (!plot.outFile.empty())
             outputs.emplace_back("--out", plot.outFile);
         if (!plot.outDirectory.empty())
-            for (PlotTab tab : plot.tabs)
+            for (PlotTab tab : plot.tabs) {
                 outputs.emplace_back("--out-dir",
                                      plotDirectoryFile(plot.outDirectory, options.systemFile, tab));
+                for (double angle : options.angles)
+                    outputs.emplace_back(
+                        "--out-dir",
+                        plotDirectoryFile(plot.outDirectory, options.systemFile, tab, angle));
+            }
     }
     return outputs;
 }
@@ -173,11 +189,13 @@ void checkOutputsSpareInputs(const BatchOptions& options) {
 
 } // namespace
 
-std::string plotDirectoryFile(const std::string& folder, const std::string& systemFile,
-                              PlotTab tab) {
-    return (std::filesystem::path(folder) / (std::filesystem::path(systemFile).stem().string() +
-                                             "-" + plotTabShortName(tab) + ".png"))
-        .string();
+std::string plotDirectoryFile(const std::string& folder, const std::string& systemFile, PlotTab tab,
+                              std::optional<double> angle) {
+    std::string name =
+        std::filesystem::path(systemFile).stem().string() + "-" + plotTabShortName(tab);
+    if (angle)
+        name += "-" + formatText("%g", *angle);
+    return (std::filesystem::path(folder) / (name + ".png")).string();
 }
 
 std::optional<PlotTab> plotTabByName(const std::string& name) {
@@ -269,6 +287,8 @@ BatchOptions parseBatchOptions(const std::vector<std::string>& arguments) {
             options.json = list.valueOf(argument);
         else if (argument == "--csv")
             options.csv = list.valueOf(argument);
+        else if (argument == "--angle")
+            options.angles.push_back(angleOption(list.valueOf(argument)));
         else if (argument.size() > 1 && argument[0] == '-')
             throw UsageError("Unbekannte Option: " + argument);
         else
@@ -277,6 +297,8 @@ BatchOptions parseBatchOptions(const std::vector<std::string>& arguments) {
     if (options.help)
         return options;
     checkPlotOptions(plot, plotAsked, firstPlotOption);
+    if (plotAsked && !plot.outFile.empty() && options.angles.size() > 1)
+        throw UsageError("--out schreibt eine Grafik; für mehrere Winkel --out-dir.");
     if (plotAsked)
         options.plot = plot;
     if (files.empty())
@@ -305,6 +327,9 @@ Optionen:
                         ("-" = Standardausgabe)
   --csv DATEI           die Ergebnisse an den Ausgabepunkten jeder Schale als
                         CSV-Tabelle mit Randspannungen ("-" = Standardausgabe)
+  --angle GRAD          bei Lasten am Umfang: der Meridian bei diesem Winkel
+                        (0 bis 360, mehrfach möglich) in Ergebnissen, CSV,
+                        JSON und Grafiken (dann <System>-<Kurzname>-<Winkel>.png)
   --verbose, -v         Phasen und Kennzahlen der Berechnung auf stderr
   --mesh-check          nach der Berechnung mit verdoppelten
                         Diskretisierungsfaktoren (bis Faktor 16) nachrechnen

@@ -49,6 +49,9 @@ struct BatchOptions {
     std::optional<std::string> json;
     std::optional<std::string> csv; // --csv: the report stations as CSV
     std::optional<PlotOptions> plot;
+    // --angle, in the order given: the meridians of a load case with loads
+    // around the circumference (degrees).
+    std::vector<double> angles;
     // The absolute path of the running program; the default configuration
     // file of the plots is found from it.
     std::string programPath;
@@ -73,8 +76,9 @@ const char* batchUsage();
 std::optional<PlotTab> plotTabByName(const std::string& name);
 // The short name of a tab.
 const char* plotTabShortName(PlotTab tab);
-// The file --out-dir writes for a tab: <folder>/<system base>-<short name>.png.
-std::string plotDirectoryFile(const std::string& folder, const std::string& systemFile,
-                              PlotTab tab);
+// The file --out-dir writes for a tab: <folder>/<system base>-<short name>.png,
+// for the meridian at an angle <folder>/<system base>-<short name>-<angle>.png.
+std::string plotDirectoryFile(const std::string& folder, const std::string& systemFile, PlotTab tab,
+                              std::optional<double> angle = std::nullopt);
 
 } // namespace venkar

@@ -10,10 +10,14 @@
 #include "checks/LoadCheck.h"
 #include "checks/SystemCheck.h"
 #include "graphics/AnalysisPlotResults.h"
+#include "harmonic/HarmonicCase.h"
+#include "harmonic/HarmonicMeridian.h"
+#include "harmonic/LoadCaseCalculation.h"
 #include "model/Error.h"
 #include "model/Model.h"
 #include "model/ModelFiles.h"
 #include "model/TextFile.h"
+#include "reports/HarmonicReport.h"
 #include "reports/InputReport.h"
 #include "reports/ReportHead.h"
 #include "reports/ResultsReport.h"
@@ -90,20 +94,49 @@ public:
             writePlots(false);
             return code;
         }
+        const std::shared_ptr<const HarmonicCase> harmonic = analysis_.results.harmonic;
+        if (harmonic)
+            warn(err_, harmonicWarnings(*harmonic));
+        else if (!options_.angles.empty())
+            err_ << "Hinweis: --angle gilt nur für Lasten am Umfang; die Ausgaben sind die des "
+                    "rotationssymmetrischen Lastfalls.\n";
+        // The meridians a load around the circumference is reported at.
+        std::vector<Results> meridians;
+        if (harmonic)
+            meridians = meridianResults(model_, harmonic,
+                                        options_.angles.empty() ? std::vector<double>{0.0}
+                                                                : options_.angles);
         const bool resultsToStandardOutput = !options_.hasOutputOption();
-        if (options_.resultsReport || resultsToStandardOutput)
+        if (options_.resultsReport || resultsToStandardOutput) {
+            std::vector<const Results*> reported;
+            for (const Results& meridian : meridians)
+                reported.push_back(&meridian);
             writeOutput(options_.resultsReport.value_or("-"),
-                        writeResultsReport(analysis_.results, head_), out_);
+                        harmonic ? composeResultsReport(reported, head_).text
+                                 : writeResultsReport(analysis_.results, head_),
+                        out_);
+        }
         std::optional<MeshCheck> meshCheck;
         if (options_.meshCheck)
             meshCheck = checkMeshWithin();
+        // JSON and CSV show every 5° unless angles were asked for.
+        std::vector<Results> around;
+        if (harmonic && (options_.json || options_.csv))
+            around = options_.angles.empty()
+                         ? meridianResults(model_, harmonic, tableAngles(*harmonic))
+                         : meridians;
         if (options_.json)
             writeOutput(*options_.json,
-                        resultsJson(analysis_.results, status_, meshCheck ? &*meshCheck : nullptr),
+                        resultsJson(analysis_.results, status_, meshCheck ? &*meshCheck : nullptr,
+                                    harmonic ? &around : nullptr),
                         out_);
         if (options_.csv)
-            writeOutput(*options_.csv, resultsCsv(analysis_.results), out_);
-        writePlots(analysis_.resultsValid != 0);
+            writeOutput(*options_.csv,
+                        harmonic ? resultsCsv(around) : resultsCsv(analysis_.results), out_);
+        if (harmonic && !options_.angles.empty())
+            writeMeridianPlots(harmonic);
+        else
+            writePlots(analysis_.resultsValid != 0);
         return exitSuccess;
     }
 
@@ -133,11 +166,27 @@ private:
             throw FileError(*error);
     }
 
+    // The plots of --plot for each angle of --angle.
+    void writeMeridianPlots(const std::shared_ptr<const HarmonicCase>& harmonic) {
+        if (!options_.plot)
+            return;
+        AnalysisModel meridian;
+        for (double angle : options_.angles) {
+            meridianAt(model_, harmonic, angle, meridian);
+            const AnalysisPlotResults results(model_, meridian);
+            const std::optional<std::string> error =
+                venkar::writePlots(*options_.plot, options_.systemFile, options_.programPath,
+                                   model_, &results, err_, angle);
+            if (error)
+                throw FileError(*error);
+        }
+    }
+
     // The calculation; an error that ends it (too many elements, not enough
     // memory) counts as a calculation failure.
     bool calculateWithin() {
         try {
-            return calculate(model_, analysis_, status_, status_);
+            return calculateLoadCase(model_, analysis_, status_, status_);
         } catch (const VenkarError& error) {
             status_.calculationError(error.what());
             return false;

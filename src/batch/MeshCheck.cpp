@@ -5,6 +5,7 @@
 #include "analysis/QuietCalculation.h"
 #include "batch/JsonWriter.h"
 #include "checks/InputFault.h"
+#include "harmonic/LoadCaseCalculation.h"
 #include "model/Error.h"
 #include "model/Model.h"
 
@@ -54,7 +55,7 @@ double wallThickness(const Model& model, int material) {
 Snapshot calculateExtremes(const Model& model) {
     AnalysisModel analysis;
     QuietCalculation quiet;
-    if (!calculate(model, analysis, quiet, quiet))
+    if (!calculateLoadCase(model, analysis, quiet, quiet))
         throw VenkarError(quiet.error.empty() ? "Berechnung fehlgeschlagen" : quiet.error);
     Snapshot snapshot;
     for (const ShellResults& shell : analysis.results.shells) {

@@ -1,5 +1,7 @@
 #include "batch/PlotExport.h"
 
+#include "model/Error.h"
+
 #include "graphics/ConfigurationFile.h"
 #include "graphics/GraphSettings.h"
 #include "graphics/GraphView.h"
@@ -42,10 +44,11 @@ bool writePicture(const Picture& picture, const fs::path& file, const PlotOption
     return writePng(picture, path, size, qText(heading));
 }
 
-fs::path plotFile(const PlotOptions& plot, const std::string& systemFile, PlotTab tab) {
+fs::path plotFile(const PlotOptions& plot, const std::string& systemFile, PlotTab tab,
+                  std::optional<double> angle) {
     if (!plot.outFile.empty())
         return plot.outFile;
-    return plotDirectoryFile(plot.outDirectory, systemFile, tab);
+    return plotDirectoryFile(plot.outDirectory, systemFile, tab, angle);
 }
 
 // Why a file could not be written, as far as the system tells: the picture
@@ -64,7 +67,8 @@ std::string writeFailureReason(const fs::path& file) {
 
 std::optional<std::string> writePlots(const PlotOptions& plot, const std::string& systemFile,
                                       const std::string& programPath, const Model& model,
-                                      const PlotResults* results, std::ostream& err) {
+                                      const PlotResults* results, std::ostream& err,
+                                      std::optional<double> angle) {
     GraphSettings settings;
     if (plot.configFile) {
         if (!fs::is_regular_file(*plot.configFile))
@@ -105,9 +109,14 @@ std::optional<std::string> writePlots(const PlotOptions& plot, const std::string
             view.setSwitch(ShowLoads, true);
         for (const PlotSwitchChange& change : plot.switches)
             view.setSwitch(static_cast<DisplaySwitch>(change.displaySwitch), change.on);
-        const fs::path file = plotFile(plot, systemFile, tab);
-        if (!writePicture(view.picture(), file, plot, std::string("Venkar - ") + view.caption(),
-                          view.title()))
+        const fs::path file = plotFile(plot, systemFile, tab, angle);
+        std::string caption = view.caption();
+        std::string title = view.title();
+        if (angle) {
+            caption += formatText(", Winkel %g°", *angle);
+            title += formatText(", Winkel %g°", *angle);
+        }
+        if (!writePicture(view.picture(), file, plot, "Venkar - " + caption, title))
             return "Fehler beim Schreiben der Datei " + file.string() + ": " +
                    writeFailureReason(file);
     }

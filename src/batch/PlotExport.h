@@ -20,9 +20,12 @@ class PlotResults;
 // (the tab's caption; on "Verformung" with the magnification of the
 // displacements). Returns the message of the first file that could not be read or
 // written; nothing on success. `systemFile` names the output files of
-// --out-dir: <its base name>-<short tab name>.png.
+// --out-dir: <its base name>-<short tab name>.png. With an angle (the
+// meridian of a load around the circumference) the files end in
+// -<angle>.png and the titles name the angle ("Winkel 30°").
 std::optional<std::string> writePlots(const PlotOptions& plot, const std::string& systemFile,
                                       const std::string& programPath, const Model& model,
-                                      const PlotResults* results, std::ostream& err);
+                                      const PlotResults* results, std::ostream& err,
+                                      std::optional<double> angle = std::nullopt);
 
 } // namespace venkar

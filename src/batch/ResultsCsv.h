@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace venkar {
 
@@ -20,5 +21,15 @@ std::string resultsCsv(const Results& results);
 
 // The header line without its line end.
 const char* resultsCsvHeader();
+
+// The stations of a load case with loads around the circumference at each
+// of the meridians' angles (see Results::angle), one row per station and
+// angle, stations in shell and station order, angles in the given order.
+// The header line is the one above with "angle" after "z", "v" after "wz",
+// "N_phitheta" after "N_theta", "M_phitheta" after "M_theta", "Q_phi" after
+// "Q_theta" and "tau_pos", "tau_neg" at the end; von Mises includes the
+// shear. Every meridian comes from the same calculation.
+std::string resultsCsv(const std::vector<Results>& meridians);
+const char* harmonicCsvHeader();
 
 } // namespace venkar

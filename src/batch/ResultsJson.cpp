@@ -2,6 +2,7 @@
 
 #include "analysis/Results.h"
 #include "batch/BatchStatus.h"
+#include "batch/HarmonicJson.h"
 #include "batch/JsonWriter.h"
 #include "batch/MeshCheck.h"
 #include "model/Error.h"
@@ -69,12 +70,14 @@ void writeStresses(JsonWriter& json, const StressValues& stresses) {
         json.field(stressComponentKey(j), stresses[static_cast<std::size_t>(j)]);
 }
 
-void writeStations(JsonWriter& json, const ShellResults& shell) {
+void writeStations(JsonWriter& json, const ShellResults& shell, std::size_t shellIndex,
+                   const std::vector<Results>* around) {
     if (shell.stations.empty())
         raiseError("Schale nicht gefunden");
     json.key("stations");
     json.beginArray();
-    for (const StationResult& station : shell.stations) {
+    for (std::size_t k = 0; k < shell.stations.size(); ++k) {
+        const StationResult& station = shell.stations[k];
         json.beginObject();
         json.field("x", station.x);
         json.field("s", station.arcLength);
@@ -83,6 +86,8 @@ void writeStations(JsonWriter& json, const ShellResults& shell) {
         writeDisplacement(json, station.displacement);
         writeComponents(json, station.values);
         writeStresses(json, station.stresses);
+        if (around)
+            writeStationAngles(json, *around, shellIndex, k);
         json.endObject();
     }
     json.endArray();
@@ -134,14 +139,15 @@ void writeElements(JsonWriter& json, const ShellResults& shell) {
     json.endArray();
 }
 
-void writeShells(JsonWriter& json, const Results& results) {
+void writeShells(JsonWriter& json, const Results& results, const std::vector<Results>* around) {
     json.key("shells");
     json.beginArray();
-    for (const ShellResults& shell : results.shells) {
+    for (std::size_t s = 0; s < results.shells.size(); ++s) {
+        const ShellResults& shell = results.shells[s];
         json.beginObject();
         json.field("number", shell.number);
         json.field("wall_thickness", shell.wallThickness);
-        writeStations(json, shell);
+        writeStations(json, shell, s, around);
         writeExtremes(json, shell);
         writeElements(json, shell);
         json.endObject();
@@ -188,15 +194,17 @@ void writeHinges(JsonWriter& json, const Results& results) {
 } // namespace
 
 std::string resultsJson(const Results& results, const BatchStatus& status,
-                        const MeshCheck* meshCheck) {
+                        const MeshCheck* meshCheck, const std::vector<Results>* around) {
     JsonWriter json;
     json.beginObject();
     writeStatus(json, status);
     writeNodes(json, results);
     writeReactions(json, results);
-    writeShells(json, results);
+    writeShells(json, results, results.harmonic ? around : nullptr);
     writeRings(json, results);
     writeHinges(json, results);
+    if (results.harmonic && around)
+        writeHarmonicsJson(json, results, *around);
     if (meshCheck) {
         json.key("mesh_check");
         writeMeshCheckJson(json, *meshCheck);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace venkar {
 
@@ -13,7 +14,12 @@ class Results;
 // the report with displacements, section values and face stresses, the
 // extremes and the element end values, the ring beams and the hinge displacements; with a
 // mesh check (not owned, may be null) also its figures under "mesh_check".
+//
+// A load case with loads around the circumference (results.harmonic set)
+// also gives every station its values at each meridian of `around` (under
+// "angles") and the object "harmonics" (see writeHarmonicsJson).
 std::string resultsJson(const Results& results, const BatchStatus& status,
-                        const MeshCheck* meshCheck = nullptr);
+                        const MeshCheck* meshCheck = nullptr,
+                        const std::vector<Results>* around = nullptr);
 
 } // namespace venkar

@@ -1,42 +1,19 @@
 #include "checks/InputFault.h"
 
+#include "model/ColumnCaptions.h"
 #include "model/Model.h"
 
 namespace venkar {
 
 const char* pageCaption(InputPage page) {
-    switch (page) {
-    case InputPage::Nodes:
-        return "Knoten";
-    case InputPage::Shells:
-        return "Schalen";
-    case InputPage::Materials:
-        return "Materialien";
-    case InputPage::Hinges:
-        return "Gelenke";
-    case InputPage::Rings:
-        return "Ringträger";
-    case InputPage::NodeLoads:
-        return "Knotenlast";
-    case InputPage::ShellLoads:
-        return "Flächenlast";
-    case InputPage::PointLoads:
-        return "Ringlast";
-    case InputPage::ConstraintLoads:
-        return "Zwgv";
-    case InputPage::WaterLoads:
-        return "Wasserlast";
-    case InputPage::SnowLoads:
-        return "Schneelast";
-    case InputPage::TempLoads:
-        return "Temperatur";
-    }
-    return "";
+    const auto& captions = allTableCaptions();
+    const auto index = static_cast<std::size_t>(page);
+    return index < captions.size() ? captions[index].pageCaption : "";
 }
 
 InputContainer::Document pageDocument(InputPage page) {
-    return page <= InputPage::Rings ? InputContainer::Document::System
-                                    : InputContainer::Document::Load;
+    return page <= InputPage::HarmonicRings ? InputContainer::Document::System
+                                            : InputContainer::Document::Load;
 }
 
 namespace {
@@ -54,6 +31,10 @@ template <class Result, class ModelType> Result& tableOf(ModelType& model, Input
         return model.hinges;
     case InputPage::Rings:
         return model.rings;
+    case InputPage::CircumferentialSupports:
+        return model.circumferentialSupports;
+    case InputPage::HarmonicRings:
+        return model.harmonicRings;
     case InputPage::NodeLoads:
         return model.nodeLoads;
     case InputPage::ShellLoads:
@@ -67,9 +48,23 @@ template <class Result, class ModelType> Result& tableOf(ModelType& model, Input
     case InputPage::SnowLoads:
         return model.snowLoads;
     case InputPage::TempLoads:
+        return model.tempLoads;
+    case InputPage::WindLoads:
+        return model.windLoads;
+    case InputPage::WindCoefficients:
+        return model.windCoefficients;
+    case InputPage::HarmonicLoads:
+        return model.harmonicLoads;
+    case InputPage::HarmonicNodeLoads:
+        return model.harmonicNodeLoads;
+    case InputPage::AngleLoads:
+        return model.angleLoads;
+    case InputPage::SiloLoads:
+        return model.siloLoads;
+    case InputPage::HopperLoads:
         break;
     }
-    return model.tempLoads;
+    return model.hopperLoads;
 }
 
 } // namespace

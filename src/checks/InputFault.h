@@ -11,19 +11,28 @@ class Model;
 // The tab pages of the two input windows, one per table, in window order.
 enum class InputPage {
     // System window ("Geometrie")
-    Nodes,     // "Knoten"
-    Shells,    // "Schalen"
-    Materials, // "Materialien"
-    Hinges,    // "Gelenke"
-    Rings,     // "Ringträger"
+    Nodes,                   // "Knoten"
+    Shells,                  // "Schalen"
+    Materials,               // "Materialien"
+    Hinges,                  // "Gelenke"
+    Rings,                   // "Ringträger"
+    CircumferentialSupports, // "Umfangsauflager"
+    HarmonicRings,           // "Ringquerschnitt"
     // Load window ("Belastung")
-    NodeLoads,       // "Knotenlast"
-    ShellLoads,      // "Flächenlast"
-    PointLoads,      // "Ringlast"
-    ConstraintLoads, // "Zwgv"
-    WaterLoads,      // "Wasserlast"
-    SnowLoads,       // "Schneelast"
-    TempLoads,       // "Temperatur"
+    NodeLoads,         // "Knotenlast"
+    ShellLoads,        // "Flächenlast"
+    PointLoads,        // "Ringlast"
+    ConstraintLoads,   // "Zwgv"
+    WaterLoads,        // "Wasserlast"
+    SnowLoads,         // "Schneelast"
+    TempLoads,         // "Temperatur"
+    WindLoads,         // "Windlast"
+    WindCoefficients,  // "Druckbeiwerte"
+    HarmonicLoads,     // "Umfangslast"
+    HarmonicNodeLoads, // "Umfangs-Knotenlast"
+    AngleLoads,        // "Einzellast am Umfang"
+    SiloLoads,         // "Silolast"
+    HopperLoads,       // "Trichterlast"
 };
 
 // The tab caption of the page.

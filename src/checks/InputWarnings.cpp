@@ -40,10 +40,7 @@ std::vector<std::string> unknownSectionWarnings(std::string_view text,
 std::vector<std::string> emptyLoadWarnings(const Model& model) {
     if (model.selfWeight())
         return {};
-    const InputContainer* loadTables[] = {
-        &model.nodeLoads,  &model.shellLoads, &model.pointLoads, &model.constraintLoads,
-        &model.waterLoads, &model.snowLoads,  &model.tempLoads};
-    for (const InputContainer* table : loadTables)
+    for (const InputContainer* table : model.loadTables())
         if (table->definedCount() > 0)
             return {};
     return {"Der Lastfall ist leer: keine Lasten und kein Eigengewicht."};

@@ -1,6 +1,9 @@
 #include "checks/LoadCheck.h"
 
 #include "checks/CheckRules.h"
+#include "checks/HarmonicLoadCheck.h"
+#include "checks/NodeUse.h"
+#include "checks/SiloLoadCheck.h"
 #include "model/Error.h"
 #include "model/Model.h"
 
@@ -9,40 +12,6 @@
 namespace venkar {
 
 namespace {
-
-// Which nodes the structure uses, by node number: gathered once so that the
-// load rows ask in constant time.
-class NodeUse {
-public:
-    explicit NodeUse(const Model& model)
-        : onShell_(static_cast<std::size_t>(model.nodes.count()) + 1, false), onRing_(onShell_) {
-        for (int shell : model.shells.definedRows()) {
-            mark(onShell_, model.shells.row(shell).startNode);
-            mark(onShell_, model.shells.row(shell).endNode);
-        }
-        for (int ring : model.rings.definedRows())
-            mark(onRing_, model.rings.row(ring).node);
-    }
-
-    bool onShell(int nodeNumber) const { return marked(onShell_, nodeNumber); }
-    bool onRing(int nodeNumber) const { return marked(onRing_, nodeNumber); }
-
-private:
-    // Node numbers outside the node table name no defined node and are left out.
-    static void mark(std::vector<bool>& marks, int nodeNumber) {
-        if (nodeNumber >= 0 && nodeNumber < static_cast<int>(marks.size()))
-            marks[static_cast<std::size_t>(nodeNumber)] = true;
-    }
-    static bool marked(const std::vector<bool>& marks, int nodeNumber) {
-        return nodeNumber >= 0 && nodeNumber < static_cast<int>(marks.size()) &&
-               marks[static_cast<std::size_t>(nodeNumber)];
-    }
-
-    std::vector<bool> onShell_;
-    std::vector<bool> onRing_;
-};
-
-constexpr const char* noConnection = "Der Knoten hat keine Verbindung mit der Struktur !";
 
 // "von" fromShell "bis" toShell: in order, and every shell between defined.
 // A shell number past the table is not defined, so the walk ends there at
@@ -146,7 +115,11 @@ std::optional<InputFault> checkLoad(const Model& model) {
         return fault;
     if (auto fault = rangeLoads(model, model.snowLoads, InputPage::SnowLoads, {3}))
         return fault;
-    return rangeLoads(model, model.tempLoads, InputPage::TempLoads, {3, 4});
+    if (auto fault = rangeLoads(model, model.tempLoads, InputPage::TempLoads, {3, 4}))
+        return fault;
+    if (auto fault = checkHarmonicLoads(model, use))
+        return fault;
+    return checkSiloLoads(model);
 }
 
 } // namespace venkar

@@ -1,6 +1,7 @@
 #include "checks/SystemCheck.h"
 
 #include "checks/CheckRules.h"
+#include "checks/HarmonicLoadCheck.h"
 #include "geometry/ShellGeometry.h"
 #include "model/Model.h"
 
@@ -166,7 +167,7 @@ std::optional<InputFault> checkSystem(const Model& model) {
     for (int ring : model.rings.definedRows())
         if (auto fault = checkRing(model, ring))
             return fault;
-    return std::nullopt;
+    return checkHarmonicSystem(model);
 }
 
 } // namespace venkar

@@ -87,6 +87,12 @@ bool analyseHarmonics(const Model& model, const HarmonicInput& input, HarmonicRe
         if (results.mesh.nodes.empty())
             results.mesh = std::move(analysis);
     }
+    // Without any load the mesh still carries the (zero) results.
+    if (results.mesh.nodes.empty() &&
+        !buildHarmonicSystem(model, input, Harmonic{}, results.mesh)) {
+        error = contradictionMessage;
+        return false;
+    }
     return true;
 }
 

@@ -58,6 +58,59 @@ const std::vector<PageSpec>& loadPages() {
           {C::Int, 40, true},
           {C::Real, 100, false, "%#.4lg"},
           {C::Real, 84, false, "%#.4lg"}}},
+        {"WindGrid",
+         10180,
+         {{C::Int, 40, true}, {C::Real, 100, false, "%#.4lg"}, {C::Real, 100, false, "%#.4lg"}}},
+        {"PressureCoefficientGrid",
+         10185,
+         {{C::Real, 100, false, "%#.4lg"}, {C::Real, 100, false, "%#.4lg"}}},
+        {"HarmonicLoadGrid",
+         10190,
+         {{C::Int, 40, true},
+          {C::Int, 40, true},
+          {C::Real, 90, false, "%#.4lg"},
+          {C::Real, 90, false, "%#.4lg"},
+          {C::Real, 90, false, "%#.4lg"},
+          {C::Real, 90, false, "%#.4lg"},
+          {C::Real, 90, false, "%#.4lg"},
+          {C::Real, 90, false, "%#.4lg"},
+          {C::Real, 80, false, "%#.4lg"}}},
+        {"HarmonicNodeLoadGrid",
+         10195,
+         {{C::Int, 40, true},
+          {C::Int, 40, true},
+          {C::Real, 90, false, "%#.4lg"},
+          {C::Real, 90, false, "%#.4lg"},
+          {C::Real, 90, false, "%#.4lg"},
+          {C::Real, 90, false, "%#.4lg"},
+          {C::Real, 80, false, "%#.4lg"}}},
+        {"AngleLoadGrid",
+         10200,
+         {{C::Int, 40, true},
+          {C::Real, 90, false, "%#.4lg"},
+          {C::Real, 90, false, "%#.4lg"},
+          {C::Real, 100, false, "%#.4lg"},
+          {C::Real, 100, false, "%#.4lg"}}},
+        {"SiloLoadGrid",
+         10205,
+         {{C::Int, 40, true},
+          {C::Int, 40, true},
+          {C::Real, 80, false, "%#.4lg"},
+          {C::Real, 64, false, "%#.4lg"},
+          {C::Real, 64, false, "%#.4lg"},
+          {C::Real, 80, false, "%#.4lg"},
+          {C::Int, 56, true},
+          {C::Real, 64, false, "%#.4lg"},
+          {C::Real, 64, false, "%#.4lg"},
+          {C::Real, 80, false, "%#.4lg"}}},
+        {"HopperLoadGrid",
+         10210,
+         {{C::Int, 40, true},
+          {C::Int, 40, true},
+          {C::Real, 80, false, "%#.4lg"},
+          {C::Real, 80, false, "%#.4lg"},
+          {C::Real, 80, false, "%#.4lg"},
+          {C::Real, 90, false, "%#.4lg"}}},
     };
     return pages;
 }
@@ -82,6 +135,13 @@ TLoadForm::TLoadForm(Model& model, Documents& documents, InputMessages& messages
     addPage(pages[4], model.waterLoads);
     addPage(pages[5], model.snowLoads);
     addPage(pages[6], model.tempLoads);
+    addPage(pages[7], model.windLoads);
+    addPage(pages[8], model.windCoefficients);
+    addPage(pages[9], model.harmonicLoads);
+    addPage(pages[10], model.harmonicNodeLoads);
+    addPage(pages[11], model.angleLoads);
+    addPage(pages[12], model.siloLoads);
+    addPage(pages[13], model.hopperLoads);
     finishConstruction(" Belastung: ", 421, 612, windowHelpContext);
     refreshFromModel();
 }

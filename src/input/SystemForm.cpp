@@ -51,6 +51,13 @@ const std::vector<PageSpec>& systemPages() {
           {C::Real, 100, false, "%#.6lg"},
           {C::Flag, 70, true},
           {C::Flag, 70, true}}},
+        {"SupportVGrid", 10170, {{C::Int, 60, true}, {C::Flag, 60, true}}},
+        {"RingSectionGrid",
+         10175,
+         {{C::Int, 40, true},
+          {C::Real, 100, false, "%#.6lg"},
+          {C::Real, 100, false, "%#.6lg"},
+          {C::Real, 100, false, "%#.6lg"}}},
     };
     return pages;
 }
@@ -68,6 +75,8 @@ TSystemForm::TSystemForm(Model& model, Documents& documents, InputMessages& mess
     addPage(pages[2], model.materials);
     addPage(pages[3], model.hinges);
     addPage(pages[4], model.rings);
+    addPage(pages[5], model.circumferentialSupports);
+    addPage(pages[6], model.harmonicRings);
     finishConstruction(" Geometrie:  ", 453, 612, windowHelpContext);
 }
 

@@ -28,7 +28,7 @@ struct TableCaptions {
     std::vector<std::vector<HeaderCell>> columns;
 };
 
-// The twelve tables: the system tables, then the load tables, in window order.
+// Every table: the system tables, then the load tables, in window order.
 const std::vector<TableCaptions>& allTableCaptions();
 
 // The captions of the table with this section keyword; none for another text.

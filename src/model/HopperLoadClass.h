@@ -21,6 +21,8 @@ class HopperLoadClass : public ShellRangeTable<HopperLoadRecord> {
 public:
     HopperLoadClass() : ShellRangeTable(Document::Load) {}
     const char* keyword() const override { return "HOPPERLOAD"; }
+    // Written only when it has rows.
+    bool sectionOptional() const override { return true; }
 
 protected:
     const std::vector<Column<HopperLoadRecord>>& columns() const override;

@@ -183,6 +183,8 @@ void InputContainer::storePendingEdit() {
 }
 
 void InputContainer::writeSection(std::string& out) const {
+    if (sectionOptional() && definedCount() == 0)
+        return;
     appendFormat(out, "%s\n", keyword());
     appendFormat(out, "%d\n", definedCount());
     for (int row : definedRows()) {

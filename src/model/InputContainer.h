@@ -97,8 +97,12 @@ public:
     void storePendingEdit();
 
     // Appends the keyword line, the count line, one line per defined row and
-    // an empty line.
+    // an empty line; nothing for an empty table whose section is optional.
     void writeSection(std::string& out) const;
+    // True for a section that files hold only when it has rows (the tables
+    // that came after the original ones, so that files without them stay as
+    // they were).
+    virtual bool sectionOptional() const { return false; }
     // Clears the table and reads its section, searching from the reader's
     // position with wrap-around. Returns false when the keyword is missing.
     // Throws a reading VenkarError (with its origin) for a line it refuses: a count or a field that

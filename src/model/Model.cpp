@@ -6,22 +6,37 @@ namespace venkar {
 
 Model::Model() = default;
 
-std::array<InputContainer*, 5> Model::systemTables() {
-    return {&nodes, &shells, &materials, &hinges, &rings};
+std::array<InputContainer*, 7> Model::systemTables() {
+    return {&nodes, &shells, &materials, &hinges, &rings, &circumferentialSupports, &harmonicRings};
 }
 
-std::array<InputContainer*, 7> Model::loadTables() {
-    return {&nodeLoads,  &shellLoads, &pointLoads, &constraintLoads,
-            &waterLoads, &snowLoads,  &tempLoads};
+std::array<InputContainer*, 14> Model::loadTables() {
+    return {&nodeLoads,         &shellLoads, &pointLoads, &constraintLoads,  &waterLoads,
+            &snowLoads,         &tempLoads,  &windLoads,  &windCoefficients, &harmonicLoads,
+            &harmonicNodeLoads, &angleLoads, &siloLoads,  &hopperLoads};
 }
 
-std::array<const InputContainer*, 5> Model::systemTables() const {
-    return {&nodes, &shells, &materials, &hinges, &rings};
+std::array<const InputContainer*, 7> Model::systemTables() const {
+    return {&nodes, &shells, &materials, &hinges, &rings, &circumferentialSupports, &harmonicRings};
 }
 
-std::array<const InputContainer*, 7> Model::loadTables() const {
-    return {&nodeLoads,  &shellLoads, &pointLoads, &constraintLoads,
-            &waterLoads, &snowLoads,  &tempLoads};
+std::array<const InputContainer*, 14> Model::loadTables() const {
+    return {&nodeLoads,         &shellLoads, &pointLoads, &constraintLoads,  &waterLoads,
+            &snowLoads,         &tempLoads,  &windLoads,  &windCoefficients, &harmonicLoads,
+            &harmonicNodeLoads, &angleLoads, &siloLoads,  &hopperLoads};
+}
+
+bool Model::hasHarmonicLoads() const {
+    return windLoads.definedCount() > 0 || harmonicLoads.definedCount() > 0 ||
+           harmonicNodeLoads.definedCount() > 0 || angleLoads.definedCount() > 0;
+}
+
+void Model::setHarmonicCount(int count) {
+    if (count == harmonicCount_)
+        return;
+    harmonicCount_ = count;
+    if (DocumentObserver* observer = nodeLoads.observer())
+        observer->loadChanged();
 }
 
 void Model::setSelfWeight(bool on) {

@@ -14,12 +14,22 @@ namespace venkar {
 namespace {
 
 constexpr const char* selfWeightKeyword = "EIGENGEWICHT";
+constexpr const char* harmonicCountKeyword = "HARMONICS";
 
+// The sections that make a text a system or a load file.
 constexpr std::array<const char*, 5> systemKeywords{"NODES", "SHELLS", "MATERIALS", "HINGES",
                                                     "RINGS"};
 constexpr std::array<const char*, 8> loadKeywords{"NODELOAD",       "SHELLLOAD",      "POINTLOAD",
                                                   "CONSTRAINTLOAD", "WATERLOAD",      "SNOWLOAD",
                                                   "TEMPERATURE",    selfWeightKeyword};
+// The sections of the loads around the circumference and of silos: a load file may hold
+// only these, but the message naming the sections stays the original one.
+constexpr std::array<const char*, 10> laterKeywords{
+    "SUPPORTV",         "HARMONICRINGS", "WINDLOAD", "WINDCOEFFICIENTS", "HARMONICLOAD",
+    "HARMONICNODELOAD", "ANGLELOAD",     "SILOLOAD", "HOPPERLOAD",       harmonicCountKeyword};
+constexpr std::array<const char*, 8> laterLoadKeywords{
+    "WINDLOAD",  "WINDCOEFFICIENTS", "HARMONICLOAD", "HARMONICNODELOAD",
+    "ANGLELOAD", "SILOLOAD",         "HOPPERLOAD",   harmonicCountKeyword};
 
 // True when some line of `text` begins with one of `keywords`, found the way
 // the section reader finds them.
@@ -45,7 +55,8 @@ bool startsWithKeyword(std::string_view line) {
         return true;
     };
     return std::any_of(systemKeywords.begin(), systemKeywords.end(), startsWith) ||
-           std::any_of(loadKeywords.begin(), loadKeywords.end(), startsWith);
+           std::any_of(loadKeywords.begin(), loadKeywords.end(), startsWith) ||
+           std::any_of(laterKeywords.begin(), laterKeywords.end(), startsWith);
 }
 
 bool isCapitalWord(std::string_view line) {
@@ -62,6 +73,26 @@ bool isCountLine(const std::string& line) {
     } catch (const FieldRefused&) {
         return false;
     }
+}
+
+// The count of the "HARMONICS" line pair, 0 without it: a whole number from
+// 1 to the largest count the expansion takes.
+int readHarmonicCount(LineReader& in) {
+    if (!in.findLine(harmonicCountKeyword))
+        return 0;
+    in.setSection(harmonicCountKeyword);
+    const std::string line = in.readLine();
+    int count = 0;
+    try {
+        FieldScanner fields(line);
+        count = fields.integer();
+        fields.finish();
+    } catch (const FieldRefused& refused) {
+        in.refuse(line, refused.what());
+    }
+    if (count < 1 || count > Model::maxHarmonicCount)
+        in.refuse(line, "Anzahl der Harmonischen nicht zwischen 1 und 400");
+    return count;
 }
 
 } // namespace
@@ -81,7 +112,8 @@ void checkSystemText(std::string_view text, const std::string& fileName) {
 }
 
 void checkLoadText(std::string_view text, const std::string& fileName) {
-    if (!holdsAnyKeyword(text, loadKeywords, fileName))
+    if (!holdsAnyKeyword(text, loadKeywords, fileName) &&
+        !holdsAnyKeyword(text, laterLoadKeywords, fileName))
         raiseError("Die Datei %s enthält keine Lastfalldaten (NODELOAD, SHELLLOAD, POINTLOAD, "
                    "CONSTRAINTLOAD, WATERLOAD, SNOWLOAD, TEMPERATURE, EIGENGEWICHT).",
                    fileName.c_str());
@@ -98,6 +130,8 @@ std::string writeLoadText(const Model& model) {
     std::string text;
     for (const InputContainer* table : model.loadTables())
         table->writeSection(text);
+    if (model.harmonicCount() > 0)
+        appendFormat(text, "%s\n%d\n\n", harmonicCountKeyword, model.harmonicCount());
     if (model.selfWeight()) {
         text += '\n';
         text += selfWeightKeyword;
@@ -111,6 +145,8 @@ void readLoadText(Model& model, std::string_view text, const std::string& fileNa
     LineReader in{std::string(text), fileName};
     for (InputContainer* table : model.loadTables())
         table->readSection(in);
+    in.setSection({});
+    model.setHarmonicCount(readHarmonicCount(in));
     in.setSection({});
     model.setSelfWeight(in.findLine(selfWeightKeyword));
 }

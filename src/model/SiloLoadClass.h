@@ -24,6 +24,8 @@ class SiloLoadClass : public ShellRangeTable<SiloLoadRecord> {
 public:
     SiloLoadClass() : ShellRangeTable(Document::Load) {}
     const char* keyword() const override { return "SILOLOAD"; }
+    // Written only when it has rows.
+    bool sectionOptional() const override { return true; }
 
 protected:
     const std::vector<Column<SiloLoadRecord>>& columns() const override;

@@ -76,6 +76,84 @@ void writeSystemBlocks(std::string& out, TableHeadRecorder& heads, const Model& 
                                 r.node, r.area, r.inertia, r.modulus, yesNo(r.hingedR),
                                 yesNo(r.hingedRot));
                });
+    writeBlock(out, heads, model.circumferentialSupports, "Umfangsauflager", {"   Nr Knoten  v\n"},
+               [&](int number, const SupportVRecord& v) {
+                   appendFormat(out, "%5d %5d  %c\n", number, v.node, yesNo(v.held));
+               });
+    writeBlock(out, heads, model.harmonicRings, "Ringquerschnitte",
+               {"   Nr  Ring       Iz         It          G\n"},
+               [&](int number, const HarmonicRingRecord& r) {
+                   appendFormat(out, "%5d %5d %#10.4g %#10.4g %#10.4g\n", number, r.ring,
+                                r.inertiaZ, r.torsionConstant, r.shearModulus);
+               });
+}
+
+// The loads around the circumference; every angle in degrees.
+void writeHarmonicLoadBlocks(std::string& out, TableHeadRecorder& heads, const Model& model) {
+    writeBlock(out, heads, model.windLoads, "Windlasten",
+               {"                 Staudruck q\n", " Last Schale     Anfang       Ende\n"},
+               [&](int number, const WindLoadRecord& w) {
+                   appendFormat(out, "%5d  %5d %#10.4g %#10.4g\n", number, w.shell, w.pressureStart,
+                                w.pressureEnd);
+               });
+    writeBlock(out, heads, model.windCoefficients, "Druckbeiwerte",
+               {"   Nr     Winkel         cp\n"}, [&](int number, const WindCoefficientRecord& c) {
+                   appendFormat(out, "%5d %#10.4g %#10.4g\n", number, c.angle, c.coefficient);
+               });
+    writeBlock(out, heads, model.harmonicLoads, "Umfangslasten",
+               {"                                            Lastkomponenten\n",
+                "                    Querrichtung         Längsrichtung        Umfangsrichtung\n",
+                " Last Schale   n     Anfang       Ende     Anfang       Ende     Anfang       "
+                "Ende      Phase\n"},
+               [&](int number, const HarmonicLoadRecord& l) {
+                   appendFormat(out,
+                                "%5d  %5d %3d %#10.4g %#10.4g %#10.4g %#10.4g %#10.4g %#10.4g "
+                                "%#10.4g\n",
+                                number, l.shell, l.harmonic, l.normalStart, l.normalEnd,
+                                l.meridionalStart, l.meridionalEnd, l.circumferentialStart,
+                                l.circumferentialEnd, l.phase);
+               });
+    writeBlock(out, heads, model.harmonicNodeLoads, "Umfangs-Knotenlasten",
+               {"                            Lastkomponenten\n",
+                " Last Knoten   n        r          z          v          R      Phase\n"},
+               [&](int number, const HarmonicNodeLoadRecord& l) {
+                   appendFormat(out, "%5d  %5d %3d %#10.4g %#10.4g %#10.4g %#10.4g %#10.4g\n",
+                                number, l.node, l.harmonic, l.forceR, l.forceZ, l.forceV, l.moment,
+                                l.phase);
+               });
+    writeBlock(out, heads, model.angleLoads, "Einzellasten am Umfang",
+               {"                                        Kraft\n",
+                " Last Knoten     Winkel     Breite          r          z\n"},
+               [&](int number, const AngleLoadRecord& l) {
+                   appendFormat(out, "%5d  %5d %#10.4g %#10.4g %#10.4g %#10.4g\n", number, l.node,
+                                l.angle, l.width, l.forceR, l.forceZ);
+               });
+    if (model.harmonicCount() > 0)
+        appendFormat(out, "\nHarmonische der Einzellasten am Umfang: %d\n", model.harmonicCount());
+}
+
+// The stored solid of silos; angles in degrees.
+void writeSiloLoadBlocks(std::string& out, TableHeadRecorder& heads, const Model& model) {
+    writeBlock(out, heads, model.siloLoads, "Silolasten",
+               {"           Schale                                 z Ober-           Entleeren\n",
+                " Last    von   bis      Gamma        K       Mü     fläche Zust.     Ch     Cw"
+                "    Phi r\n"},
+               [&](int number, const SiloLoadRecord& s) {
+                   appendFormat(out,
+                                "%5d  %5d %5d %#10.4g %#8.4g %#8.4g %#10.4g %5d %#6.3g %#6.3g "
+                                "%#8.4g\n",
+                                number, s.fromShell, s.toShell, s.unitWeight, s.pressureRatio,
+                                s.wallFriction, s.surfaceDepth, s.state, s.dischargeHoop,
+                                s.dischargeFriction, s.reposeAngle);
+               });
+    writeBlock(
+        out, heads, model.hopperLoads, "Trichterlasten",
+        {"           Schale\n", " Last    von   bis       Mü h          b         Cb      Phi i\n"},
+        [&](int number, const HopperLoadRecord& h) {
+            appendFormat(out, "%5d  %5d %5d %#10.4g %#10.4g %#10.4g %#10.4g\n", number, h.fromShell,
+                         h.toShell, h.hopperFriction, h.factorB, h.bottomMagnifier,
+                         h.internalFriction);
+        });
 }
 
 void writeLoadBlocks(std::string& out, TableHeadRecorder& heads, const Model& model) {
@@ -128,6 +206,8 @@ void writeLoadBlocks(std::string& out, TableHeadRecorder& heads, const Model& mo
                    appendFormat(out, "%5d %5d %5d %#10.4g %#10.4g\n", number, t.fromShell,
                                 t.toShell, t.uniformTemp, t.gradientTemp);
                });
+    writeHarmonicLoadBlocks(out, heads, model);
+    writeSiloLoadBlocks(out, heads, model);
 }
 
 } // namespace

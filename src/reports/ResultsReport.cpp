@@ -2,6 +2,7 @@
 
 #include "analysis/Results.h"
 #include "model/Error.h"
+#include "reports/HarmonicReport.h"
 #include "reports/ReportHead.h"
 
 #include <algorithm>
@@ -158,14 +159,8 @@ void writeRingBeams(std::string& out, TableHeadRecorder& heads, const Results& r
     heads.endTable();
 }
 
-} // namespace
-
-ReportText composeResultsReport(const Results& results, const ReportHead& head) {
-    ReportText report;
-    std::string& out = report.text;
-    TableHeadRecorder heads(out, report.tableHeads);
-    out = "Venkar - Ausdruck der Ergebnisse\n\n";
-    writeReportHead(out, head);
+// Today's sections of one meridian.
+void writeMeridian(std::string& out, TableHeadRecorder& heads, const Results& results) {
     writeNodeDisplacements(out, heads, results);
     writeShellDisplacements(out, heads, results);
     writeHingeDisplacements(out, heads, results);
@@ -173,6 +168,31 @@ ReportText composeResultsReport(const Results& results, const ReportHead& head) 
     writeSectionForces(out, heads, results);
     writeReactions(out, heads, results);
     writeRingBeams(out, heads, results);
+}
+
+} // namespace
+
+ReportText composeResultsReport(const Results& results, const ReportHead& head) {
+    return composeResultsReport(std::vector<const Results*>{&results}, head);
+}
+
+ReportText composeResultsReport(const std::vector<const Results*>& meridians,
+                                const ReportHead& head) {
+    ReportText report;
+    std::string& out = report.text;
+    TableHeadRecorder heads(out, report.tableHeads);
+    out = "Venkar - Ausdruck der Ergebnisse\n\n";
+    writeReportHead(out, head);
+    for (const Results* meridian : meridians) {
+        if (meridian->harmonic)
+            appendFormat(out,
+                         "\n================================ Meridian bei Winkel %g° "
+                         "===========================\n",
+                         meridian->angle);
+        writeMeridian(out, heads, *meridian);
+    }
+    if (!meridians.empty() && meridians.front()->harmonic)
+        writeHarmonicSections(out, heads, *meridians.front(), *meridians.front()->harmonic);
     return report;
 }
 

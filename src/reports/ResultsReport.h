@@ -3,6 +3,7 @@
 #include "reports/TableHeads.h"
 
 #include <string>
+#include <vector>
 
 namespace venkar {
 
@@ -16,6 +17,12 @@ struct ReportHead;
 std::string writeResultsReport(const Results& results, const ReportHead& head);
 // The same report with the heads of its tables (every block but the
 // report's head).
+// A load case with loads around the circumference reports its meridian at
+// the angle of `results`, then the sections around the circumference.
 ReportText composeResultsReport(const Results& results, const ReportHead& head);
+// The meridians of such a load case at several angles, each headed by its
+// angle, then the sections around the circumference once.
+ReportText composeResultsReport(const std::vector<const Results*>& meridians,
+                                const ReportHead& head);
 
 } // namespace venkar

@@ -124,8 +124,9 @@ private slots:
     }
 
     void noTwoLabelsMeetOnAnyTabOfTheFourExamples() {
-        for (const QString name : {QStringLiteral("wassertank"), QStringLiteral("kuppel"),
-                                   QStringLiteral("kuehlturm"), QStringLiteral("druckbehaelter")}) {
+        for (const QString& name :
+             {QStringLiteral("wassertank"), QStringLiteral("kuppel"), QStringLiteral("kuehlturm"),
+              QStringLiteral("druckbehaelter")}) {
             const CalculatedExample example(name);
             QVERIFY2(example.results, qPrintable(name));
             TGraphForm form(example.model, *settings_, nullptr, dialogs_);

@@ -108,11 +108,11 @@ TEST_F(MainWindowFeedbackTest, APassedCheckSaysPruefungOhneFehlerWithTheLoadCase
 
 TEST_F(MainWindowFeedbackTest, TheSectionsAReaderSkipsAreShownOnceAfterOpening) {
     dialogs.openNames = {examplePath("wassertank.vsy"),
-                         file("wind.vla", "NODELOAD\n0\n\nWINDLOAD\n1\n    1 1 1 2.0\n\n")};
+                         file("kran.vla", "NODELOAD\n0\n\nCRANELOAD\n1\n    1 1 1 2.0\n\n")};
     press(Qt::Key_F3);
     EXPECT_EQ(statusLine(), "");
     press(Qt::Key_F4);
-    EXPECT_EQ(statusLine(), "Warnung: Unbekannter Abschnitt WINDLOAD in wind.vla, wird überlesen");
+    EXPECT_EQ(statusLine(), "Warnung: Unbekannter Abschnitt CRANELOAD in kran.vla, wird überlesen");
     EXPECT_TRUE(dialogs.shown.empty());
     // Nothing to answer; the calculation goes on and tells of the empty load.
     clickBerechnen();

@@ -88,7 +88,7 @@ TEST_F(BatchSafetyTest, FilesOfTheWrongKindGiveNoAnswer) {
     EXPECT_EQ(swapped.err, "Fehler: Die Datei wassertank.vla enthält keine Systemdaten (NODES, "
                            "SHELLS, MATERIALS, HINGES, RINGS).\n");
     for (const std::string& content :
-         {std::string(), std::string("WINDLOAD\n1\n    1 1 1 2.0\n\nSELFWEIGHT\n0\n\n")}) {
+         {std::string(), std::string("CRANELOAD\n1\n    1 1 1 2.0\n\nSELFWEIGHT\n0\n\n")}) {
         const CommandResult wrong = run("wassertank.vsy " + file("falsch.vla", content));
         EXPECT_EQ(wrong.exitCode, 3) << content;
         EXPECT_NE(wrong.err.find("enthält keine Lastfalldaten"), std::string::npos) << wrong.err;
@@ -109,10 +109,10 @@ TEST_F(BatchSafetyTest, ADecimalCommaIsARefusedLineNotAWrongLoad) {
 
 TEST_F(BatchSafetyTest, WarningsGoToStandardErrorAndKeepTheExitStatus) {
     // A misspelt section beside a real one, and nothing else in the load case.
-    file("wind.vla", "NODELOAD\n0\n\nWINDLOAD\n1\n    1 1 1 2.0\n\n");
-    const CommandResult unknown = run("--check wassertank.vsy wind.vla");
+    file("kran.vla", "NODELOAD\n0\n\nCRANELOAD\n1\n    1 1 1 2.0\n\n");
+    const CommandResult unknown = run("--check wassertank.vsy kran.vla");
     EXPECT_EQ(unknown.exitCode, 0);
-    EXPECT_EQ(unknown.err, "Warnung: Unbekannter Abschnitt WINDLOAD in wind.vla, wird überlesen\n"
+    EXPECT_EQ(unknown.err, "Warnung: Unbekannter Abschnitt CRANELOAD in kran.vla, wird überlesen\n"
                            "Warnung: Der Lastfall ist leer: keine Lasten und kein Eigengewicht.\n"
                            "Eingabe in Ordnung\n");
 

@@ -33,5 +33,5 @@ TEST(ExampleFiles, EveryExamplePassesBothChecks) {
         EXPECT_TRUE(noFault(checkSystem(model)));
         EXPECT_TRUE(noFault(checkLoad(model)));
     }
-    EXPECT_EQ(examples, 4); // water tank, dome, cooling tower, pressure vessel
+    EXPECT_EQ(examples, 5); // water tank, dome, cooling tower, pressure vessel, silo
 }

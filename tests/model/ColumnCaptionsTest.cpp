@@ -42,7 +42,7 @@ TEST(ColumnCaptions, JoinsTheHeaderTextsAboveAColumn) {
     EXPECT_EQ(joinedCaption(model.tempLoads, 1), "Schale bis");
     EXPECT_EQ(joinedCaption(model.shells, 7), "");
     EXPECT_EQ(joinedCaption(model.shells, -1), "");
-    EXPECT_EQ(tableCaptions("WINDLOAD"), nullptr);
+    EXPECT_EQ(tableCaptions("CRANELOAD"), nullptr);
     EXPECT_STREQ(tableCaptions("POINTLOAD")->pageCaption, "Ringlast");
     EXPECT_STREQ(tableCaptions("RINGS")->rowNumberCaption, "Nr");
 }

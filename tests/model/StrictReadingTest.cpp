@@ -193,7 +193,7 @@ TEST(StrictReading, ARefusedLineDefinesNoRowAndKeepsTheRowsReadBefore) {
 
 TEST(FileKind, RefusesAFileWithoutAnyKeywordOfItsKindBeforeTouchingTheTables) {
     const std::string systemText = "NODES\n1\n    1 1.0 2.0 0 0 0 0.0\n\n";
-    const std::string loadWithOnlyUnknown = "WINDLOAD\n1\n    1 1 1 2.0\n\nSELFWEIGHT\n0\n";
+    const std::string loadWithOnlyUnknown = "CRANELOAD\n1\n    1 1 1 2.0\n\nSELFWEIGHT\n0\n";
     Model model;
     readSystemText(model, systemText);
     readLoadText(model, "SNOWLOAD\n1\n    1 1 1 2.0\n");
@@ -232,13 +232,13 @@ TEST(FileKind, RefusesAFileWithoutAnyKeywordOfItsKindBeforeTouchingTheTables) {
 }
 
 TEST(FileKind, ListsTheSectionsTheReaderSkips) {
-    const std::string text = "WINDLOAD\n1\n    1 1 1 2.0\n\n"
+    const std::string text = "CRANELOAD\n1\n    1 1 1 2.0\n\n"
                              "NODELOAD\n0\n\n"
                              "BEMERKUNG\nnicht gezählt\n"
                              "Selfweight\n0\n"
                              "NODESX\n0\n"
                              "SELFWEIGHT\n 0\n";
-    EXPECT_EQ(unknownSections(text), (std::vector<std::string>{"WINDLOAD", "SELFWEIGHT"}));
+    EXPECT_EQ(unknownSections(text), (std::vector<std::string>{"CRANELOAD", "SELFWEIGHT"}));
     EXPECT_TRUE(unknownSections("").empty());
 }
 

@@ -59,8 +59,9 @@ void expectHeadsFitTheText(const ReportText& report, IsTitle isTitle, const std:
         for (int row = head.body; row < head.end; ++row)
             EXPECT_TRUE(isRow(lines[static_cast<std::size_t>(row)]))
                 << "line " << row << ": " << lines[static_cast<std::size_t>(row)];
-        if (head.end < count)
+        if (head.end < count) {
             EXPECT_FALSE(isRow(lines[static_cast<std::size_t>(head.end)]));
+        }
         previousEnd = head.end;
     }
 }
