@@ -241,6 +241,26 @@ RealMatrix ConicalElement::distributedLoad(double normalStart, double normalEnd,
     return columnMatrix(f);
 }
 
+Vector2 ConicalElement::pointAt(double xi) const {
+    const double s = (xi + 1.0) / 2.0;
+    return {(1.0 - s) * start_.x + s * end_.x, (1.0 - s) * start_.y + s * end_.y};
+}
+
+// The same quadrature as distributedLoad(), the load q at each point split
+// into its tangential part q·t and its normal part q·n.
+RealMatrix ConicalElement::surfaceLoadAtPoints(const std::array<Vector2, 4>& values) const {
+    ElementRow f{};
+    for (std::size_t i = 0; i < meridianPoints.size(); ++i) {
+        const double xi = meridianPoints[i];
+        const Vector2 q = values[i];
+        const double tangential = q.x * cos_ + q.y * sin_;
+        const double normal = -q.x * sin_ + q.y * cos_;
+        const double weight = meridianWeights[i] * radiusAt(xi) * fullCircle * length_ * 0.5;
+        addWeighted(f, toGlobal(nu(xi)), toGlobal(nw(xi)), tangential, normal, weight);
+    }
+    return columnMatrix(f);
+}
+
 // f = ∫ Bᵀ·D·ε_T dV with ε_T = ((ζ + 1)/2)·ε⁺ + ((1 - ζ)/2)·ε⁻ in both
 // directions.
 RealMatrix ConicalElement::thermalLoad(double strainPlus, double strainMinus) const {

@@ -71,6 +71,17 @@ public:
     // (along t), per unit area.
     RealMatrix distributedLoad(double normalStart, double normalEnd, double tangentialStart,
                                double tangentialEnd) const;
+    // 6 x 1 equivalent nodal forces of a surface load that varies along the
+    // element in any way: `load` gives its global components (r, z) per unit
+    // area at a point of the chord, evaluated at the meridian points.
+    template <class Load> RealMatrix surfaceLoad(const Load& load) const {
+        std::array<Vector2, 4> values{};
+        for (std::size_t i = 0; i < meridianPoints.size(); ++i)
+            values[i] = load(pointAt(meridianPoints[i]));
+        return surfaceLoadAtPoints(values);
+    }
+    // The chord point at ξ.
+    Vector2 pointAt(double xi) const;
     // 6 x 1 nodal forces of a free thermal strain ε⁺ at the face ζ = +1 and
     // ε⁻ at ζ = -1, linear through the thickness, equal in both directions.
     RealMatrix thermalLoad(double strainPlus, double strainMinus) const;
@@ -97,6 +108,8 @@ private:
     using Square = std::array<std::array<double, 6>, 6>;
 
     Shape shapeAt(double xi) const;
+    // surfaceLoad() from the global load vectors at the four meridian points.
+    RealMatrix surfaceLoadAtPoints(const std::array<Vector2, 4>& values) const;
     StrainRows strainRows(const Shape& shape, double zeta) const;
     Elasticity elasticityValues() const;
     // k += weight·Bᵀ·D·B, evaluated like congruence() followed by scaled()

@@ -3,6 +3,7 @@
 #include "analysis/AnalysisModel.h"
 #include "geometry/ShellGeometry.h"
 #include "geometry/ShellMaterial.h"
+#include "loads/SiloLoading.h"
 #include "model/Model.h"
 
 #include <cmath>
@@ -103,6 +104,12 @@ RealMatrix ShellElement::loadVector(const Model& model, const AnalysisModel& ana
         addInPlace(f, element.distributedLoad((zStart - load.zeroLevel) * load.unitWeight,
                                               (zEnd - load.zeroLevel) * load.unitWeight, 0.0, 0.0));
     }
+
+    // The stored solid of a silo: pressures outward and wall friction
+    // downward, evaluated where the element integrates its loads.
+    const SiloLoading silo(model, shellNumber);
+    if (!silo.empty())
+        addInPlace(f, element.surfaceLoad([&](Vector2 point) { return silo.at(point); }));
 
     // Snow s per unit of horizontal projection, spread over the sloping
     // element and acting in +z: its normal part is cos ψ·s', its tangential

@@ -49,7 +49,7 @@ public:
     // The element's geometry and material.
     ConicalElement conical(const Model& model, const AnalysisModel& analysis) const;
     // 6 x 1 equivalent nodal forces of every distributed load of the load
-    // case on the element's shell: surface, water, snow, temperature and,
+    // case on the element's shell: surface, water, silo, snow, temperature and,
     // with selfWeightFlag in flags, self weight.
     RealMatrix loadVector(const Model& model, const AnalysisModel& analysis, int flags) const;
     // wr (0), wz (1) or rotation (2) at relative position l inside the

@@ -31,5 +31,7 @@ inline constexpr int pressureCoefficientGrid = 10185;
 inline constexpr int harmonicLoadGrid = 10190;
 inline constexpr int harmonicNodeLoadGrid = 10195;
 inline constexpr int angleLoadGrid = 10200;
+inline constexpr int siloLoadGrid = 10205;
+inline constexpr int hopperLoadGrid = 10210;
 
 } // namespace venkar::help

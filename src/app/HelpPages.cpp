@@ -49,6 +49,8 @@ const std::map<int, HelpTarget>& contextTable() {
         {help::harmonicLoadGrid, {"umfangslasten.md", "umfangslast"}},
         {help::harmonicNodeLoadGrid, {"umfangslasten.md", "umfangs-knotenlast"}},
         {help::angleLoadGrid, {"umfangslasten.md", "einzellast-am-umfang"}},
+        {help::siloLoadGrid, {"silolasten.md", "silolast"}},
+        {help::hopperLoadGrid, {"silolasten.md", "trichterlast"}},
         {help::graphWindow, {"grafik.md", ""}},
         {help::editorAndMarginsDialog, {"einstellungen.md", "editor-und-seitenränder"}},
         {help::configurationWindow, {"einstellungen.md", "konfiguration"}},

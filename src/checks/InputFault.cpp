@@ -58,9 +58,13 @@ template <class Result, class ModelType> Result& tableOf(ModelType& model, Input
     case InputPage::HarmonicNodeLoads:
         return model.harmonicNodeLoads;
     case InputPage::AngleLoads:
+        return model.angleLoads;
+    case InputPage::SiloLoads:
+        return model.siloLoads;
+    case InputPage::HopperLoads:
         break;
     }
-    return model.angleLoads;
+    return model.hopperLoads;
 }
 
 } // namespace

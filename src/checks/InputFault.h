@@ -31,6 +31,8 @@ enum class InputPage {
     HarmonicLoads,     // "Umfangslast"
     HarmonicNodeLoads, // "Umfangs-Knotenlast"
     AngleLoads,        // "Einzellast am Umfang"
+    SiloLoads,         // "Silolast"
+    HopperLoads,       // "Trichterlast"
 };
 
 // The tab caption of the page.

@@ -3,6 +3,7 @@
 #include "checks/CheckRules.h"
 #include "checks/HarmonicLoadCheck.h"
 #include "checks/NodeUse.h"
+#include "checks/SiloLoadCheck.h"
 #include "model/Error.h"
 #include "model/Model.h"
 
@@ -116,7 +117,9 @@ std::optional<InputFault> checkLoad(const Model& model) {
         return fault;
     if (auto fault = rangeLoads(model, model.tempLoads, InputPage::TempLoads, {3, 4}))
         return fault;
-    return checkHarmonicLoads(model, use);
+    if (auto fault = checkHarmonicLoads(model, use))
+        return fault;
+    return checkSiloLoads(model);
 }
 
 } // namespace venkar

@@ -21,7 +21,8 @@ class Model;
 //   shell of the range defined (the first missing one is named).
 // - Ringlast: shell defined; 0 <= x-position <= 1.
 // - Zwgv: node defined; node used by a defined shell; r + dispR >= 0.
-// - then the loads around the circumference (checkHarmonicLoads).
+// - then the loads around the circumference (checkHarmonicLoads)
+// - and last the silo and hopper loads (checkSiloLoads).
 std::optional<InputFault> checkLoad(const Model& model);
 
 } // namespace venkar

@@ -12,6 +12,7 @@
 #include "graphics/Shape.h"
 #include "graphics/StrokeFont.h"
 #include "graphics/ValueLabel.h"
+#include "loads/SiloLoading.h"
 #include "model/Model.h"
 
 #include <algorithm>
@@ -213,6 +214,41 @@ void drawSurfaceLoads(PlotContext& context, double f) {
     }
 }
 
+// The stored solid's loads on every shell of a silo or hopper row, once per
+// shell: the pressure normal to the shell and the friction along it, as the
+// element takes them (normal along (-sin φ, cos φ), friction along the
+// tangent), so that the arrows point outward and downward.
+void drawSiloLoads(PlotContext& context, double f) {
+    const Model& model = context.model;
+    std::vector<bool> drawn(static_cast<std::size_t>(model.shells.count()), false);
+    const auto drawRange = [&](int from, int to) {
+        forShellRange(model, from, to, [&](int shell) {
+            if (drawn[static_cast<std::size_t>(shell)])
+                return;
+            drawn[static_cast<std::size_t>(shell)] = true;
+            const SiloLoading loading(model, shell + 1);
+            if (loading.empty())
+                return;
+            const auto component = [&](double x, bool normal) {
+                const Vector2 q = loading.at(pointAt(model, shell, x));
+                const double phi = tangentAngle(model, shell, x);
+                return normal ? -q.x * std::sin(phi) + q.y * std::cos(phi)
+                              : q.x * std::cos(phi) + q.y * std::sin(phi);
+            };
+            drawLoadDistribution(
+                context, shell, [&](double x) { return component(x, true); },
+                DistributionKind::Transverse, f);
+            drawLoadDistribution(
+                context, shell, [&](double x) { return component(x, false); },
+                DistributionKind::Longitudinal, f);
+        });
+    };
+    for (const int row : model.siloLoads.definedRows())
+        drawRange(model.siloLoads.row(row).fromShell, model.siloLoads.row(row).toShell);
+    for (const int row : model.hopperLoads.definedRows())
+        drawRange(model.hopperLoads.row(row).fromShell, model.hopperLoads.row(row).toShell);
+}
+
 unsigned labelFlag(const PlotContext& context) {
     return context.isOn(ShowValues) ? Label : 0u;
 }
@@ -306,14 +342,16 @@ void drawLoads(PlotContext& context) {
         drawSelfWeight(context);
     drawTemperatures(context);
 
-    const double forces = std::max({0.0, model.shellLoads.maxLoadMagnitude(),
-                                    model.nodeLoads.maxForce(), model.pointLoads.maxForce(),
-                                    maxWaterPressure(model), model.snowLoads.maxAmount()});
+    const double forces =
+        std::max({0.0, model.shellLoads.maxLoadMagnitude(), model.nodeLoads.maxForce(),
+                  model.pointLoads.maxForce(), maxWaterPressure(model), model.snowLoads.maxAmount(),
+                  maxSiloPressure(model)});
     const double moments = std::max(model.nodeLoads.maxMoment(), model.pointLoads.maxMoment());
     if (forces != 0 || moments != 0) {
         const double f = forces != 0 ? context.functionScale * 0.1 * context.h / forces : 0.0;
         const double g = moments != 0 ? 1.5 * pi / moments : 0.0;
         drawSurfaceLoads(context, f);
+        drawSiloLoads(context, f);
         drawNodeLoads(context, f, g);
         drawPointLoads(context, f, g);
     }

@@ -91,6 +91,26 @@ const std::vector<PageSpec>& loadPages() {
           {C::Real, 90, false, "%#.4lg"},
           {C::Real, 100, false, "%#.4lg"},
           {C::Real, 100, false, "%#.4lg"}}},
+        {"SiloLoadGrid",
+         10205,
+         {{C::Int, 40, true},
+          {C::Int, 40, true},
+          {C::Real, 80, false, "%#.4lg"},
+          {C::Real, 64, false, "%#.4lg"},
+          {C::Real, 64, false, "%#.4lg"},
+          {C::Real, 80, false, "%#.4lg"},
+          {C::Int, 56, true},
+          {C::Real, 64, false, "%#.4lg"},
+          {C::Real, 64, false, "%#.4lg"},
+          {C::Real, 80, false, "%#.4lg"}}},
+        {"HopperLoadGrid",
+         10210,
+         {{C::Int, 40, true},
+          {C::Int, 40, true},
+          {C::Real, 80, false, "%#.4lg"},
+          {C::Real, 80, false, "%#.4lg"},
+          {C::Real, 80, false, "%#.4lg"},
+          {C::Real, 90, false, "%#.4lg"}}},
     };
     return pages;
 }
@@ -120,6 +140,8 @@ TLoadForm::TLoadForm(Model& model, Documents& documents, InputMessages& messages
     addPage(pages[9], model.harmonicLoads);
     addPage(pages[10], model.harmonicNodeLoads);
     addPage(pages[11], model.angleLoads);
+    addPage(pages[12], model.siloLoads);
+    addPage(pages[13], model.hopperLoads);
     finishConstruction(" Belastung: ", 421, 612, windowHelpContext);
     refreshFromModel();
 }

@@ -10,20 +10,20 @@ std::array<InputContainer*, 7> Model::systemTables() {
     return {&nodes, &shells, &materials, &hinges, &rings, &circumferentialSupports, &harmonicRings};
 }
 
-std::array<InputContainer*, 12> Model::loadTables() {
-    return {&nodeLoads,        &shellLoads,    &pointLoads,        &constraintLoads,
-            &waterLoads,       &snowLoads,     &tempLoads,         &windLoads,
-            &windCoefficients, &harmonicLoads, &harmonicNodeLoads, &angleLoads};
+std::array<InputContainer*, 14> Model::loadTables() {
+    return {&nodeLoads,         &shellLoads, &pointLoads, &constraintLoads,  &waterLoads,
+            &snowLoads,         &tempLoads,  &windLoads,  &windCoefficients, &harmonicLoads,
+            &harmonicNodeLoads, &angleLoads, &siloLoads,  &hopperLoads};
 }
 
 std::array<const InputContainer*, 7> Model::systemTables() const {
     return {&nodes, &shells, &materials, &hinges, &rings, &circumferentialSupports, &harmonicRings};
 }
 
-std::array<const InputContainer*, 12> Model::loadTables() const {
-    return {&nodeLoads,        &shellLoads,    &pointLoads,        &constraintLoads,
-            &waterLoads,       &snowLoads,     &tempLoads,         &windLoads,
-            &windCoefficients, &harmonicLoads, &harmonicNodeLoads, &angleLoads};
+std::array<const InputContainer*, 14> Model::loadTables() const {
+    return {&nodeLoads,         &shellLoads, &pointLoads, &constraintLoads,  &waterLoads,
+            &snowLoads,         &tempLoads,  &windLoads,  &windCoefficients, &harmonicLoads,
+            &harmonicNodeLoads, &angleLoads, &siloLoads,  &hopperLoads};
 }
 
 bool Model::hasHarmonicLoads() const {

@@ -5,6 +5,7 @@
 #include "model/HarmonicNodeLoadClass.h"
 #include "model/HarmonicRingClass.h"
 #include "model/HingesClass.h"
+#include "model/HopperLoadClass.h"
 #include "model/MatClass.h"
 #include "model/NodeClass.h"
 #include "model/NodeLoadClass.h"
@@ -12,6 +13,7 @@
 #include "model/RingClass.h"
 #include "model/ShellClass.h"
 #include "model/ShellLoadClass.h"
+#include "model/SiloLoadClass.h"
 #include "model/SnowLoadClass.h"
 #include "model/SupportVClass.h"
 #include "model/TempLoadClass.h"
@@ -62,6 +64,9 @@ public:
     HarmonicLoadClass harmonicLoads;
     HarmonicNodeLoadClass harmonicNodeLoads;
     AngleLoadClass angleLoads;
+    // The stored solid of silos.
+    SiloLoadClass siloLoads;
+    HopperLoadClass hopperLoads;
 
     // The harmonics a force at one place of the circumference is expanded
     // into ("HARMONICS"); 0 when not set (then defaultHarmonicCount).
@@ -81,9 +86,9 @@ public:
     void setSelfWeight(bool on);
 
     std::array<InputContainer*, 7> systemTables();
-    std::array<InputContainer*, 12> loadTables();
+    std::array<InputContainer*, 14> loadTables();
     std::array<const InputContainer*, 7> systemTables() const;
-    std::array<const InputContainer*, 12> loadTables() const;
+    std::array<const InputContainer*, 14> loadTables() const;
 
     // Tells `observer` (not owned; may be null) of every user change.
     void setObserver(DocumentObserver* observer);

@@ -22,14 +22,14 @@ constexpr std::array<const char*, 5> systemKeywords{"NODES", "SHELLS", "MATERIAL
 constexpr std::array<const char*, 8> loadKeywords{"NODELOAD",       "SHELLLOAD",      "POINTLOAD",
                                                   "CONSTRAINTLOAD", "WATERLOAD",      "SNOWLOAD",
                                                   "TEMPERATURE",    selfWeightKeyword};
-// The sections of the loads around the circumference: a load file may hold
+// The sections of the loads around the circumference and of silos: a load file may hold
 // only these, but the message naming the sections stays the original one.
-constexpr std::array<const char*, 8> laterKeywords{
-    "SUPPORTV",     "HARMONICRINGS",    "WINDLOAD",  "WINDCOEFFICIENTS",
-    "HARMONICLOAD", "HARMONICNODELOAD", "ANGLELOAD", harmonicCountKeyword};
-constexpr std::array<const char*, 6> laterLoadKeywords{"WINDLOAD",     "WINDCOEFFICIENTS",
-                                                       "HARMONICLOAD", "HARMONICNODELOAD",
-                                                       "ANGLELOAD",    harmonicCountKeyword};
+constexpr std::array<const char*, 10> laterKeywords{
+    "SUPPORTV",         "HARMONICRINGS", "WINDLOAD", "WINDCOEFFICIENTS", "HARMONICLOAD",
+    "HARMONICNODELOAD", "ANGLELOAD",     "SILOLOAD", "HOPPERLOAD",       harmonicCountKeyword};
+constexpr std::array<const char*, 8> laterLoadKeywords{
+    "WINDLOAD",  "WINDCOEFFICIENTS", "HARMONICLOAD", "HARMONICNODELOAD",
+    "ANGLELOAD", "SILOLOAD",         "HOPPERLOAD",   harmonicCountKeyword};
 
 // True when some line of `text` begins with one of `keywords`, found the way
 // the section reader finds them.

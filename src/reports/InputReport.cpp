@@ -132,6 +132,30 @@ void writeHarmonicLoadBlocks(std::string& out, TableHeadRecorder& heads, const M
         appendFormat(out, "\nHarmonische der Einzellasten am Umfang: %d\n", model.harmonicCount());
 }
 
+// The stored solid of silos; angles in degrees.
+void writeSiloLoadBlocks(std::string& out, TableHeadRecorder& heads, const Model& model) {
+    writeBlock(out, heads, model.siloLoads, "Silolasten",
+               {"           Schale                                 z Ober-           Entleeren\n",
+                " Last    von   bis      Gamma        K       Mü     fläche Zust.     Ch     Cw"
+                "    Phi r\n"},
+               [&](int number, const SiloLoadRecord& s) {
+                   appendFormat(out,
+                                "%5d  %5d %5d %#10.4g %#8.4g %#8.4g %#10.4g %5d %#6.3g %#6.3g "
+                                "%#8.4g\n",
+                                number, s.fromShell, s.toShell, s.unitWeight, s.pressureRatio,
+                                s.wallFriction, s.surfaceDepth, s.state, s.dischargeHoop,
+                                s.dischargeFriction, s.reposeAngle);
+               });
+    writeBlock(
+        out, heads, model.hopperLoads, "Trichterlasten",
+        {"           Schale\n", " Last    von   bis       Mü h          b         Cb      Phi i\n"},
+        [&](int number, const HopperLoadRecord& h) {
+            appendFormat(out, "%5d  %5d %5d %#10.4g %#10.4g %#10.4g %#10.4g\n", number, h.fromShell,
+                         h.toShell, h.hopperFriction, h.factorB, h.bottomMagnifier,
+                         h.internalFriction);
+        });
+}
+
 void writeLoadBlocks(std::string& out, TableHeadRecorder& heads, const Model& model) {
     writeBlock(out, heads, model.nodeLoads, "Knotenlasten",
                {"                        Lastkomponenten\n",
@@ -183,6 +207,7 @@ void writeLoadBlocks(std::string& out, TableHeadRecorder& heads, const Model& mo
                                 t.toShell, t.uniformTemp, t.gradientTemp);
                });
     writeHarmonicLoadBlocks(out, heads, model);
+    writeSiloLoadBlocks(out, heads, model);
 }
 
 } // namespace
