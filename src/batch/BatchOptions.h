@@ -49,6 +49,11 @@ struct BatchOptions {
     std::optional<std::string> json;
     std::optional<std::string> csv; // --csv: the report stations as CSV
     std::optional<PlotOptions> plot;
+    // --buckling [--buckling-harmonics FROM-TO]: the linear buckling analysis
+    // of the load case after the calculation.
+    bool buckling = false;
+    int bucklingFrom = 0;
+    int bucklingTo = 200;
     // The absolute path of the running program; the default configuration
     // file of the plots is found from it.
     std::string programPath;

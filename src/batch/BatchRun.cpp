@@ -2,6 +2,7 @@
 
 #include "analysis/AnalysisModel.h"
 #include "batch/BatchStatus.h"
+#include "batch/BucklingReport.h"
 #include "batch/MeshCheck.h"
 #include "batch/PlotExport.h"
 #include "batch/ResultsCsv.h"
@@ -97,9 +98,17 @@ public:
         std::optional<MeshCheck> meshCheck;
         if (options_.meshCheck)
             meshCheck = checkMeshWithin();
+        std::optional<BucklingResult> buckling;
+        if (options_.buckling) {
+            buckling = bucklingWithin();
+            if (!buckling)
+                return exitCalculation;
+            writeBucklingSection(*buckling, resultsToStandardOutput);
+        }
         if (options_.json)
             writeOutput(*options_.json,
-                        resultsJson(analysis_.results, status_, meshCheck ? &*meshCheck : nullptr),
+                        resultsJson(analysis_.results, status_, meshCheck ? &*meshCheck : nullptr,
+                                    buckling ? &*buckling : nullptr),
                         out_);
         if (options_.csv)
             writeOutput(*options_.csv, resultsCsv(analysis_.results), out_);
@@ -131,6 +140,35 @@ private:
                                withResults ? &results : nullptr, err_);
         if (error)
             throw FileError(*error);
+    }
+
+    // The linear buckling analysis; its failure ends the run like a failed
+    // calculation.
+    std::optional<BucklingResult> bucklingWithin() {
+        BucklingOptions options;
+        options.firstHarmonic = options_.bucklingFrom;
+        options.lastHarmonic = options_.bucklingTo;
+        BucklingResult result;
+        std::string error;
+        try {
+            if (analyseBuckling(model_, HarmonicInput{}, options, result, error))
+                return result;
+        } catch (const VenkarError& failure) {
+            error = failure.what();
+        }
+        err_ << "Beulanalyse: " << error << "\n";
+        return std::nullopt;
+    }
+
+    // The section follows the results report into its file, or goes to
+    // standard output unless the JSON goes there.
+    void writeBucklingSection(const BucklingResult& result, bool reportToStandardOutput) {
+        const std::string section = bucklingText(result);
+        if (options_.resultsReport && *options_.resultsReport != "-" && !reportToStandardOutput)
+            writeOutput(*options_.resultsReport,
+                        writeResultsReport(analysis_.results, head_) + section, out_);
+        else if (!(options_.json && *options_.json == "-"))
+            out_ << section;
     }
 
     // The calculation; an error that ends it (too many elements, not enough

@@ -1,5 +1,7 @@
 #include "batch/ResultsJson.h"
 
+#include "batch/BucklingReport.h"
+
 #include "analysis/Results.h"
 #include "batch/BatchStatus.h"
 #include "batch/JsonWriter.h"
@@ -188,7 +190,7 @@ void writeHinges(JsonWriter& json, const Results& results) {
 } // namespace
 
 std::string resultsJson(const Results& results, const BatchStatus& status,
-                        const MeshCheck* meshCheck) {
+                        const MeshCheck* meshCheck, const BucklingResult* buckling) {
     JsonWriter json;
     json.beginObject();
     writeStatus(json, status);
@@ -200,6 +202,10 @@ std::string resultsJson(const Results& results, const BatchStatus& status,
     if (meshCheck) {
         json.key("mesh_check");
         writeMeshCheckJson(json, *meshCheck);
+    }
+    if (buckling) {
+        json.key("buckling");
+        writeBucklingJson(json, *buckling);
     }
     json.endObject();
     return json.text();

@@ -4,6 +4,8 @@
 
 namespace venkar {
 
+struct BucklingResult;
+
 class BatchStatus;
 struct MeshCheck;
 class Results;
@@ -14,6 +16,7 @@ class Results;
 // extremes and the element end values, the ring beams and the hinge displacements; with a
 // mesh check (not owned, may be null) also its figures under "mesh_check".
 std::string resultsJson(const Results& results, const BatchStatus& status,
-                        const MeshCheck* meshCheck = nullptr);
+                        const MeshCheck* meshCheck = nullptr,
+                        const BucklingResult* buckling = nullptr);
 
 } // namespace venkar

@@ -6,6 +6,7 @@
 
 #include <Eigen/Core>
 #include <Eigen/Eigenvalues>
+#include <Eigen/SparseCore>
 #include <Spectra/SymGEigsSolver.h>
 
 #include <algorithm>
@@ -15,21 +16,35 @@ namespace venkar {
 
 namespace {
 
+// The nonzero entries of the lower triangle: a profile without reordering
+// has a few rows reaching back over the whole matrix that hold mostly zeros,
+// which the iteration's many products need not visit.
+Eigen::SparseMatrix<double> lowerNonzeros(const SkylineMatrix& m) {
+    std::vector<Eigen::Triplet<double>> entries;
+    for (int row = 0; row < m.order(); ++row)
+        for (int col = row - m.height(row) + 1; col <= row; ++col)
+            if (const double value = m.entry(row, col); value != 0.0)
+                entries.emplace_back(row, col, value);
+    Eigen::SparseMatrix<double> out(m.order(), m.order());
+    out.setFromTriplets(entries.begin(), entries.end());
+    return out;
+}
+
 // -G·x for Spectra.
 class NegatedProduct {
 public:
     using Scalar = double;
-    explicit NegatedProduct(const SkylineMatrix& g) : g_(g) {}
-    Eigen::Index rows() const { return g_.order(); }
-    Eigen::Index cols() const { return g_.order(); }
+    explicit NegatedProduct(const SkylineMatrix& g) : g_(lowerNonzeros(g)) {}
+    Eigen::Index rows() const { return g_.rows(); }
+    Eigen::Index cols() const { return g_.cols(); }
     void perform_op(const double* x, double* y) const {
-        g_.multiply(x, y);
-        for (int i = 0; i < g_.order(); ++i)
-            y[i] = -y[i];
+        Eigen::Map<const Eigen::VectorXd> in(x, g_.cols());
+        Eigen::Map<Eigen::VectorXd> out(y, g_.rows());
+        out.noalias() = -(g_.selfadjointView<Eigen::Lower>() * in);
     }
 
 private:
-    const SkylineMatrix& g_;
+    Eigen::SparseMatrix<double> g_;
 };
 
 // K·x and K⁻¹·x for Spectra: the assembled K and its profile factors.
@@ -37,18 +52,22 @@ class StiffnessOperator {
 public:
     using Scalar = double;
     StiffnessOperator(const SkylineMatrix& k, const SkylineMatrix& factors)
-        : k_(k), factors_(factors), buffer_(k.order(), 1) {}
-    Eigen::Index rows() const { return k_.order(); }
-    Eigen::Index cols() const { return k_.order(); }
-    void perform_op(const double* x, double* y) const { k_.multiply(x, y); }
+        : k_(lowerNonzeros(k)), factors_(factors), buffer_(k.order(), 1) {}
+    Eigen::Index rows() const { return k_.rows(); }
+    Eigen::Index cols() const { return k_.cols(); }
+    void perform_op(const double* x, double* y) const {
+        Eigen::Map<const Eigen::VectorXd> in(x, k_.cols());
+        Eigen::Map<Eigen::VectorXd> out(y, k_.rows());
+        out.noalias() = k_.selfadjointView<Eigen::Lower>() * in;
+    }
     void solve(const double* x, double* y) const {
-        std::copy_n(x, k_.order(), buffer_.data());
+        std::copy_n(x, k_.rows(), buffer_.data());
         factors_.solveFactorised(buffer_);
-        std::copy_n(buffer_.data(), k_.order(), y);
+        std::copy_n(buffer_.data(), k_.rows(), y);
     }
 
 private:
-    const SkylineMatrix& k_;
+    Eigen::SparseMatrix<double> k_;
     const SkylineMatrix& factors_;
     mutable RealMatrix buffer_;
 };
