@@ -10,6 +10,7 @@ packages=(
   qt6-translations-l10n
   clang-format
   poppler-utils
+  libeigen3-dev libspectra-dev
   fonts-dejavu-core
 )
 

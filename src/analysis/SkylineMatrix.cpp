@@ -106,6 +106,46 @@ SolveCode SkylineMatrix::solve(RealMatrix& b) {
     return solveSolved;
 }
 
+SolveCode SkylineMatrix::factoriseForSolves() {
+    RealMatrix none(0, 1);
+    scale_ = scaleByLargestDiagonal(none);
+    return factorise();
+}
+
+// (c·A)·x = c·b for the scale c of the factors.
+void SkylineMatrix::solveFactorised(RealMatrix& b) const {
+    scaleInPlace(b, scale_);
+    forwardSubstitute(b);
+    backwardSubstitute(b);
+}
+
+void SkylineMatrix::multiply(const double* x, double* y) const {
+    std::fill_n(y, n_, 0.0);
+    for (int r = 0; r < n_; ++r) {
+        const double* row = &entries_[static_cast<std::size_t>(offset(r))];
+        double sum = row[0] * x[r];
+        for (int c = firstColumn(r); c < r; ++c) {
+            sum += row[r - c] * x[c];
+            y[c] += row[r - c] * x[r];
+        }
+        y[r] += sum;
+    }
+}
+
+// factorise() completes the elimination whatever the signs of the pivots
+// and stops only on a vanishing one.
+int SkylineMatrix::negativePivots() {
+    RealMatrix none(0, 1);
+    scaleByLargestDiagonal(none);
+    if (factorise() == solveSingular)
+        return -1;
+    int count = 0;
+    for (int r = 0; r < n_; ++r)
+        if (at(r, r) < 0.0)
+            ++count;
+    return count;
+}
+
 // Divides the matrix and b by the largest diagonal (taken with its sign), so
 // that the pivot threshold is relative; a largest diagonal of 0 leaves both
 // unscaled. The solution is unchanged.

@@ -59,6 +59,22 @@ public:
     // factorised.
     SolveCode solve(RealMatrix& b);
 
+    // For many right-hand sides: scales and factorises as solve() does and
+    // keeps the factors; solveSolved when every pivot is positive.
+    SolveCode factoriseForSolves();
+    // Overwrites column 0 of b with the solution, after factoriseForSolves()
+    // returned solveSolved.
+    void solveFactorised(RealMatrix& b) const;
+    // y = A·x on the matrix as assembled (not factorised); x and y hold
+    // order() values each and must not overlap.
+    void multiply(const double* x, double* y) const;
+    // The inertia count of a symmetric matrix: scales and factorises it in
+    // place into L·D·Lᵀ, going on past negative pivots, and returns how many
+    // pivots are negative, that is how many eigenvalues of A are negative
+    // (Sylvester's law of inertia). Returns -1 when a pivot vanishes (A is
+    // singular or nearly so).
+    int negativePivots();
+
 private:
     std::int64_t offset(int row) const { return rowIndex_[static_cast<std::size_t>(row)]; }
     int firstColumn(int row) const { return row - height(row) + 1; }
@@ -76,6 +92,7 @@ private:
 
     int n_ = 0;
     int bandwidth_ = 0;
+    double scale_ = 1.0;                 // the factor factoriseForSolves() scaled the matrix by
     std::vector<std::int64_t> rowIndex_; // n + 1 offsets (heights before finalising)
     // Zeroed by calloc: fresh pages arrive zeroed, so a large profile is not
     // written twice before the assembly touches it.

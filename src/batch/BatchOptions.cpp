@@ -80,6 +80,25 @@ double angleOption(const std::string& value) {
     return angle;
 }
 
+// "FROM-TO": two whole harmonic numbers 0 <= FROM <= TO <= 200.
+void bucklingHarmonicsOption(const std::string& value, BatchOptions& options) {
+    const std::size_t dash = value.find('-');
+    auto number = [](const std::string& text) {
+        if (text.empty() || text.size() > 3 ||
+            !std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); }))
+            return -1;
+        return std::stoi(text);
+    };
+    const int from = dash == std::string::npos ? -1 : number(value.substr(0, dash));
+    const int to = dash == std::string::npos ? -1 : number(value.substr(dash + 1));
+    if (from < 0 || to < from || to > 200)
+        throw UsageError("Die Option --buckling-harmonics braucht VON-BIS mit 0 <= VON <= BIS "
+                         "<= 200: " +
+                         value);
+    options.bucklingFrom = from;
+    options.bucklingTo = to;
+}
+
 // "WxH" with two whole numbers from 1 to 20000.
 void sizeOption(const std::string& value, PlotOptions& plot) {
     const std::size_t x = lowerCase(value).find('x');
@@ -275,6 +294,10 @@ BatchOptions parseBatchOptions(const std::vector<std::string>& arguments) {
             options.help = true;
         else if (argument == "--mesh-check")
             options.meshCheck = true;
+        else if (argument == "--buckling")
+            options.buckling = true;
+        else if (argument == "--buckling-harmonics")
+            bucklingHarmonicsOption(list.valueOf(argument), options);
         else if (argument == "--check")
             options.checkOnly = true;
         else if (argument == "--verbose" || argument == "-v")
@@ -331,6 +354,10 @@ Optionen:
                         (0 bis 360, mehrfach möglich) in Ergebnissen, CSV,
                         JSON und Grafiken (dann <System>-<Kurzname>-<Winkel>.png)
   --verbose, -v         Phasen und Kennzahlen der Berechnung auf stderr
+  --buckling            nach der Berechnung die lineare Beulanalyse (LBA):
+                        Lastfaktor je Harmonische, kritischer Wert r_Rcr
+  --buckling-harmonics VON-BIS
+                        die Harmonischen der Beulanalyse (0 bis 200)
   --mesh-check          nach der Berechnung mit verdoppelten
                         Diskretisierungsfaktoren (bis Faktor 16) nachrechnen
                         und auf stderr melden, wo das Netz zu grob ist

@@ -52,6 +52,11 @@ struct BatchOptions {
     // --angle, in the order given: the meridians of a load case with loads
     // around the circumference (degrees).
     std::vector<double> angles;
+    // --buckling [--buckling-harmonics FROM-TO]: the linear buckling analysis
+    // of the load case after the calculation.
+    bool buckling = false;
+    int bucklingFrom = 0;
+    int bucklingTo = 200;
     // The absolute path of the running program; the default configuration
     // file of the plots is found from it.
     std::string programPath;

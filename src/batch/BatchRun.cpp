@@ -2,6 +2,7 @@
 
 #include "analysis/AnalysisModel.h"
 #include "batch/BatchStatus.h"
+#include "batch/BucklingReport.h"
 #include "batch/MeshCheck.h"
 #include "batch/PlotExport.h"
 #include "batch/ResultsCsv.h"
@@ -11,6 +12,7 @@
 #include "checks/SystemCheck.h"
 #include "graphics/AnalysisPlotResults.h"
 #include "harmonic/HarmonicCase.h"
+#include "harmonic/HarmonicLoadInput.h"
 #include "harmonic/HarmonicMeridian.h"
 #include "harmonic/LoadCaseCalculation.h"
 #include "model/Error.h"
@@ -125,10 +127,17 @@ public:
             around = options_.angles.empty()
                          ? meridianResults(model_, harmonic, tableAngles(*harmonic))
                          : meridians;
+        std::optional<BucklingResult> buckling;
+        if (options_.buckling) {
+            buckling = bucklingWithin();
+            if (!buckling)
+                return exitCalculation;
+            writeBucklingSection(*buckling, resultsToStandardOutput);
+        }
         if (options_.json)
             writeOutput(*options_.json,
                         resultsJson(analysis_.results, status_, meshCheck ? &*meshCheck : nullptr,
-                                    harmonic ? &around : nullptr),
+                                    harmonic ? &around : nullptr, buckling ? &*buckling : nullptr),
                         out_);
         if (options_.csv)
             writeOutput(*options_.csv,
@@ -180,6 +189,42 @@ private:
             if (error)
                 throw FileError(*error);
         }
+    }
+
+    // The linear buckling analysis; its failure ends the run like a failed
+    // calculation.
+    std::optional<BucklingResult> bucklingWithin() {
+        BucklingOptions options;
+        options.firstHarmonic = options_.bucklingFrom;
+        options.lastHarmonic = options_.bucklingTo;
+        options.hasHarmonicLoads = model_.hasHarmonicLoads();
+        // The v supports and the ring sections of the system; the loads
+        // around the circumference are refused through hasHarmonicLoads.
+        HarmonicExpansion expansion;
+        HarmonicInput system = harmonicInput(model_, expansion);
+        system.shellLoads.clear();
+        system.nodeLoads.clear();
+        BucklingResult result;
+        std::string error;
+        try {
+            if (analyseBuckling(model_, system, options, result, error))
+                return result;
+        } catch (const VenkarError& failure) {
+            error = failure.what();
+        }
+        err_ << "Beulanalyse: " << error << "\n";
+        return std::nullopt;
+    }
+
+    // The section follows the results report into its file, or goes to
+    // standard output unless the JSON goes there.
+    void writeBucklingSection(const BucklingResult& result, bool reportToStandardOutput) {
+        const std::string section = bucklingText(result);
+        if (options_.resultsReport && *options_.resultsReport != "-" && !reportToStandardOutput)
+            writeOutput(*options_.resultsReport,
+                        writeResultsReport(analysis_.results, head_) + section, out_);
+        else if (!(options_.json && *options_.json == "-"))
+            out_ << section;
     }
 
     // The calculation; an error that ends it (too many elements, not enough

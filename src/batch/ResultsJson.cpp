@@ -1,5 +1,7 @@
 #include "batch/ResultsJson.h"
 
+#include "batch/BucklingReport.h"
+
 #include "analysis/Results.h"
 #include "batch/BatchStatus.h"
 #include "batch/HarmonicJson.h"
@@ -194,7 +196,8 @@ void writeHinges(JsonWriter& json, const Results& results) {
 } // namespace
 
 std::string resultsJson(const Results& results, const BatchStatus& status,
-                        const MeshCheck* meshCheck, const std::vector<Results>* around) {
+                        const MeshCheck* meshCheck, const std::vector<Results>* around,
+                        const BucklingResult* buckling) {
     JsonWriter json;
     json.beginObject();
     writeStatus(json, status);
@@ -208,6 +211,10 @@ std::string resultsJson(const Results& results, const BatchStatus& status,
     if (meshCheck) {
         json.key("mesh_check");
         writeMeshCheckJson(json, *meshCheck);
+    }
+    if (buckling) {
+        json.key("buckling");
+        writeBucklingJson(json, *buckling);
     }
     json.endObject();
     return json.text();

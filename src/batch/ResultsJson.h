@@ -5,6 +5,8 @@
 
 namespace venkar {
 
+struct BucklingResult;
+
 class BatchStatus;
 struct MeshCheck;
 class Results;
@@ -20,6 +22,7 @@ class Results;
 // "angles") and the object "harmonics" (see writeHarmonicsJson).
 std::string resultsJson(const Results& results, const BatchStatus& status,
                         const MeshCheck* meshCheck = nullptr,
-                        const std::vector<Results>* around = nullptr);
+                        const std::vector<Results>* around = nullptr,
+                        const BucklingResult* buckling = nullptr);
 
 } // namespace venkar
