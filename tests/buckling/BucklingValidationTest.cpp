@@ -83,8 +83,9 @@ TEST(BucklingValidation, AxiallyCompressedCylinderReachesTheClassicalStress) {
         EXPECT_EQ(result.perHarmonic.size() + result.provenHarmonics.size(),
                   static_cast<std::size_t>(result.lastHarmonic - result.firstHarmonic + 1));
         for (const HarmonicFactor& f : result.perHarmonic)
-            if (f.found)
+            if (f.found) {
                 EXPECT_GE(f.factor, result.criticalFactor);
+            }
         double largest = 0.0;
         for (const BucklingModeShell& shell : result.mode)
             for (const BucklingModeStation& s : shell.stations)

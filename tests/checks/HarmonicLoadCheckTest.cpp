@@ -74,8 +74,9 @@ TEST(HarmonicLoadCheck, EveryFaultNamesTableRowAndColumn) {
         EXPECT_EQ(fault->page, c.page);
         EXPECT_EQ(fault->row, c.row);
         EXPECT_EQ(fault->column, c.column);
-        if (*c.message)
+        if (*c.message) {
             EXPECT_EQ(fault->message, c.message);
+        }
     }
 }
 
