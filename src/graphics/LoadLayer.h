@@ -27,10 +27,9 @@ void drawLoadDistribution(PlotContext& context, int shell,
                           double forceFactor);
 
 // The loads of the load case: self weight, temperature, surface, water and
-// snow loads, the stored solid of silos (pressure and wall friction), node loads, point loads and prescribed displacements, in this
-// order. Forces are scaled so that the largest one is a tenth of the
-// reference length long at function scale 1, moments so that the largest
-// sweeps 270 degrees.
+// snow loads, the stored solid of silos (pressure and wall friction), node loads, point loads and
+// prescribed displacements, in this order. Forces are scaled so that the largest one is a tenth of
+// the reference length long at function scale 1, moments so that the largest sweeps 270 degrees.
 void drawLoads(PlotContext& context);
 
 } // namespace venkar

@@ -117,7 +117,8 @@ TEST(LoadCase, AHarmonicLoadOfOrderZeroReportsAsTodaysSurfaceLoad) {
     const auto& got = actual.shells[0].stations;
     ASSERT_EQ(got.size(), want.size());
     for (std::size_t k = 0; k < got.size(); ++k) {
-        EXPECT_TRUE(close(got[k].displacement.wr, want[k].displacement.wr, expected.maxDisplacement))
+        EXPECT_TRUE(
+            close(got[k].displacement.wr, want[k].displacement.wr, expected.maxDisplacement))
             << k;
         for (int c = 0; c < resultComponentCount; ++c) {
             const auto j = static_cast<std::size_t>(c);
