@@ -30,7 +30,8 @@ public:
         BucklingPencil pencil;
         if (!buildBucklingPencil(model_, input_, state_, n, flags_, pencil, error))
             return false;
-        const PencilEigen eigen = smallestPositiveFactor(pencil.stiffness, pencil.geometric);
+        const PencilEigen eigen =
+            smallestPositiveFactor(pencil.stiffness, pencil.geometric, estimate(n));
         if (!eigen.stiffnessPositive) {
             error = std::string(singularMessage) + "\n" + harmonicName({n, HarmonicSet::symmetric});
             return false;
@@ -66,6 +67,19 @@ public:
     const std::map<int, HarmonicFactor>& all() const { return solved_; }
 
 private:
+    // λ of the nearest harmonic solved with a buckling factor: λ(n) runs
+    // smoothly, so it is the shift of the iteration; 0 before any.
+    double estimate(int n) const {
+        double best = 0.0;
+        int distance = 0;
+        for (const auto& [m, f] : solved_)
+            if (f.found && (best == 0.0 || std::abs(m - n) < distance)) {
+                best = f.factor;
+                distance = std::abs(m - n);
+            }
+        return best;
+    }
+
     const Model& model_;
     const HarmonicInput& input_;
     const PrebucklingState& state_;
@@ -77,11 +91,12 @@ private:
 
 // The mode of harmonic n at the element ends, normalised.
 bool collectMode(const Model& model, const HarmonicInput& input, const PrebucklingState& state,
-                 int n, int flags, std::vector<BucklingModeShell>& mode, std::string& error) {
+                 int n, double factor, int flags, std::vector<BucklingModeShell>& mode,
+                 std::string& error) {
     BucklingPencil pencil;
     if (!buildBucklingPencil(model, input, state, n, flags, pencil, error))
         return false;
-    const PencilEigen eigen = smallestPositiveFactor(pencil.stiffness, pencil.geometric);
+    const PencilEigen eigen = smallestPositiveFactor(pencil.stiffness, pencil.geometric, factor);
     const AnalysisModel& analysis = pencil.analysis;
     // The homogeneous DOF values: the constants of prescribed displacements
     // belong to the prebuckling state.
@@ -225,7 +240,8 @@ bool analyseBuckling(const Model& model, const HarmonicInput& input, const Buckl
     for (const HarmonicFactor& f : result.perHarmonic)
         if (f.found && f.factor <= plateauRatio * result.criticalFactor)
             result.plateau.push_back(f.n);
-    return collectMode(model, input, state, result.criticalHarmonic, flags, result.mode, error);
+    return collectMode(model, input, state, result.criticalHarmonic, result.criticalFactor, flags,
+                       result.mode, error);
 }
 
 } // namespace venkar

@@ -32,7 +32,16 @@ struct PencilEigen {
 // the largest μ lies apart from the cluster of the many stiff modes at
 // μ ≈ 0, which is what Lanczos finds first. Small systems go to a dense
 // solver.
-PencilEigen smallestPositiveFactor(const SkylineMatrix& k, const SkylineMatrix& g);
+//
+// With an `estimate` of λ (the λ of a neighbouring harmonic) the iteration
+// is a shift-invert about σ a little below it instead: one more
+// factorisation, of K + σ·G, separates λ lying close together (the plateau
+// of a cylinder under axial load holds many within one harmonic) and
+// converges in a few steps. A shift above the smallest λ shows as a
+// non-positive pivot and is lowered; when no shift serves, the regular
+// iteration above follows.
+PencilEigen smallestPositiveFactor(const SkylineMatrix& k, const SkylineMatrix& g,
+                                   double estimate = 0.0);
 
 // The number of eigenvalues λ of the pencil in (0, σ) for σ > 0: the
 // negative pivots of K + σ·G (K positive definite). -1 when σ hits an

@@ -193,9 +193,17 @@ TEST(BucklingValidation, CountAndIterationAgreeWithADenseSolution) {
                 << n;
         }
         EXPECT_EQ(eigenvaluesBelow(pencil.stiffness, pencil.geometric, 0.5 * lambdas[0]), 0);
-        const PencilEigen smallest = smallestPositiveFactor(pencil.stiffness, pencil.geometric);
-        ASSERT_TRUE(smallest.found) << n;
-        EXPECT_NEAR(smallest.factor / lambdas[0], 1.0, 1e-8) << n;
+        // Without an estimate (regular iteration), and shifted about
+        // estimates below, between and above the smallest λs (a shift above
+        // must be lowered, not settle on a larger λ).
+        for (double estimate : {0.0, 0.5 * lambdas[0], lambdas[0], 0.5 * (lambdas[1] + lambdas[2]),
+                                3.0 * lambdas[3]}) {
+            const PencilEigen smallest =
+                smallestPositiveFactor(pencil.stiffness, pencil.geometric, estimate);
+            ASSERT_TRUE(smallest.found) << n << " " << estimate;
+            EXPECT_TRUE(smallest.proven) << n << " " << estimate;
+            EXPECT_NEAR(smallest.factor / lambdas[0], 1.0, 1e-8) << n << " " << estimate;
+        }
     }
 }
 
