@@ -4,12 +4,16 @@
 #include "analysis/AnalysisModel.h"
 #include "analysis/ResultRecovery.h"
 #include "analysis/SkylineMatrix.h"
+#include "harmonic/HarmonicLoadShare.h"
 #include "harmonic/HarmonicRecovery.h"
+#include "harmonic/HarmonicStiffnessSeries.h"
 #include "harmonic/HarmonicSystem.h"
 #include "model/Model.h"
 
 #include <algorithm>
+#include <optional>
 #include <set>
+#include <utility>
 
 namespace venkar {
 
@@ -36,16 +40,25 @@ int ringWithoutSection(const Model& model, const HarmonicInput& input) {
 } // namespace
 
 std::vector<Harmonic> candidateHarmonics(const HarmonicInput& input) {
-    std::set<int> numbers{0};
+    // Each load's share of each set of its harmonic: a wind load at phase 0
+    // has none in the antisymmetric sets, which need not be assembled.
+    std::set<std::pair<int, HarmonicSet>> loaded{{0, HarmonicSet::symmetric}};
+    const auto note = [&](int n, double phase) {
+        if (n < 0)
+            return;
+        for (HarmonicSet set : {HarmonicSet::symmetric, HarmonicSet::antisymmetric}) {
+            const LoadShare share = loadShare({n, set}, phase);
+            if (share.likeU != 0.0 || share.likeV != 0.0)
+                loaded.insert({n, set});
+        }
+    };
     for (const HarmonicShellLoad& load : input.shellLoads)
-        numbers.insert(load.harmonic);
+        note(load.harmonic, load.phase);
     for (const HarmonicNodeLoad& load : input.nodeLoads)
-        numbers.insert(load.harmonic);
+        note(load.harmonic, load.phase);
     std::vector<Harmonic> harmonics;
-    for (int n : numbers)
-        if (n >= 0)
-            for (HarmonicSet set : {HarmonicSet::symmetric, HarmonicSet::antisymmetric})
-                harmonics.push_back({n, set});
+    for (const auto& [n, set] : loaded)
+        harmonics.push_back({n, set});
     return harmonics;
 }
 
@@ -59,16 +72,22 @@ bool analyseHarmonics(const Model& model, const HarmonicInput& input, HarmonicRe
     results = HarmonicResults{};
     error.clear();
     const int options = flags | (model.selfWeight() ? selfWeightFlag : 0);
+    // Every harmonic's mesh is the same discretisation: its element
+    // matrices are built once, with the first.
+    std::optional<MeshStiffnessSeries> stiffness;
     for (Harmonic h : candidateHarmonics(input)) {
         AnalysisModel analysis;
         if (!buildHarmonicSystem(model, input, h, analysis)) {
             error = std::string(contradictionMessage) + "\n" + harmonicName(h);
             return false;
         }
+        if (!stiffness)
+            stiffness.emplace(model, analysis);
         const int equations = analysis.dofs.equationCount();
         SkylineMatrix matrix(equations);
         RealMatrix rightHandSide(equations, 1);
-        assembleHarmonicSystem(model, input, h, analysis, options, matrix, rightHandSide);
+        assembleHarmonicSystem(model, input, h, analysis, options, *stiffness, matrix,
+                               rightHandSide);
         if (!anyLoad(analysis, rightHandSide))
             continue;
         if (h.n >= 1) {
@@ -83,7 +102,8 @@ bool analyseHarmonics(const Model& model, const HarmonicInput& input, HarmonicRe
             return false;
         }
         storeSolution(analysis, rightHandSide);
-        results.solutions.push_back(recoverHarmonic(model, input, h, analysis, options));
+        results.solutions.push_back(
+            recoverHarmonic(model, input, h, analysis, *stiffness, options));
         if (results.mesh.nodes.empty())
             results.mesh = std::move(analysis);
     }

@@ -11,8 +11,9 @@ namespace venkar {
 class Model;
 
 // The harmonics a load case needs: (0, symmetric) for today's loads and the
-// sets of every harmonic the input names, n ascending, the symmetric set
-// first. A set whose load turns out zero is not calculated.
+// sets of every harmonic the input names in which a load has a share, n
+// ascending, the symmetric set first. A set whose load turns out zero is
+// not calculated.
 std::vector<Harmonic> candidateHarmonics(const HarmonicInput& input);
 
 // The name of a harmonic in messages: "Harmonische n = 2 (symmetrisch)",

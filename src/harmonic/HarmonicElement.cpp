@@ -1,5 +1,7 @@
 #include "harmonic/HarmonicElement.h"
 
+#include "harmonic/HarmonicStiffnessSeries.h"
+
 #include <cmath>
 
 namespace venkar {
@@ -18,15 +20,30 @@ HarmonicRow widened(const ElementRow& row) {
     return out;
 }
 
-// k += weight·[a; b]ᵀ·[[daa, dab], [dab, dbb]]·[a; b] for the rows a, b.
-void addProducts(HarmonicSquare& k, const HarmonicRow& a, const HarmonicRow& b, double daa,
-                 double dab, double dbb, double weight) {
+// k += c·x·xᵀ.
+void addOuter(HarmonicSquare& k, const HarmonicRow& x, double c) {
     for (std::size_t i = 0; i < 8; ++i) {
-        const double ai = a[i] * daa + b[i] * dab;
-        const double bi = a[i] * dab + b[i] * dbb;
+        const double xi = c * x[i];
         for (std::size_t j = 0; j < 8; ++j)
-            k[i][j] += weight * (ai * a[j] + bi * b[j]);
+            k[i][j] += xi * x[j];
     }
+}
+
+// k += c·(x·yᵀ + y·xᵀ).
+void addPair(HarmonicSquare& k, const HarmonicRow& x, const HarmonicRow& y, double c) {
+    for (std::size_t i = 0; i < 8; ++i) {
+        const double xi = c * x[i];
+        const double yi = c * y[i];
+        for (std::size_t j = 0; j < 8; ++j)
+            k[i][j] += xi * y[j] + yi * x[j];
+    }
+}
+
+HarmonicRow plus(const HarmonicRow& a, double z, const HarmonicRow& b) {
+    HarmonicRow out{};
+    for (std::size_t p = 0; p < 8; ++p)
+        out[p] = a[p] + z * b[p];
+    return out;
 }
 
 } // namespace
@@ -86,36 +103,65 @@ HarmonicRow HarmonicElement::toGlobal(HarmonicRow row) const {
     return row;
 }
 
-HarmonicStrainRows HarmonicElement::strainRows(double xi) const {
+HarmonicStrainSeries HarmonicElement::strainSeries(double xi) const {
     const Shape s = shapeAt(xi);
-    const double n = harmonic_.n;
     const double r = s.r;
     const double r2 = r * r;
-    HarmonicStrainRows rows{};
+    HarmonicStrainSeries series{};
+    HarmonicStrainRows& c = series.power[0]; // the parts free of n
+    HarmonicStrainRows& l = series.power[1]; // the parts ∝ n
+    HarmonicStrainRows& q = series.power[2]; // the parts ∝ n²
     for (std::size_t i = 0; i < 8; ++i) {
-        rows.meridional[i] = 0.0;
-        rows.hoop[i] = (n * s.v[i] + s.u[i] * cos_ - s.w[i] * sin_) / r;
-        rows.shear[i] = s.vSlope[i] - (n * s.u[i] + s.v[i] * cos_) / r;
-        rows.bendingS[i] = -s.curvature[i];
-        rows.bendingPhi[i] = -cos_ * s.slope[i] / r + (n * n * s.w[i] - n * sin_ * s.v[i]) / r2;
-        rows.twist[i] = 2.0 * n * s.slope[i] / r - 2.0 * n * cos_ * s.w[i] / r2 -
-                        1.5 * sin_ * s.vSlope[i] / r + 1.5 * sin_ * cos_ * s.v[i] / r2 -
-                        n * sin_ * s.u[i] / (2.0 * r2);
+        c.hoop[i] = (s.u[i] * cos_ - s.w[i] * sin_) / r;
+        l.hoop[i] = s.v[i] / r;
+        c.shear[i] = s.vSlope[i] - s.v[i] * cos_ / r;
+        l.shear[i] = -s.u[i] / r;
+        c.bendingS[i] = -s.curvature[i];
+        c.bendingPhi[i] = -cos_ * s.slope[i] / r;
+        l.bendingPhi[i] = -sin_ * s.v[i] / r2;
+        q.bendingPhi[i] = s.w[i] / r2;
+        c.twist[i] = -1.5 * sin_ * s.vSlope[i] / r + 1.5 * sin_ * cos_ * s.v[i] / r2;
+        l.twist[i] = 2.0 * s.slope[i] / r - 2.0 * cos_ * s.w[i] / r2 - sin_ * s.u[i] / (2.0 * r2);
     }
-    rows.meridional[0] = -1.0 / length_;
-    rows.meridional[4] = 1.0 / length_;
-    for (HarmonicRow* row : {&rows.meridional, &rows.hoop, &rows.shear, &rows.bendingS,
-                             &rows.bendingPhi, &rows.twist}) {
-        *row = toGlobal(*row);
-        (*row)[3] *= harmonic_.vSign();
-        (*row)[7] *= harmonic_.vSign();
-    }
+    c.meridional[0] = -1.0 / length_;
+    c.meridional[4] = 1.0 / length_;
+    for (HarmonicStrainRows& rows : series.power)
+        for (HarmonicRow* row : {&rows.meridional, &rows.hoop, &rows.shear, &rows.bendingS,
+                                 &rows.bendingPhi, &rows.twist})
+            *row = toGlobal(*row);
+    return series;
+}
+
+HarmonicStrainRows HarmonicElement::strainRows(double xi) const {
+    const HarmonicStrainSeries series = strainSeries(xi);
+    const double n = harmonic_.n;
+    HarmonicStrainRows rows{};
+    const auto sum = [&](HarmonicRow HarmonicStrainRows::*member) {
+        HarmonicRow& out = rows.*member;
+        for (std::size_t i = 0; i < 8; ++i)
+            out[i] = (series.power[0].*member)[i] +
+                     n * ((series.power[1].*member)[i] + n * (series.power[2].*member)[i]);
+        out[3] *= harmonic_.vSign();
+        out[7] *= harmonic_.vSign();
+    };
+    for (HarmonicRow HarmonicStrainRows::*member :
+         {&HarmonicStrainRows::meridional, &HarmonicStrainRows::hoop, &HarmonicStrainRows::shear,
+          &HarmonicStrainRows::bendingS, &HarmonicStrainRows::bendingPhi,
+          &HarmonicStrainRows::twist})
+        sum(member);
     return rows;
 }
 
-// Each thickness point ζ = ±1/√3 sees the strains ε + z·κ at z = ζ·t/2, so
-// the two points integrate membrane and bending parts exactly.
 HarmonicSquare HarmonicElement::stiffness() const {
+    return stiffnessSeries().at(harmonic_);
+}
+
+// Each thickness point ζ = ±1/√3 sees the strains ε + z·κ at z = ζ·t/2, so
+// the two points integrate membrane and bending parts exactly. With the
+// meridional strain m free of n, the hoop strain h = h₀ + n·h₁ + n²·h₂ and
+// the shear strain s = s₀ + n·s₁, the energy density
+// d₁₁·(m² + h²) + 2·d₁₂·m·h + G·s² falls into the powers of n.
+HarmonicStiffnessSeries HarmonicElement::stiffnessSeries() const {
     const double e = material_.youngsModulus;
     const double nu = material_.poissonRatio;
     const double t = material_.wallThickness;
@@ -123,36 +169,43 @@ HarmonicSquare HarmonicElement::stiffness() const {
     const double d11 = scale * e;
     const double d12 = scale * (e * nu);
     const double shearModulus = e / (2.0 * (1.0 + nu));
-    const double a = harmonic_.factorA();
-    const double b = harmonic_.factorB();
-    HarmonicSquare k{};
+    HarmonicStiffnessSeries k;
+    auto& a = k.membrane;
+    auto& b = k.shear;
     for (std::size_t i = 0; i < meridianPoints.size(); ++i) {
         const double xi = meridianPoints[i];
-        const HarmonicStrainRows rows = strainRows(xi);
+        const HarmonicStrainSeries rows = strainSeries(xi);
         const double r = radiusAt(xi);
         for (std::size_t j = 0; j < thicknessPoints.size(); ++j) {
             const double z = thicknessPoints[j] * t / 2.0;
-            HarmonicRow meridional{};
-            HarmonicRow hoop{};
-            HarmonicRow shear{};
-            for (std::size_t p = 0; p < 8; ++p) {
-                meridional[p] = rows.meridional[p] + z * rows.bendingS[p];
-                hoop[p] = rows.hoop[p] + z * rows.bendingPhi[p];
-                shear[p] = rows.shear[p] + z * rows.twist[p];
-            }
-            const double weight = thicknessWeights[j] * meridianWeights[i] * r * length_ * t * 0.25;
-            if (a != 0.0)
-                addProducts(k, meridional, hoop, d11, d12, d11, a * weight);
-            if (b != 0.0)
-                addProducts(k, shear, shear, shearModulus, 0.0, 0.0, b * weight);
+            const double w = thicknessWeights[j] * meridianWeights[i] * r * length_ * t * 0.25;
+            const HarmonicRow m = plus(rows.power[0].meridional, z, rows.power[0].bendingS);
+            const HarmonicRow h0 = plus(rows.power[0].hoop, z, rows.power[0].bendingPhi);
+            const HarmonicRow h1 = plus(rows.power[1].hoop, z, rows.power[1].bendingPhi);
+            const HarmonicRow h2 = plus(rows.power[2].hoop, z, rows.power[2].bendingPhi);
+            const HarmonicRow s0 = plus(rows.power[0].shear, z, rows.power[0].twist);
+            const HarmonicRow s1 = plus(rows.power[1].shear, z, rows.power[1].twist);
+            addOuter(a[0], m, d11 * w);
+            addPair(a[0], m, h0, d12 * w);
+            addOuter(a[0], h0, d11 * w);
+            addPair(a[1], m, h1, d12 * w);
+            addPair(a[1], h0, h1, d11 * w);
+            addPair(a[2], m, h2, d12 * w);
+            addPair(a[2], h0, h2, d11 * w);
+            addOuter(a[2], h1, d11 * w);
+            addPair(a[3], h1, h2, d11 * w);
+            addOuter(a[4], h2, d11 * w);
+            addOuter(b[0], s0, shearModulus * w);
+            addPair(b[1], s0, s1, shearModulus * w);
+            addOuter(b[2], s1, shearModulus * w);
         }
     }
-    if (material_.beddingModulus > 0.0 && a != 0.0) {
+    if (material_.beddingModulus > 0.0) {
         for (std::size_t i = 0; i < meridianPoints.size(); ++i) {
             const double xi = meridianPoints[i];
             const HarmonicRow normal = toGlobal(shapeAt(xi).w);
-            const double weight = meridianWeights[i] * radiusAt(xi) * length_ * 0.5;
-            addProducts(k, normal, normal, 1.0, 0.0, 0.0, material_.beddingModulus * a * weight);
+            const double w = meridianWeights[i] * radiusAt(xi) * length_ * 0.5;
+            addOuter(a[0], normal, material_.beddingModulus * w);
         }
     }
     return k;

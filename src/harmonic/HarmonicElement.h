@@ -45,6 +45,14 @@ struct HarmonicStrainRows {
     HarmonicRow twist;      // 2κ_sφ
 };
 
+// The strain rows as polynomials in n: rows = Σ_{p=0..2} nᵖ·power[p],
+// without the sign of v of the antisymmetric set.
+struct HarmonicStrainSeries {
+    std::array<HarmonicStrainRows, 3> power{};
+};
+
+class HarmonicStiffnessSeries;
+
 // A straight conical frustum from P0 to P1 in the meridian plane (r, z)
 // under the Fourier harmonic n of a load around the circumference.
 //
@@ -84,12 +92,17 @@ public:
     // The six strain rows at ξ ∈ [-1, 1] over the global DOFs, v entries
     // multiplied by harmonic().vSign().
     HarmonicStrainRows strainRows(double xi) const;
+    // The same rows as polynomials in n (any harmonic of this element).
+    HarmonicStrainSeries strainSeries(double xi) const;
 
     // 8 x 8 stiffness: Σ over the stored rules of
     //   r·(L/2)·(t/2)·[A·(ε_s, ε_φ)(z)ᵀ·D·(ε_s, ε_φ)(z) + B·G·γ(z)²],
     // D = E/(1 - ν²)·[[1, ν], [ν, 1]], G = E/(2(1 + ν)), with A, B the
     // circumferential factors; the bedding adds k·A·∫ w² r ds.
     HarmonicSquare stiffness() const;
+    // The stiffness of every harmonic at once, as a polynomial in n; the
+    // element's own harmonic does not enter.
+    HarmonicStiffnessSeries stiffnessSeries() const;
 
     // Equivalent nodal forces of surface loads per unit area, each linear
     // from the start to the end: normal pn (along n), meridional pt (along

@@ -2,6 +2,7 @@
 
 #include "analysis/AnalysisModel.h"
 #include "geometry/ShellGeometry.h"
+#include "harmonic/HarmonicStiffnessSeries.h"
 #include "harmonic/HarmonicSystem.h"
 #include "model/Model.h"
 
@@ -132,7 +133,8 @@ void addToForceSums(AnalysisModel& analysis, int node, const double* f) {
 } // namespace
 
 HarmonicSolution recoverHarmonic(const Model& model, const HarmonicInput& input, Harmonic h,
-                                 AnalysisModel& analysis, int flags) {
+                                 AnalysisModel& analysis, const MeshStiffnessSeries& stiffness,
+                                 int flags) {
     HarmonicSolution solution;
     solution.harmonic = h;
     const std::size_t nodeCount = analysis.nodes.size();
@@ -143,14 +145,15 @@ HarmonicSolution recoverHarmonic(const Model& model, const HarmonicInput& input,
                 analysis.dof(static_cast<int>(node), k).value;
 
     solution.elementEnds.reserve(analysis.shellElements.size());
-    for (const ShellElement& element : analysis.shellElements) {
+    for (std::size_t e = 0; e < analysis.shellElements.size(); ++e) {
+        const ShellElement& element = analysis.shellElements[e];
         const HarmonicElement shape = harmonicElement(model, analysis, element, h);
         HarmonicRow d{};
         for (int k = 0; k < 4; ++k) {
             d[static_cast<std::size_t>(k)] = analysis.dof(element.startNode, k).value;
             d[static_cast<std::size_t>(k + 4)] = analysis.dof(element.endNode, k).value;
         }
-        const HarmonicRow kd = times(shape.stiffness(), d);
+        const HarmonicRow kd = times(stiffness.element(e, h), d);
         addToForceSums(analysis, element.startNode, &kd[0]);
         addToForceSums(analysis, element.endNode, &kd[4]);
         HarmonicRow f = kd;

@@ -6,6 +6,7 @@
 namespace venkar {
 
 class AnalysisModel;
+class MeshStiffnessSeries;
 class Model;
 
 // The amplitudes of harmonic h from its solved system (DOF values stored).
@@ -30,7 +31,9 @@ class Model;
 // The element and ring end forces K·d are added to the nodes' force sums
 // (the loads were subtracted by the assembly); divided by the
 // circumferential factor times r they are the reactions per unit length.
+// `stiffness` holds the mesh's element matrices (MeshStiffnessSeries).
 HarmonicSolution recoverHarmonic(const Model& model, const HarmonicInput& input, Harmonic h,
-                                 AnalysisModel& analysis, int flags);
+                                 AnalysisModel& analysis, const MeshStiffnessSeries& stiffness,
+                                 int flags);
 
 } // namespace venkar

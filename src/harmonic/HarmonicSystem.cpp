@@ -9,6 +9,7 @@
 #include "geometry/ShellMaterial.h"
 #include "harmonic/HarmonicLoadShare.h"
 #include "harmonic/HarmonicRing.h"
+#include "harmonic/HarmonicStiffnessSeries.h"
 #include "model/Model.h"
 
 #include <algorithm>
@@ -289,6 +290,14 @@ bool buildHarmonicSystem(const Model& model, const HarmonicInput& input, Harmoni
 void assembleHarmonicSystem(const Model& model, const HarmonicInput& input, Harmonic h,
                             AnalysisModel& analysis, int flags, SkylineMatrix& matrix,
                             RealMatrix& rightHandSide) {
+    assembleHarmonicSystem(model, input, h, analysis, flags, MeshStiffnessSeries(model, analysis),
+                           matrix, rightHandSide);
+}
+
+void assembleHarmonicSystem(const Model& model, const HarmonicInput& input, Harmonic h,
+                            AnalysisModel& analysis, int flags,
+                            const MeshStiffnessSeries& stiffness, SkylineMatrix& matrix,
+                            RealMatrix& rightHandSide) {
     Expansions expansions;
     for (const ShellElement& element : analysis.shellElements)
         noteElementHeights(analysis, shellDofs(analysis, element), expansions, matrix);
@@ -296,10 +305,9 @@ void assembleHarmonicSystem(const Model& model, const HarmonicInput& input, Harm
         noteElementHeights(analysis, ringDofs(analysis, ring), expansions, matrix);
     matrix.finaliseProfile();
 
-    for (const ShellElement& element : analysis.shellElements)
-        addElement(analysis, shellDofs(analysis, element),
-                   harmonicElement(model, analysis, element, h).stiffness(), expansions, matrix,
-                   rightHandSide);
+    for (std::size_t e = 0; e < analysis.shellElements.size(); ++e)
+        addElement(analysis, shellDofs(analysis, analysis.shellElements[e]),
+                   stiffness.element(e, h), expansions, matrix, rightHandSide);
     for (const RingElement& ring : analysis.ringElements) {
         const double r = analysis.nodes[static_cast<std::size_t>(ring.node(0))].r;
         addElement(analysis, ringDofs(analysis, ring),

@@ -7,6 +7,7 @@
 namespace venkar {
 
 class AnalysisModel;
+class MeshStiffnessSeries;
 class Model;
 class RealMatrix;
 class ShellElement;
@@ -53,6 +54,12 @@ HarmonicRow harmonicElementLoad(const Model& model, const HarmonicInput& input, 
 // loads, and in the symmetric n = 0 today's node and point loads) plus the
 // parts of prescribed displacements. The loads are also subtracted from the
 // nodes' force sums, so that the recovery leaves the reactions there.
+// `stiffness` holds the element matrices of the mesh for every harmonic;
+// without it they are built for h alone.
+void assembleHarmonicSystem(const Model& model, const HarmonicInput& input, Harmonic h,
+                            AnalysisModel& analysis, int flags,
+                            const MeshStiffnessSeries& stiffness, SkylineMatrix& matrix,
+                            RealMatrix& rightHandSide);
 void assembleHarmonicSystem(const Model& model, const HarmonicInput& input, Harmonic h,
                             AnalysisModel& analysis, int flags, SkylineMatrix& matrix,
                             RealMatrix& rightHandSide);
