@@ -39,6 +39,8 @@ std::vector<Harmonic> candidateHarmonics(const HarmonicInput& input) {
     std::set<int> numbers{0};
     for (const HarmonicShellLoad& load : input.shellLoads)
         numbers.insert(load.harmonic);
+    for (const HarmonicBandLoad& load : input.bandLoads)
+        numbers.insert(load.harmonic);
     for (const HarmonicNodeLoad& load : input.nodeLoads)
         numbers.insert(load.harmonic);
     std::vector<Harmonic> harmonics;
