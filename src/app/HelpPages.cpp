@@ -51,6 +51,7 @@ const std::map<int, HelpTarget>& contextTable() {
         {help::angleLoadGrid, {"umfangslasten.md", "einzellast-am-umfang"}},
         {help::siloLoadGrid, {"silolasten.md", "silolast"}},
         {help::hopperLoadGrid, {"silolasten.md", "trichterlast"}},
+        {help::siloPatchGrid, {"silolasten.md", "teilflächenlast"}},
         {help::graphWindow, {"grafik.md", ""}},
         {help::editorAndMarginsDialog, {"einstellungen.md", "editor-und-seitenränder"}},
         {help::configurationWindow, {"einstellungen.md", "konfiguration"}},

@@ -203,6 +203,7 @@ private:
         HarmonicExpansion expansion;
         HarmonicInput system = harmonicInput(model_, expansion);
         system.shellLoads.clear();
+        system.bandLoads.clear();
         system.nodeLoads.clear();
         BucklingResult result;
         std::string error;

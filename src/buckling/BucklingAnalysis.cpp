@@ -159,7 +159,8 @@ bool analyseBuckling(const Model& model, const HarmonicInput& input, const Buckl
                      BucklingResult& result, std::string& error) {
     result = BucklingResult{};
     error.clear();
-    if (options.hasHarmonicLoads || !input.shellLoads.empty() || !input.nodeLoads.empty()) {
+    if (options.hasHarmonicLoads || !input.shellLoads.empty() || !input.bandLoads.empty() ||
+        !input.nodeLoads.empty()) {
         error = bucklingHarmonicLoadsMessage;
         return false;
     }

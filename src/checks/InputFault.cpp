@@ -62,9 +62,11 @@ template <class Result, class ModelType> Result& tableOf(ModelType& model, Input
     case InputPage::SiloLoads:
         return model.siloLoads;
     case InputPage::HopperLoads:
+        return model.hopperLoads;
+    case InputPage::SiloPatches:
         break;
     }
-    return model.hopperLoads;
+    return model.siloPatches;
 }
 
 } // namespace

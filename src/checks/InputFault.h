@@ -33,6 +33,7 @@ enum class InputPage {
     AngleLoads,        // "Einzellast am Umfang"
     SiloLoads,         // "Silolast"
     HopperLoads,       // "Trichterlast"
+    SiloPatches,       // "Teilflächenlast"
 };
 
 // The tab caption of the page.

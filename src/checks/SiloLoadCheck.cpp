@@ -1,10 +1,12 @@
 #include "checks/SiloLoadCheck.h"
 
 #include "checks/CheckRules.h"
+#include "loads/SiloPatch.h"
 #include "loads/SiloShells.h"
 #include "model/Error.h"
 #include "model/Model.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace venkar {
@@ -32,6 +34,17 @@ enum HopperColumn : int {
     hopperMagnifier = 5,
     hopperInternal = 6,
 };
+
+// Grid columns of the patch load table.
+enum PatchColumn : int {
+    patchSilo = 1,
+    patchDepth = 2,
+    patchFactor = 3,
+    patchEccentricity = 4,
+};
+
+// Coordinates this close to the filled wall's ends count as on them.
+constexpr double bandTolerance = 1e-9;
 
 std::optional<InputFault> shellRange(const Model& model, InputPage page, int row, int fromShell,
                                      int toShell) {
@@ -126,6 +139,33 @@ std::optional<InputFault> hopperRow(const Model& model, int row, const HopperLoa
     return std::nullopt;
 }
 
+// The referenced silo row has passed its own checks when this runs.
+std::optional<InputFault> patchRow(const Model& model, int row, const SiloPatchRecord& load) {
+    constexpr InputPage page = InputPage::SiloPatches;
+    if (load.siloRow < 1 || !model.siloLoads.isDefined(load.siloRow - 1))
+        return faultAt(page, row, patchSilo,
+                       formatText("Silolast %d ist nicht definiert", load.siloRow));
+    if (!(load.patchDepth >= 0.0))
+        return faultAt(page, row, patchDepth, "Die Tiefe zp darf nicht negativ sein !");
+    if (!(load.patchFactor >= 0.0))
+        return faultAt(page, row, patchFactor, "Cop darf nicht negativ sein !");
+    const SiloLoadRecord& solid = model.siloLoads.row(load.siloRow - 1);
+    const WallShape shape = wallShape(model, solid);
+    const SiloWall wall = siloWall(solid, shape);
+    if (!(load.eccentricity >= 0.0 && load.eccentricity <= wall.radius))
+        return faultAt(page, row, patchEccentricity,
+                       "ef muss zwischen 0 und dem Radius der Wand liegen !");
+    const SiloPatch patch = siloPatch(wall, load.patchDepth, load.patchFactor, load.eccentricity);
+    const double filledTop = std::max(shape.top, wall.surfaceDepth);
+    const double tolerance = bandTolerance * std::max({1.0, wall.radius, std::fabs(filledTop),
+                                                       std::fabs(wall.transitionDepth)});
+    if (!(patch.top() >= filledTop - tolerance &&
+          patch.bottom() <= wall.transitionDepth + tolerance))
+        return faultAt(page, row, patchDepth,
+                       "Das Band der Teilflächenlast liegt nicht ganz in der gefüllten Wand !");
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<InputFault> checkSiloLoads(const Model& model) {
@@ -141,6 +181,13 @@ std::optional<InputFault> checkSiloLoads(const Model& model) {
                 nonFiniteField(model.hopperLoads, InputPage::HopperLoads, row, {3, 4, 5, 6}))
             return invalid;
         if (auto fault = hopperRow(model, row, model.hopperLoads.row(row)))
+            return fault;
+    }
+    for (int row : model.siloPatches.definedRows()) {
+        if (auto invalid =
+                nonFiniteField(model.siloPatches, InputPage::SiloPatches, row, {2, 3, 4}))
+            return invalid;
+        if (auto fault = patchRow(model, row, model.siloPatches.row(row)))
             return fault;
     }
     return std::nullopt;

@@ -8,8 +8,9 @@ namespace venkar {
 
 class Model;
 
-// Plausibility of the silo and hopper load rows, each table in ascending row
-// order, silo rows first (a hopper takes its solid from a checked wall).
+// Plausibility of the silo, hopper and patch load rows, each table in
+// ascending row order, silo rows first (a hopper and a patch take their
+// solid from a checked wall).
 //
 // - Silolast: numbers finite; "von" <= "bis", every shell defined; the
 //   shells one chain of straight vertical shells with one radius; the top
@@ -21,6 +22,10 @@ class Model;
 //   at the bottom of a silo load's wall; μ_h > 0, 0 <= b < 1, C_b >= 1; for
 //   a steep hopper under discharge the hopper's wall friction angle below
 //   φ_i < 90°.
+// - Teilflächenlast: numbers finite; the silo load row defined; z_p, C_op
+//   >= 0, 0 <= e_f <= r; the band of height s around the centre wholly on
+//   the filled wall, between the surface (or the wall's top) and the
+//   transition.
 std::optional<InputFault> checkSiloLoads(const Model& model);
 
 } // namespace venkar

@@ -54,6 +54,8 @@ std::vector<Harmonic> candidateHarmonics(const HarmonicInput& input) {
     };
     for (const HarmonicShellLoad& load : input.shellLoads)
         note(load.harmonic, load.phase);
+    for (const HarmonicBandLoad& load : input.bandLoads)
+        note(load.harmonic, load.phase);
     for (const HarmonicNodeLoad& load : input.nodeLoads)
         note(load.harmonic, load.phase);
     std::vector<Harmonic> harmonics;

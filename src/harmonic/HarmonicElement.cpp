@@ -234,6 +234,23 @@ HarmonicRow HarmonicElement::distributedLoad(double normalStart, double normalEn
     return f;
 }
 
+HarmonicRow HarmonicElement::partialLoad(double xiFrom, double xiTo, double normal,
+                                         double meridional) const {
+    const double a = harmonic_.factorA();
+    const double half = (xiTo - xiFrom) / 2.0;
+    const double middle = (xiTo + xiFrom) / 2.0;
+    HarmonicRow f{};
+    for (std::size_t i = 0; i < meridianPoints.size(); ++i) {
+        const Shape shape = shapeAt(middle + half * meridianPoints[i]);
+        const HarmonicRow u = toGlobal(shape.u);
+        const HarmonicRow w = toGlobal(shape.w);
+        const double weight = meridianWeights[i] * half * shape.r * length_ * 0.5;
+        for (std::size_t p = 0; p < 8; ++p)
+            f[p] += weight * a * (u[p] * meridional + w[p] * normal);
+    }
+    return f;
+}
+
 std::array<double, 4> HarmonicElement::localAt(const HarmonicRow& d, int node) const {
     const auto first = static_cast<std::size_t>(4 * node);
     const double wr = d[first];

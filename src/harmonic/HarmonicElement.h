@@ -112,6 +112,12 @@ public:
                                 double meridionalEnd, double circumferentialStart,
                                 double circumferentialEnd) const;
 
+    // Equivalent nodal forces of a normal pn and a meridional pt surface load
+    // per unit area, uniform on the part ξ ∈ [xiFrom, xiTo] of the element
+    // and 0 elsewhere, both ∝ the trigonometric factor of u and w: the stored
+    // meridian rule mapped onto that part, exact for the shape functions.
+    HarmonicRow partialLoad(double xiFrom, double xiTo, double normal, double meridional) const;
+
     // The local (u, w, β, v) of node 0 or 1 from the global DOF values.
     std::array<double, 4> localAt(const HarmonicRow& d, int node) const;
 

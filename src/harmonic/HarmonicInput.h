@@ -25,6 +25,19 @@ struct HarmonicShellLoad {
     double phase = 0.0; // φₙ
 };
 
+// A surface load on the part of a shell between the depths top and bottom
+// (z, pointing down), uniform there, with global components radial (along
+// r, outward) and axial (along z) ∝ cos n(φ - φₙ): a band around the wall.
+struct HarmonicBandLoad {
+    int shell = 0;
+    int harmonic = 0;
+    double top = 0.0;
+    double bottom = 0.0;
+    double radial = 0.0;
+    double axial = 0.0;
+    double phase = 0.0;
+};
+
 // Line loads on a node per unit length of circumference, like today's node
 // loads: Fr, Fz and M ∝ cos n(φ - φₙ), Fv ∝ sin n(φ - φₙ) (uniform at n = 0).
 struct HarmonicNodeLoad {
@@ -57,6 +70,7 @@ struct CircumferentialSupport {
 
 struct HarmonicInput {
     std::vector<HarmonicShellLoad> shellLoads;
+    std::vector<HarmonicBandLoad> bandLoads;
     std::vector<HarmonicNodeLoad> nodeLoads;
     std::vector<HarmonicRingSection> ringSections;
     std::vector<CircumferentialSupport> circumferentialSupports;

@@ -1,6 +1,8 @@
 #include "harmonic/HarmonicLoadInput.h"
 
 #include "loads/AngleLoadSeries.h"
+#include "loads/SiloPatch.h"
+#include "loads/SiloShells.h"
 #include "loads/WindLoadDirection.h"
 #include "loads/WindSeries.h"
 #include "model/Model.h"
@@ -75,6 +77,29 @@ void addAngleLoads(const Model& model, HarmonicInput& input, HarmonicExpansion& 
     }
 }
 
+// Each patch as the first harmonic of a band on every shell of its wall
+// (the shells the band misses take nothing), pressing outward at 0°.
+void addSiloPatches(const Model& model, HarmonicInput& input, HarmonicExpansion& expansion) {
+    for (int row : model.siloPatches.definedRows()) {
+        const SiloPatchRecord& record = model.siloPatches.row(row);
+        const SiloLoadRecord& solid = model.siloLoads.row(record.siloRow - 1);
+        const SiloWall wall = siloWall(solid, wallShape(model, solid));
+        const SiloPatch patch =
+            siloPatch(wall, record.patchDepth, record.patchFactor, record.eccentricity);
+        expansion.siloPatches.push_back(patch);
+        for (int shell = solid.fromShell; shell <= solid.toShell; ++shell) {
+            HarmonicBandLoad load;
+            load.shell = shell;
+            load.harmonic = 1;
+            load.top = patch.top();
+            load.bottom = patch.bottom();
+            load.radial = patch.pressure;
+            input.bandLoads.push_back(load);
+        }
+        expansion.loadAngles.push_back(0.0);
+    }
+}
+
 } // namespace
 
 HarmonicInput harmonicInput(const Model& model, HarmonicExpansion& expansion) {
@@ -95,6 +120,7 @@ HarmonicInput harmonicInput(const Model& model, HarmonicExpansion& expansion) {
         expansion.loadAngles.push_back(r.phase);
     }
     addAngleLoads(model, input, expansion);
+    addSiloPatches(model, input, expansion);
     for (int row : model.circumferentialSupports.definedRows()) {
         const SupportVRecord& r = model.circumferentialSupports.row(row);
         input.circumferentialSupports.push_back({r.node, r.held});

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "harmonic/HarmonicInput.h"
+#include "loads/SiloPatch.h"
 
 #include <vector>
 
@@ -17,6 +18,8 @@ struct HarmonicExpansion {
     double windDeviation = 0.0; // largest |series − c_p| relative to the range of c_p
     bool windWithinTolerance = true;
     int angleLoadHarmonics = 0; // the count a force at one angle was expanded into, 0 without one
+    // The band of every patch load, in row order.
+    std::vector<SiloPatch> siloPatches;
     // The angles (degrees) the loads single out: every φ₀ of a force at one
     // angle and every phase of a harmonic load. The extremes around the
     // circumference look there too.
@@ -32,6 +35,8 @@ struct HarmonicExpansion {
 // - Umfangslast, Umfangs-Knotenlast as entered.
 // - Einzellast am Umfang: line loads on the node's circle, the force
 //   expanded into the harmonic count of the load case (40 when not set).
+// - Teilflächenlast: p·cos φ on the band of the wall (SiloPatch), the first
+//   harmonic of a band load on each shell of the wall.
 // - Umfangsauflager and Ringquerschnitt as entered.
 // Precondition: the system and the load case passed their checks.
 HarmonicInput harmonicInput(const Model& model, HarmonicExpansion& expansion);

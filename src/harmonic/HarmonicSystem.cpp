@@ -13,6 +13,7 @@
 #include "model/Model.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace venkar {
 
@@ -201,6 +202,35 @@ void applyHarmonicNodeLoads(const Model& model, const HarmonicInput& input, Harm
     }
 }
 
+// The share of every band load on the element's shell: the part of the
+// element between the band's depths, found along its chord. An element
+// without a change of z (a plate) lies in no band.
+void addBandLoads(const HarmonicInput& input, Harmonic h, const AnalysisModel& analysis,
+                  const ShellElement& element, const HarmonicElement& shape, HarmonicRow& f) {
+    const AnalysisNode& start = analysis.nodes[static_cast<std::size_t>(element.startNode)];
+    const AnalysisNode& end = analysis.nodes[static_cast<std::size_t>(element.endNode)];
+    const double rise = end.z - start.z;
+    if (rise == 0.0)
+        return;
+    const double c = std::cos(shape.angle());
+    const double s = std::sin(shape.angle());
+    for (const HarmonicBandLoad& load : input.bandLoads) {
+        if (load.harmonic != h.n || load.shell != element.shellNumber)
+            continue;
+        const auto xiAt = [&](double z) { return -1.0 + 2.0 * (z - start.z) / rise; };
+        const double from = std::max(std::min(xiAt(load.top), xiAt(load.bottom)), -1.0);
+        const double to = std::min(std::max(xiAt(load.top), xiAt(load.bottom)), 1.0);
+        if (!(to > from))
+            continue;
+        const double scale = loadShare(h, load.phase).likeU;
+        const double normal = scale * (-load.radial * s + load.axial * c);
+        const double meridional = scale * (load.radial * c + load.axial * s);
+        const HarmonicRow part = shape.partialLoad(from, to, normal, meridional);
+        for (std::size_t p = 0; p < 8; ++p)
+            f[p] += part[p];
+    }
+}
+
 } // namespace
 
 const HarmonicRingSection* ringSection(const HarmonicInput& input, int ringIndex) {
@@ -252,6 +282,7 @@ HarmonicRow harmonicElementLoad(const Model& model, const HarmonicInput& input, 
         for (std::size_t p = 0; p < 8; ++p)
             f[p] += part[p];
     }
+    addBandLoads(input, h, analysis, element, shape, f);
     return f;
 }
 

@@ -111,6 +111,12 @@ const std::vector<PageSpec>& loadPages() {
           {C::Real, 80, false, "%#.4lg"},
           {C::Real, 80, false, "%#.4lg"},
           {C::Real, 90, false, "%#.4lg"}}},
+        {"SiloPatchGrid",
+         10215,
+         {{C::Int, 56, true},
+          {C::Real, 80, false, "%#.4lg"},
+          {C::Real, 64, false, "%#.4lg"},
+          {C::Real, 80, false, "%#.4lg"}}},
     };
     return pages;
 }
@@ -142,6 +148,7 @@ TLoadForm::TLoadForm(Model& model, Documents& documents, InputMessages& messages
     addPage(pages[11], model.angleLoads);
     addPage(pages[12], model.siloLoads);
     addPage(pages[13], model.hopperLoads);
+    addPage(pages[14], model.siloPatches);
     finishConstruction(" Belastung: ", 421, 612, windowHelpContext);
     refreshFromModel();
 }

@@ -201,6 +201,14 @@ std::vector<TableCaptions> buildCaptions() {
           {cell("b", 0, 1)},
           {cell("Cb", 0, 1)},
           {cell("Phi i (in °)", 0, 1)}}},
+        {"SILOPATCH",
+         "Teilflächenlast",
+         "Last",
+         2,
+         {{cell("Silolast", 0, 1)},
+          {cell("Tiefe zp", 0, 1)},
+          {cell("Cop", 0, 1)},
+          {cell("ef", 0, 1)}}},
     };
 }
 

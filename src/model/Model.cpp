@@ -10,25 +10,26 @@ std::array<InputContainer*, 7> Model::systemTables() {
     return {&nodes, &shells, &materials, &hinges, &rings, &circumferentialSupports, &harmonicRings};
 }
 
-std::array<InputContainer*, 14> Model::loadTables() {
+std::array<InputContainer*, 15> Model::loadTables() {
     return {&nodeLoads,         &shellLoads, &pointLoads, &constraintLoads,  &waterLoads,
             &snowLoads,         &tempLoads,  &windLoads,  &windCoefficients, &harmonicLoads,
-            &harmonicNodeLoads, &angleLoads, &siloLoads,  &hopperLoads};
+            &harmonicNodeLoads, &angleLoads, &siloLoads,  &hopperLoads,      &siloPatches};
 }
 
 std::array<const InputContainer*, 7> Model::systemTables() const {
     return {&nodes, &shells, &materials, &hinges, &rings, &circumferentialSupports, &harmonicRings};
 }
 
-std::array<const InputContainer*, 14> Model::loadTables() const {
+std::array<const InputContainer*, 15> Model::loadTables() const {
     return {&nodeLoads,         &shellLoads, &pointLoads, &constraintLoads,  &waterLoads,
             &snowLoads,         &tempLoads,  &windLoads,  &windCoefficients, &harmonicLoads,
-            &harmonicNodeLoads, &angleLoads, &siloLoads,  &hopperLoads};
+            &harmonicNodeLoads, &angleLoads, &siloLoads,  &hopperLoads,      &siloPatches};
 }
 
 bool Model::hasHarmonicLoads() const {
     return windLoads.definedCount() > 0 || harmonicLoads.definedCount() > 0 ||
-           harmonicNodeLoads.definedCount() > 0 || angleLoads.definedCount() > 0;
+           harmonicNodeLoads.definedCount() > 0 || angleLoads.definedCount() > 0 ||
+           siloPatches.definedCount() > 0;
 }
 
 void Model::setHarmonicCount(int count) {

@@ -14,6 +14,7 @@
 #include "model/ShellClass.h"
 #include "model/ShellLoadClass.h"
 #include "model/SiloLoadClass.h"
+#include "model/SiloPatchClass.h"
 #include "model/SnowLoadClass.h"
 #include "model/SupportVClass.h"
 #include "model/TempLoadClass.h"
@@ -67,6 +68,7 @@ public:
     // The stored solid of silos.
     SiloLoadClass siloLoads;
     HopperLoadClass hopperLoads;
+    SiloPatchClass siloPatches;
 
     // The harmonics a force at one place of the circumference is expanded
     // into ("HARMONICS"); 0 when not set (then defaultHarmonicCount).
@@ -86,9 +88,9 @@ public:
     void setSelfWeight(bool on);
 
     std::array<InputContainer*, 7> systemTables();
-    std::array<InputContainer*, 14> loadTables();
+    std::array<InputContainer*, 15> loadTables();
     std::array<const InputContainer*, 7> systemTables() const;
-    std::array<const InputContainer*, 14> loadTables() const;
+    std::array<const InputContainer*, 15> loadTables() const;
 
     // Tells `observer` (not owned; may be null) of every user change.
     void setObserver(DocumentObserver* observer);

@@ -24,12 +24,13 @@ constexpr std::array<const char*, 8> loadKeywords{"NODELOAD",       "SHELLLOAD",
                                                   "TEMPERATURE",    selfWeightKeyword};
 // The sections of the loads around the circumference and of silos: a load file may hold
 // only these, but the message naming the sections stays the original one.
-constexpr std::array<const char*, 10> laterKeywords{
-    "SUPPORTV",         "HARMONICRINGS", "WINDLOAD", "WINDCOEFFICIENTS", "HARMONICLOAD",
-    "HARMONICNODELOAD", "ANGLELOAD",     "SILOLOAD", "HOPPERLOAD",       harmonicCountKeyword};
-constexpr std::array<const char*, 8> laterLoadKeywords{
-    "WINDLOAD",  "WINDCOEFFICIENTS", "HARMONICLOAD", "HARMONICNODELOAD",
-    "ANGLELOAD", "SILOLOAD",         "HOPPERLOAD",   harmonicCountKeyword};
+constexpr std::array<const char*, 11> laterKeywords{
+    "SUPPORTV",     "HARMONICRINGS",    "WINDLOAD",          "WINDCOEFFICIENTS",
+    "HARMONICLOAD", "HARMONICNODELOAD", "ANGLELOAD",         "SILOLOAD",
+    "HOPPERLOAD",   "SILOPATCH",        harmonicCountKeyword};
+constexpr std::array<const char*, 9> laterLoadKeywords{
+    "WINDLOAD", "WINDCOEFFICIENTS", "HARMONICLOAD", "HARMONICNODELOAD",  "ANGLELOAD",
+    "SILOLOAD", "HOPPERLOAD",       "SILOPATCH",    harmonicCountKeyword};
 
 // True when some line of `text` begins with one of `keywords`, found the way
 // the section reader finds them.

@@ -32,6 +32,14 @@ void writeSummary(std::string& out, const HarmonicCase& harmonicCase) {
     if (expansion.angleLoadHarmonics > 0)
         appendFormat(out, "Einzellasten am Umfang: in %d Harmonische entwickelt\n",
                      expansion.angleLoadHarmonics);
+    for (std::size_t k = 0; k < expansion.siloPatches.size(); ++k) {
+        const SiloPatch& patch = expansion.siloPatches[k];
+        appendFormat(out,
+                     "Teilflächenlast %zu: z = %#.4g bis %#.4g (s = %#.4g), Beiwert %#.4g, "
+                     "p = %#.4g·cos(Winkel), Resultierende %#.4g\n",
+                     k + 1, patch.top(), patch.bottom(), patch.height, patch.factor, patch.pressure,
+                     patch.resultant());
+    }
     for (const std::string& warning : harmonicWarnings(harmonicCase))
         out += "Warnung: " + warning + "\n";
 }

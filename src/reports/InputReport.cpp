@@ -154,6 +154,12 @@ void writeSiloLoadBlocks(std::string& out, TableHeadRecorder& heads, const Model
                          h.toShell, h.hopperFriction, h.factorB, h.bottomMagnifier,
                          h.internalFriction);
         });
+    writeBlock(out, heads, model.siloPatches, "Teilflächenlasten",
+               {" Last Silolast   Tiefe zp        Cop         ef\n"},
+               [&](int number, const SiloPatchRecord& p) {
+                   appendFormat(out, "%5d %8d %#10.4g %#10.4g %#10.4g\n", number, p.siloRow,
+                                p.patchDepth, p.patchFactor, p.eccentricity);
+               });
 }
 
 void writeLoadBlocks(std::string& out, TableHeadRecorder& heads, const Model& model) {

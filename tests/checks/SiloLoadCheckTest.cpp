@@ -6,7 +6,7 @@
 namespace venkar {
 namespace {
 
-// Each unreasonable silo or hopper value is a fault on its own page, row and
+// Each unreasonable silo, hopper or patch value is a fault on its own page, row and
 // grid column.
 TEST(SiloLoadCheck, UnreasonableValuesAreFaultsWithTableRowAndColumn) {
     struct Case {
@@ -37,12 +37,31 @@ TEST(SiloLoadCheck, UnreasonableValuesAreFaultsWithTableRowAndColumn) {
              m.hopperLoads.row(0).internalFriction = 10.0;
          },
          InputPage::HopperLoads, 6},
+        {"patch on an undefined silo row", [](Model& m) { m.siloPatches.row(0).siloRow = 2; },
+         InputPage::SiloPatches, 1},
+        {"z_p < 0", [](Model& m) { m.siloPatches.row(0).patchDepth = -1.0; },
+         InputPage::SiloPatches, 2},
+        {"band beyond the transition", [](Model& m) { m.siloPatches.row(0).patchDepth = 9.7; },
+         InputPage::SiloPatches, 2},
+        {"band above the surface",
+         [](Model& m) {
+             m.siloLoads.row(0).surfaceDepth = -1.0;
+             m.siloPatches.row(0).patchDepth = 0.3;
+         },
+         InputPage::SiloPatches, 2},
+        {"C_op < 0", [](Model& m) { m.siloPatches.row(0).patchFactor = -0.5; },
+         InputPage::SiloPatches, 3},
+        {"e_f beyond the radius", [](Model& m) { m.siloPatches.row(0).eccentricity = 2.5; },
+         InputPage::SiloPatches, 4},
     };
     for (const Case& c : cases) {
         Model model;
         test::buildSilo(model, {});
         test::addRow(model.siloLoads, test::siloLoad(4));
         test::addRow(model.hopperLoads, test::hopperLoad(4));
+        test::addRow(model.siloPatches,
+                     SiloPatchRecord{
+                         .siloRow = 1, .patchDepth = 9.6, .patchFactor = 1.0, .eccentricity = 2.0});
         ASSERT_FALSE(checkLoad(model).has_value());
         c.spoil(model);
         const std::optional<InputFault> fault = checkLoad(model);

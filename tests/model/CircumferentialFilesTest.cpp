@@ -67,3 +67,34 @@ TEST(CircumferentialFiles, AHarmonicCountOutsideOneToFourHundredIsRefused) {
             << count;
     }
 }
+
+// The silo sections come after ANGLELOAD, the patch loads directly after
+// the hopper loads; they read back as written, and a patch row missing a
+// field or carrying one too many is refused.
+TEST(CircumferentialFiles, SiloSectionsInTheirOrderAndReadStrictly) {
+    Model model;
+    addRow(model.angleLoads, AngleLoadRecord{4, 90, 10, -100, 5});
+    addRow(model.siloLoads, SiloLoadRecord{1, 4, 9, 0.5, 0.4, 0, 2, 1.15, 1.1, 30});
+    addRow(model.hopperLoads, HopperLoadRecord{5, 6, 0.3, 0.2, 1, 36});
+    addRow(model.siloPatches, SiloPatchRecord{1, 6.5, 0.5, 0.25});
+    const std::string text = writeLoadText(model);
+    const std::size_t angle = text.find("ANGLELOAD\n");
+    const std::size_t silo = text.find("SILOLOAD\n");
+    EXPECT_LT(angle, silo);
+    EXPECT_NE(text.find("1.00000000000000e+00 3.60000000000000e+01\n\nSILOPATCH\n1\n"
+                        "    1 1 6.50000000000000e+00 5.00000000000000e-01 "
+                        "2.50000000000000e-01\n\n"),
+              std::string::npos)
+        << text;
+    Model again;
+    readLoadText(again, text);
+    EXPECT_EQ(writeLoadText(again), text);
+    EXPECT_TRUE(again.hasHarmonicLoads());
+
+    for (const char* row :
+         {"    1 1 6.5 0.5\n", "    1 1 6.5 0.5 0.25 7\n", "    1 1.5 6.5 0.5 0.25\n"}) {
+        Model refused;
+        EXPECT_THROW(readLoadText(refused, std::string("SILOPATCH\n1\n") + row), VenkarError)
+            << row;
+    }
+}
