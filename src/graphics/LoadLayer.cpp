@@ -6,6 +6,7 @@
 #include "geometry/ShellGeometry.h"
 #include "graphics/LabelLayout.h"
 #include "graphics/LoadSymbols.h"
+#include "graphics/MeridianLoads.h"
 #include "graphics/Picture.h"
 #include "graphics/PlotContext.h"
 #include "graphics/PlotResults.h"
@@ -334,6 +335,73 @@ void drawPrescribedDisplacements(PlotContext& context) {
     }
 }
 
+// The loads around the circumference on the meridian at the context's
+// angle, with the symbols of the axisymmetric ones: surface loads along the
+// shells, line loads and moments at the nodes.
+void drawMeridianLoads(PlotContext& context, const MeridianLoads& around, double f, double g) {
+    const LoadSettings& settings = context.settings.loads;
+    for (const MeridianLoads::ShellLoad& load : around.shells) {
+        if (load.normalStart != 0 || load.normalEnd != 0)
+            drawLoadDistribution(
+                context, load.shell,
+                [&](double x) { return interpolate(load.normalStart, load.normalEnd, x); },
+                DistributionKind::Transverse, f);
+        if (load.meridionalStart != 0 || load.meridionalEnd != 0)
+            drawLoadDistribution(
+                context, load.shell,
+                [&](double x) { return interpolate(load.meridionalStart, load.meridionalEnd, x); },
+                DistributionKind::Longitudinal, f);
+    }
+    for (const MeridianLoads::NodeLoad& load : around.nodes) {
+        const Vector2 p = nodePoint(context.model, load.node);
+        if (load.forceR != 0 || load.forceZ != 0)
+            drawForceArrow(context.picture, context.textScale, p, f, {load.forceR, load.forceZ},
+                           context.size(settings.nodeForceLineWidth),
+                           context.size(settings.nodeForceHeadSize),
+                           context.size(settings.nodeLoadTextHeight), settings.nodeLoadColour,
+                           labelFlag(context), context.labels);
+        if (load.moment != 0)
+            drawMomentArc(context.picture, context.textScale, p,
+                          context.size(settings.nodeMomentSize), signum(load.moment) * g,
+                          std::fabs(load.moment), context.size(settings.nodeForceLineWidth),
+                          context.size(settings.nodeLoadTextHeight), settings.nodeLoadColour,
+                          labelFlag(context), context.labels);
+    }
+}
+
+// The whole forces at one place of the circumference that act on the
+// meridian, scaled among themselves (they are no loads per unit length):
+// the largest of the load case is a tenth of the reference length long.
+void drawAngleForces(PlotContext& context, const MeridianLoads& around) {
+    if (around.forces.empty() || around.largestAngleForce == 0)
+        return;
+    const LoadSettings& settings = context.settings.loads;
+    const double f = context.functionScale * 0.1 * context.h / around.largestAngleForce;
+    for (const MeridianLoads::AngleForce& force : around.forces)
+        if (force.forceR != 0 || force.forceZ != 0)
+            drawForceArrow(context.picture, context.textScale, nodePoint(context.model, force.node),
+                           f, {force.forceR, force.forceZ},
+                           context.size(settings.pointForceLineWidth),
+                           context.size(settings.pointForceHeadSize),
+                           context.size(settings.nodeLoadTextHeight), settings.pointForceColour,
+                           labelFlag(context), context.labels);
+}
+
+// Names the meridian the loads around the circumference are drawn on: a
+// line above everything drawn so far (the axis texts, the load values),
+// starting at its left edge; later labels keep clear of it.
+void drawAngleNote(PlotContext& context) {
+    const BoundingBox drawn = context.picture.boundingBox();
+    if (drawn.isEmpty())
+        return;
+    const LoadSettings& settings = context.settings.loads;
+    const double height = context.size(settings.nodeLoadTextHeight);
+    placeText(context.picture, context.labels, context.textScale,
+              {{{drawn.minX, drawn.minY}, 0.0, height, TextAbove}}, height,
+              settings.surfaceLoadColour,
+              formatNumber("Lasten am Umfang bei Winkel %g Grad", context.angle));
+}
+
 } // namespace
 
 void drawLoads(PlotContext& context) {
@@ -342,20 +410,28 @@ void drawLoads(PlotContext& context) {
         drawSelfWeight(context);
     drawTemperatures(context);
 
+    // Without loads around the circumference `around` is empty and adds
+    // nothing to the scales.
+    const MeridianLoads around = meridianLoadsAt(model, context.angle);
     const double forces =
         std::max({0.0, model.shellLoads.maxLoadMagnitude(), model.nodeLoads.maxForce(),
                   model.pointLoads.maxForce(), maxWaterPressure(model), model.snowLoads.maxAmount(),
-                  maxSiloPressure(model)});
-    const double moments = std::max(model.nodeLoads.maxMoment(), model.pointLoads.maxMoment());
+                  maxSiloPressure(model), around.maxLoad()});
+    const double moments =
+        std::max({model.nodeLoads.maxMoment(), model.pointLoads.maxMoment(), around.maxMoment()});
     if (forces != 0 || moments != 0) {
         const double f = forces != 0 ? context.functionScale * 0.1 * context.h / forces : 0.0;
         const double g = moments != 0 ? 1.5 * pi / moments : 0.0;
         drawSurfaceLoads(context, f);
         drawSiloLoads(context, f);
+        drawMeridianLoads(context, around, f, g);
         drawNodeLoads(context, f, g);
         drawPointLoads(context, f, g);
     }
+    drawAngleForces(context, around);
     drawPrescribedDisplacements(context);
+    if (model.hasHarmonicLoads())
+        drawAngleNote(context);
 }
 
 } // namespace venkar

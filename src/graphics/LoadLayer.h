@@ -27,8 +27,12 @@ void drawLoadDistribution(PlotContext& context, int shell,
                           double forceFactor);
 
 // The loads of the load case: self weight, temperature, surface, water and
-// snow loads, the stored solid of silos (pressure and wall friction), node loads, point loads and
-// prescribed displacements, in this order. Forces are scaled so that the largest one is a tenth of
+// snow loads, the stored solid of silos (pressure and wall friction), the
+// loads around the circumference on the meridian at the context's angle
+// (wind, harmonic surface and node loads), node loads, point loads, the
+// whole forces at one place of the circumference that act on that meridian
+// and prescribed displacements, in this order; with loads around the
+// circumference a note names the angle. Forces are scaled so that the largest one is a tenth of
 // the reference length long at function scale 1, moments so that the largest sweeps 270 degrees.
 void drawLoads(PlotContext& context);
 
