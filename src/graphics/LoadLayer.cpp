@@ -56,7 +56,7 @@ Station stationAt(PlotContext& context, int shell, DistributionKind kind, const 
 
 void drawLoadDistribution(PlotContext& context, int shell,
                           const std::function<double(double)>& load, DistributionKind kind,
-                          double forceFactor) {
+                          double forceFactor, std::vector<OrdinateLabel>* endLabels) {
     const Model& model = context.model;
     const LoadSettings& settings = context.settings.loads;
     double gap = context.size(settings.surfaceLoadGap);
@@ -98,9 +98,11 @@ void drawLoadDistribution(PlotContext& context, int shell,
         }
         if (i == 0 || i == n) {
             picture.addLine(s.base, s.outer);
-            if (context.isOn(ShowValues))
-                drawValueLabel(context, p, s.base, s.outer, colour,
-                               i == 0 ? LabelSide::Above : LabelSide::Below, true, 1e-5);
+            const LabelSide side = i == 0 ? LabelSide::Above : LabelSide::Below;
+            if (endLabels)
+                endLabels->push_back({p, s.base, s.outer, colour, side, true, true});
+            else if (context.isOn(ShowValues))
+                drawValueLabel(context, p, s.base, s.outer, colour, side, true, 1e-5);
         } else {
             drawArrow(picture, s.outer, s.base, head, pen, colour, arrowFlags);
         }
@@ -219,9 +221,21 @@ void drawSurfaceLoads(PlotContext& context, double f) {
 // shell: the pressure normal to the shell and the friction along it, as the
 // element takes them (normal along (-sin φ, cos φ), friction along the
 // tangent), so that the arrows point outward and downward.
+//
+// The values at the shell ends are written after every shell is drawn, on a
+// white ground, so that the neighbouring shell's ordinates do not run
+// through them; where a load runs on from one shell into the next without a
+// jump, their common node carries its value once (two equal labels above and
+// below one ordinate would cover each other).
 void drawSiloLoads(PlotContext& context, double f) {
     const Model& model = context.model;
     std::vector<bool> drawn(static_cast<std::size_t>(model.shells.count()), false);
+    struct EndLabel {
+        int node;
+        bool normal;
+        OrdinateLabel label;
+    };
+    std::vector<EndLabel> ends;
     const auto drawRange = [&](int from, int to) {
         forShellRange(model, from, to, [&](int shell) {
             if (drawn[static_cast<std::size_t>(shell)])
@@ -236,18 +250,46 @@ void drawSiloLoads(PlotContext& context, double f) {
                 return normal ? -q.x * std::sin(phi) + q.y * std::cos(phi)
                               : q.x * std::cos(phi) + q.y * std::sin(phi);
             };
-            drawLoadDistribution(
-                context, shell, [&](double x) { return component(x, true); },
-                DistributionKind::Transverse, f);
-            drawLoadDistribution(
-                context, shell, [&](double x) { return component(x, false); },
-                DistributionKind::Longitudinal, f);
+            const ShellRecord& record = model.shells.row(shell);
+            for (const bool normal : {true, false}) {
+                std::vector<OrdinateLabel> labels;
+                drawLoadDistribution(
+                    context, shell, [&](double x) { return component(x, normal); },
+                    normal ? DistributionKind::Transverse : DistributionKind::Longitudinal, f,
+                    &labels);
+                if (labels.size() == 2) {
+                    ends.push_back({record.startNode, normal, labels[0]});
+                    ends.push_back({record.endNode, normal, labels[1]});
+                }
+            }
         });
     };
     for (const int row : model.siloLoads.definedRows())
         drawRange(model.siloLoads.row(row).fromShell, model.siloLoads.row(row).toShell);
     for (const int row : model.hopperLoads.definedRows())
         drawRange(model.hopperLoads.row(row).fromShell, model.hopperLoads.row(row).toShell);
+
+    if (!context.isOn(ShowValues))
+        return;
+    const double same = 1e-9 * std::max(1.0, maxSiloPressure(model));
+    for (std::size_t k = 0; k < ends.size(); ++k) {
+        const EndLabel& end = ends[k];
+        const bool repeated = std::any_of(ends.begin(), ends.begin() + k, [&](const EndLabel& e) {
+            return e.node == end.node && e.normal == end.normal &&
+                   std::fabs(e.label.value - end.label.value) <= same;
+        });
+        if (repeated || std::fabs(end.label.value) < 1e-10)
+            continue;
+        if (!context.labels) {
+            drawValueLabel(context, end.label.value, end.label.shellPoint, end.label.outerPoint,
+                           end.label.colour, end.label.side, true, 1e-5);
+            continue;
+        }
+        const double quarter = 0.25 * length(end.label.outerPoint - end.label.shellPoint);
+        for (const double shift : {0.0, quarter, -quarter})
+            if (placeValueLabel(context, end.label, shift, *context.labels))
+                break;
+    }
 }
 
 unsigned labelFlag(const PlotContext& context) {

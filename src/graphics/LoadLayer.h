@@ -1,6 +1,9 @@
 #pragma once
 
+#include "graphics/ValueLabel.h"
+
 #include <functional>
+#include <vector>
 
 namespace venkar {
 
@@ -21,10 +24,12 @@ enum class DistributionKind {
 // ordinate f * p; the base points and the outer points joined by lines, the
 // end ordinates drawn plain and, with the values switch, labelled with |p|;
 // the stations between carry arrows from the outer point to the shell.
-// Nothing is drawn when f * max(|p(0)|, |p(1)|) is 0.
+// Nothing is drawn when f * max(|p(0)|, |p(1)|) is 0. With `endLabels` the
+// two end values are not written but handed back there (start, then end),
+// for the caller to place.
 void drawLoadDistribution(PlotContext& context, int shell,
                           const std::function<double(double)>& load, DistributionKind kind,
-                          double forceFactor);
+                          double forceFactor, std::vector<OrdinateLabel>* endLabels = nullptr);
 
 // The loads of the load case: self weight, temperature, surface, water and
 // snow loads, the stored solid of silos (pressure and wall friction), the
