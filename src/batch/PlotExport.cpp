@@ -101,6 +101,9 @@ std::optional<std::string> writePlots(const PlotOptions& plot, const std::string
     view.setTextScale(plot.textScale);
     view.setFunctionScale(plot.functionScale);
     view.setDisplacementScale(plot.displacementScale);
+    // The loads around the circumference are drawn on the meridian of the
+    // diagrams: the one asked for, else the windward one.
+    view.setAngle(angle.value_or(0.0));
     for (const PlotTab tab : plot.tabs) {
         view.selectTab(tab);
         // Without results a result tab would show the bare structure; its

@@ -92,6 +92,13 @@ void GraphView::setFunctionScale(double factor) {
     rebuild();
 }
 
+void GraphView::setAngle(double degrees) {
+    if (degrees == angle_)
+        return;
+    angle_ = degrees;
+    rebuild();
+}
+
 void GraphView::setDisplacementScale(double factor) {
     displacementScale_ = factor;
     userView_ = true;
@@ -127,6 +134,7 @@ double GraphView::build(Picture& picture, LabelLayout& labels, double annotation
                         .textScale = textScale_,
                         .functionScale = functionScale_,
                         .displacementScale = displacementScale_,
+                        .angle = angle_,
                         .labels = &labels,
                         .annotation = annotation};
     if (context.isOn(ShowSymmetryAxis))

@@ -81,6 +81,11 @@ public:
     void setFunctionScale(double factor);
     void setDisplacementScale(double factor);
 
+    // The meridian, in degrees from the windward one (0), at which the loads
+    // around the circumference are drawn. Setting a different one rebuilds.
+    double angle() const { return angle_; }
+    void setAngle(double degrees);
+
     // Clears the picture and refills it in the fixed order of layers:
     // symmetry axis, supports, geometry, loads, support reactions, deformed
     // shape, the diagram of the tab (its hatching, the ring beams' values,
@@ -138,6 +143,7 @@ private:
     double textScale_ = 1.0;
     double functionScale_ = 1.0;
     double displacementScale_ = 1.0;
+    double angle_ = 0.0;
     // Fills `picture` and `labels` with the content drawn with `annotation`;
     // gives the reference length.
     double build(Picture& picture, LabelLayout& labels, double annotation) const;

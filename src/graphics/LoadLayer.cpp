@@ -6,6 +6,7 @@
 #include "geometry/ShellGeometry.h"
 #include "graphics/LabelLayout.h"
 #include "graphics/LoadSymbols.h"
+#include "graphics/MeridianLoads.h"
 #include "graphics/Picture.h"
 #include "graphics/PlotContext.h"
 #include "graphics/PlotResults.h"
@@ -55,7 +56,7 @@ Station stationAt(PlotContext& context, int shell, DistributionKind kind, const 
 
 void drawLoadDistribution(PlotContext& context, int shell,
                           const std::function<double(double)>& load, DistributionKind kind,
-                          double forceFactor) {
+                          double forceFactor, std::vector<OrdinateLabel>* endLabels) {
     const Model& model = context.model;
     const LoadSettings& settings = context.settings.loads;
     double gap = context.size(settings.surfaceLoadGap);
@@ -97,9 +98,11 @@ void drawLoadDistribution(PlotContext& context, int shell,
         }
         if (i == 0 || i == n) {
             picture.addLine(s.base, s.outer);
-            if (context.isOn(ShowValues))
-                drawValueLabel(context, p, s.base, s.outer, colour,
-                               i == 0 ? LabelSide::Above : LabelSide::Below, true, 1e-5);
+            const LabelSide side = i == 0 ? LabelSide::Above : LabelSide::Below;
+            if (endLabels)
+                endLabels->push_back({p, s.base, s.outer, colour, side, true, true});
+            else if (context.isOn(ShowValues))
+                drawValueLabel(context, p, s.base, s.outer, colour, side, true, 1e-5);
         } else {
             drawArrow(picture, s.outer, s.base, head, pen, colour, arrowFlags);
         }
@@ -218,9 +221,21 @@ void drawSurfaceLoads(PlotContext& context, double f) {
 // shell: the pressure normal to the shell and the friction along it, as the
 // element takes them (normal along (-sin φ, cos φ), friction along the
 // tangent), so that the arrows point outward and downward.
+//
+// The values at the shell ends are written after every shell is drawn, on a
+// white ground, so that the neighbouring shell's ordinates do not run
+// through them; where a load runs on from one shell into the next without a
+// jump, their common node carries its value once (two equal labels above and
+// below one ordinate would cover each other).
 void drawSiloLoads(PlotContext& context, double f) {
     const Model& model = context.model;
     std::vector<bool> drawn(static_cast<std::size_t>(model.shells.count()), false);
+    struct EndLabel {
+        int node;
+        bool normal;
+        OrdinateLabel label;
+    };
+    std::vector<EndLabel> ends;
     const auto drawRange = [&](int from, int to) {
         forShellRange(model, from, to, [&](int shell) {
             if (drawn[static_cast<std::size_t>(shell)])
@@ -235,18 +250,46 @@ void drawSiloLoads(PlotContext& context, double f) {
                 return normal ? -q.x * std::sin(phi) + q.y * std::cos(phi)
                               : q.x * std::cos(phi) + q.y * std::sin(phi);
             };
-            drawLoadDistribution(
-                context, shell, [&](double x) { return component(x, true); },
-                DistributionKind::Transverse, f);
-            drawLoadDistribution(
-                context, shell, [&](double x) { return component(x, false); },
-                DistributionKind::Longitudinal, f);
+            const ShellRecord& record = model.shells.row(shell);
+            for (const bool normal : {true, false}) {
+                std::vector<OrdinateLabel> labels;
+                drawLoadDistribution(
+                    context, shell, [&](double x) { return component(x, normal); },
+                    normal ? DistributionKind::Transverse : DistributionKind::Longitudinal, f,
+                    &labels);
+                if (labels.size() == 2) {
+                    ends.push_back({record.startNode, normal, labels[0]});
+                    ends.push_back({record.endNode, normal, labels[1]});
+                }
+            }
         });
     };
     for (const int row : model.siloLoads.definedRows())
         drawRange(model.siloLoads.row(row).fromShell, model.siloLoads.row(row).toShell);
     for (const int row : model.hopperLoads.definedRows())
         drawRange(model.hopperLoads.row(row).fromShell, model.hopperLoads.row(row).toShell);
+
+    if (!context.isOn(ShowValues))
+        return;
+    const double same = 1e-9 * std::max(1.0, maxSiloPressure(model));
+    for (std::size_t k = 0; k < ends.size(); ++k) {
+        const EndLabel& end = ends[k];
+        const bool repeated = std::any_of(ends.begin(), ends.begin() + k, [&](const EndLabel& e) {
+            return e.node == end.node && e.normal == end.normal &&
+                   std::fabs(e.label.value - end.label.value) <= same;
+        });
+        if (repeated || std::fabs(end.label.value) < 1e-10)
+            continue;
+        if (!context.labels) {
+            drawValueLabel(context, end.label.value, end.label.shellPoint, end.label.outerPoint,
+                           end.label.colour, end.label.side, true, 1e-5);
+            continue;
+        }
+        const double quarter = 0.25 * length(end.label.outerPoint - end.label.shellPoint);
+        for (const double shift : {0.0, quarter, -quarter})
+            if (placeValueLabel(context, end.label, shift, *context.labels))
+                break;
+    }
 }
 
 unsigned labelFlag(const PlotContext& context) {
@@ -334,6 +377,73 @@ void drawPrescribedDisplacements(PlotContext& context) {
     }
 }
 
+// The loads around the circumference on the meridian at the context's
+// angle, with the symbols of the axisymmetric ones: surface loads along the
+// shells, line loads and moments at the nodes.
+void drawMeridianLoads(PlotContext& context, const MeridianLoads& around, double f, double g) {
+    const LoadSettings& settings = context.settings.loads;
+    for (const MeridianLoads::ShellLoad& load : around.shells) {
+        if (load.normalStart != 0 || load.normalEnd != 0)
+            drawLoadDistribution(
+                context, load.shell,
+                [&](double x) { return interpolate(load.normalStart, load.normalEnd, x); },
+                DistributionKind::Transverse, f);
+        if (load.meridionalStart != 0 || load.meridionalEnd != 0)
+            drawLoadDistribution(
+                context, load.shell,
+                [&](double x) { return interpolate(load.meridionalStart, load.meridionalEnd, x); },
+                DistributionKind::Longitudinal, f);
+    }
+    for (const MeridianLoads::NodeLoad& load : around.nodes) {
+        const Vector2 p = nodePoint(context.model, load.node);
+        if (load.forceR != 0 || load.forceZ != 0)
+            drawForceArrow(context.picture, context.textScale, p, f, {load.forceR, load.forceZ},
+                           context.size(settings.nodeForceLineWidth),
+                           context.size(settings.nodeForceHeadSize),
+                           context.size(settings.nodeLoadTextHeight), settings.nodeLoadColour,
+                           labelFlag(context), context.labels);
+        if (load.moment != 0)
+            drawMomentArc(context.picture, context.textScale, p,
+                          context.size(settings.nodeMomentSize), signum(load.moment) * g,
+                          std::fabs(load.moment), context.size(settings.nodeForceLineWidth),
+                          context.size(settings.nodeLoadTextHeight), settings.nodeLoadColour,
+                          labelFlag(context), context.labels);
+    }
+}
+
+// The whole forces at one place of the circumference that act on the
+// meridian, scaled among themselves (they are no loads per unit length):
+// the largest of the load case is a tenth of the reference length long.
+void drawAngleForces(PlotContext& context, const MeridianLoads& around) {
+    if (around.forces.empty() || around.largestAngleForce == 0)
+        return;
+    const LoadSettings& settings = context.settings.loads;
+    const double f = context.functionScale * 0.1 * context.h / around.largestAngleForce;
+    for (const MeridianLoads::AngleForce& force : around.forces)
+        if (force.forceR != 0 || force.forceZ != 0)
+            drawForceArrow(context.picture, context.textScale, nodePoint(context.model, force.node),
+                           f, {force.forceR, force.forceZ},
+                           context.size(settings.pointForceLineWidth),
+                           context.size(settings.pointForceHeadSize),
+                           context.size(settings.nodeLoadTextHeight), settings.pointForceColour,
+                           labelFlag(context), context.labels);
+}
+
+// Names the meridian the loads around the circumference are drawn on: a
+// line above everything drawn so far (the axis texts, the load values),
+// starting at its left edge; later labels keep clear of it.
+void drawAngleNote(PlotContext& context) {
+    const BoundingBox drawn = context.picture.boundingBox();
+    if (drawn.isEmpty())
+        return;
+    const LoadSettings& settings = context.settings.loads;
+    const double height = context.size(settings.nodeLoadTextHeight);
+    placeText(context.picture, context.labels, context.textScale,
+              {{{drawn.minX, drawn.minY}, 0.0, height, TextAbove}}, height,
+              settings.surfaceLoadColour,
+              formatNumber("Lasten am Umfang bei Winkel %g Grad", context.angle));
+}
+
 } // namespace
 
 void drawLoads(PlotContext& context) {
@@ -342,20 +452,28 @@ void drawLoads(PlotContext& context) {
         drawSelfWeight(context);
     drawTemperatures(context);
 
+    // Without loads around the circumference `around` is empty and adds
+    // nothing to the scales.
+    const MeridianLoads around = meridianLoadsAt(model, context.angle);
     const double forces =
         std::max({0.0, model.shellLoads.maxLoadMagnitude(), model.nodeLoads.maxForce(),
                   model.pointLoads.maxForce(), maxWaterPressure(model), model.snowLoads.maxAmount(),
-                  maxSiloPressure(model)});
-    const double moments = std::max(model.nodeLoads.maxMoment(), model.pointLoads.maxMoment());
+                  maxSiloPressure(model), around.maxLoad()});
+    const double moments =
+        std::max({model.nodeLoads.maxMoment(), model.pointLoads.maxMoment(), around.maxMoment()});
     if (forces != 0 || moments != 0) {
         const double f = forces != 0 ? context.functionScale * 0.1 * context.h / forces : 0.0;
         const double g = moments != 0 ? 1.5 * pi / moments : 0.0;
         drawSurfaceLoads(context, f);
         drawSiloLoads(context, f);
+        drawMeridianLoads(context, around, f, g);
         drawNodeLoads(context, f, g);
         drawPointLoads(context, f, g);
     }
+    drawAngleForces(context, around);
     drawPrescribedDisplacements(context);
+    if (model.hasHarmonicLoads())
+        drawAngleNote(context);
 }
 
 } // namespace venkar

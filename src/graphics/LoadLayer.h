@@ -1,6 +1,9 @@
 #pragma once
 
+#include "graphics/ValueLabel.h"
+
 #include <functional>
+#include <vector>
 
 namespace venkar {
 
@@ -21,14 +24,20 @@ enum class DistributionKind {
 // ordinate f * p; the base points and the outer points joined by lines, the
 // end ordinates drawn plain and, with the values switch, labelled with |p|;
 // the stations between carry arrows from the outer point to the shell.
-// Nothing is drawn when f * max(|p(0)|, |p(1)|) is 0.
+// Nothing is drawn when f * max(|p(0)|, |p(1)|) is 0. With `endLabels` the
+// two end values are not written but handed back there (start, then end),
+// for the caller to place.
 void drawLoadDistribution(PlotContext& context, int shell,
                           const std::function<double(double)>& load, DistributionKind kind,
-                          double forceFactor);
+                          double forceFactor, std::vector<OrdinateLabel>* endLabels = nullptr);
 
 // The loads of the load case: self weight, temperature, surface, water and
-// snow loads, the stored solid of silos (pressure and wall friction), node loads, point loads and
-// prescribed displacements, in this order. Forces are scaled so that the largest one is a tenth of
+// snow loads, the stored solid of silos (pressure and wall friction), the
+// loads around the circumference on the meridian at the context's angle
+// (wind, harmonic surface and node loads), node loads, point loads, the
+// whole forces at one place of the circumference that act on that meridian
+// and prescribed displacements, in this order; with loads around the
+// circumference a note names the angle. Forces are scaled so that the largest one is a tenth of
 // the reference length long at function scale 1, moments so that the largest sweeps 270 degrees.
 void drawLoads(PlotContext& context);
 

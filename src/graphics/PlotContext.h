@@ -47,6 +47,9 @@ struct PlotContext {
     double textScale = 1.0;
     double functionScale = 1.0;
     double displacementScale = 1.0;
+    // The meridian (degrees around the axis from the windward one) whose
+    // loads around the circumference are drawn.
+    double angle = 0.0;
     // The texts placed so far, which later labels keep clear of; null when
     // labels need not avoid each other.
     LabelLayout* labels = nullptr;

@@ -1,10 +1,18 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
 namespace venkar {
+
+// What the dialog "Vorlage" returns: the index of the chosen preset in the
+// list it was given and the end-effect factor typed.
+struct PresetChoice {
+    int index = 0;
+    double psiLambda = 1.0;
+};
 
 // Everything the grids and the input windows ask or tell the user: the beep,
 // the question before a row is deleted, the small value dialog and the
@@ -28,6 +36,12 @@ public:
     virtual void pasteError(const QString& message) = 0;
     // An error that ended a command (reading a file), caption "Fehler".
     virtual void commandError(const QString& message) = 0;
+    // The dialog "Vorlage": one of `names` and the factor ψλ; none when
+    // cancelled.
+    virtual std::optional<PresetChoice> choosePreset(const QStringList& names) = 0;
+    // A question before rows are replaced (caption "Vorlage", Ja/Nein): true
+    // for Ja.
+    virtual bool confirmReplace(const QString& question) = 0;
 };
 
 } // namespace venkar

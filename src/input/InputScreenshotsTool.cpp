@@ -1,9 +1,10 @@
 // Writes pictures of the two input windows with an example loaded:
-//   venkar-input-screenshots SYSTEM.vsy LOAD.vla OUTDIR
+//   venkar-input-screenshots SYSTEM.vsy LOAD.vla OUTDIR [PAGE...]
 // giving OUTDIR/geometrie.png, OUTDIR/belastung.png and the dialog "Form
-// erzeugen" on the head for the example's last node, OUTDIR/form-erzeugen.png.
-// Runs on the
-// offscreen platform unless the environment chooses another.
+// erzeugen" on the head for the example's last node, OUTDIR/form-erzeugen.png;
+// with PAGE arguments (tab captions, "Windlast") instead the window showing
+// each page, as OUTDIR/<caption in lower case, blanks as '-'>.png. Runs on
+// the offscreen platform unless the environment chooses another.
 
 #include "documents/Documents.h"
 #include "input/LoadForm.h"
@@ -47,6 +48,28 @@ bool grabWindow(venkar::InputForm& form, int page, const QString& path) {
     return form.grab().save(path);
 }
 
+// The window showing each named page; false when a name is no page.
+bool grabPages(venkar::InputForm& system, venkar::InputForm& load, const QDir& out,
+               const QStringList& captions) {
+    for (const QString& caption : captions) {
+        const QString file = caption.toLower().replace(u' ', u'-') + QStringLiteral(".png");
+        bool found = false;
+        for (venkar::InputForm* form : {&system, &load})
+            for (int page = 0; page < form->pageCount() && !found; ++page)
+                if (form->pages()->tabText(page) == caption) {
+                    if (!grabWindow(*form, page, out.filePath(file)))
+                        return false;
+                    form->hide();
+                    found = true;
+                }
+        if (!found) {
+            std::fprintf(stderr, "no page %s\n", caption.toUtf8().constData());
+            return false;
+        }
+    }
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -54,8 +77,9 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     std::setlocale(LC_NUMERIC, "C");
-    if (argc != 4) {
-        std::fprintf(stderr, "usage: venkar-input-screenshots SYSTEM.vsy LOAD.vla OUTDIR\n");
+    if (argc < 4) {
+        std::fprintf(stderr,
+                     "usage: venkar-input-screenshots SYSTEM.vsy LOAD.vla OUTDIR [PAGE...]\n");
         return 2;
     }
     venkar::Model model;
@@ -68,6 +92,8 @@ int main(int argc, char** argv) {
     const QDir out(QString::fromLocal8Bit(argv[3]));
     venkar::TSystemForm system(model, documents, messages);
     venkar::TLoadForm load(model, documents, messages);
+    if (argc > 4)
+        return grabPages(system, load, out, QStringList(argv + 4, argv + argc)) ? 0 : 1;
     venkar::UndoHistory history(model, documents, venkar::DocumentKind::System);
     venkar::TShapeDialog shapes(model, history, messages);
     shapes.shapeList()->setCurrentIndex(venkar::TShapeDialog::TorisphericalHead);

@@ -2,9 +2,11 @@
 
 #include "input/CellDialog.h"
 #include "input/MessageBoxes.h"
+#include "input/PresetDialog.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace venkar {
 
@@ -46,6 +48,24 @@ void QtInputMessages::pasteError(const QString& message) {
 
 void QtInputMessages::commandError(const QString& message) {
     showBox(parent_, QMessageBox::Critical, QStringLiteral("Fehler"), message);
+}
+
+std::optional<PresetChoice> QtInputMessages::choosePreset(const QStringList& names) {
+    TPresetDialog dialog(names, messageOwner(parent_));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.choice();
+}
+
+bool QtInputMessages::confirmReplace(const QString& question) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Vorlage"), question,
+                    QMessageBox::NoButton, messageOwner(parent_));
+    QPushButton* yes = box.addButton(QStringLiteral("&Ja"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("&Nein"), QMessageBox::NoRole);
+    box.setDefaultButton(no);
+    box.setEscapeButton(no);
+    execInFront(box);
+    return box.clickedButton() == yes;
 }
 
 } // namespace venkar

@@ -59,7 +59,7 @@ void UndoHistory::begin(InputContainer& table) {
 void UndoHistory::commit() {
     if (!open_ || --open_->depth > 0)
         return;
-    Step step{std::move(open_->tables), model_.selfWeight() ? 1 : 0, model_.selfWeight() ? 1 : 0};
+    Step step{std::move(open_->tables), singleValues(), singleValues()};
     open_.reset();
     bool changed = false;
     for (TableChange& change : step.tables) {
@@ -74,10 +74,30 @@ void UndoHistory::commit() {
     push(std::move(step));
 }
 
-void UndoHistory::recordSelfWeight(int before, int after) {
+UndoHistory::SingleValues UndoHistory::singleValues() const {
+    return {model_.selfWeight() ? 1 : 0, model_.harmonicCount()};
+}
+
+void UndoHistory::recordSingleValues(const SingleValues& before, const SingleValues& after) {
     if (applying_ || before == after)
         return;
     push(Step{{}, before, after});
+}
+
+void UndoHistory::recordSelfWeight(int before, int after) {
+    SingleValues from = singleValues();
+    SingleValues to = from;
+    from.selfWeight = before;
+    to.selfWeight = after;
+    recordSingleValues(from, to);
+}
+
+void UndoHistory::recordHarmonicCount(int before, int after) {
+    SingleValues from = singleValues();
+    SingleValues to = from;
+    from.harmonicCount = before;
+    to.harmonicCount = after;
+    recordSingleValues(from, to);
 }
 
 void UndoHistory::push(Step step) {
@@ -114,7 +134,9 @@ void UndoHistory::apply(const Step& step, bool forward) {
         for (const TableChange& change : step.tables)
             (forward ? change.after : change.before).restoreInto(*change.table);
     } else {
-        model_.setSelfWeight((forward ? step.selfWeightAfter : step.selfWeightBefore) != 0);
+        const SingleValues& values = forward ? step.after : step.before;
+        model_.setSelfWeight(values.selfWeight != 0);
+        model_.setHarmonicCount(values.harmonicCount);
     }
     applying_ = false;
     settleModifiedFlag();

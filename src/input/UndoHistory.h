@@ -26,7 +26,8 @@ struct TableSnapshot {
 
 // The undo history of one document (the system or the load case): a list of
 // steps, each the content of the tables a change touched before and after it,
-// or the self-weight switch before and after. A change made while a step is
+// or the load case's two single values (the self-weight switch and the
+// harmonic count) before and after. A change made while a step is
 // open (begin .. commit) is one step, also when it touches several tables. The document's modified
 // flag is cleared whenever the history returns to the position of the last save or open; clearing
 // or opening the document starts a new history.
@@ -50,6 +51,8 @@ public:
 
     // The self-weight switch went from `before` to `after`.
     void recordSelfWeight(int before, int after);
+    // The harmonic count went from `before` to `after` (0: not set).
+    void recordHarmonicCount(int before, int after);
 
     bool canUndo() const { return position_ > 0; }
     bool canRedo() const { return position_ < steps_.size(); }
@@ -70,15 +73,24 @@ private:
         TableSnapshot before;
         TableSnapshot after;
     };
+    // The load case's single values; a step that changes one of them keeps
+    // the other as it stood, so that applying it restores both.
+    struct SingleValues {
+        int selfWeight = 0;
+        int harmonicCount = 0;
+        bool operator==(const SingleValues&) const = default;
+    };
     struct Step {
-        std::vector<TableChange> tables; // none: a self-weight step
-        int selfWeightBefore = 0;
-        int selfWeightAfter = 0;
+        std::vector<TableChange> tables; // none: a step of the single values
+        SingleValues before;
+        SingleValues after;
     };
     struct OpenStep {
         std::vector<TableChange> tables; // `after` is taken at the commit
         int depth;
     };
+    SingleValues singleValues() const;
+    void recordSingleValues(const SingleValues& before, const SingleValues& after);
     void push(Step step);
     void apply(const Step& step, bool forward);
     void settleModifiedFlag();

@@ -74,6 +74,8 @@ public:
     void inputError(const QString& message) override { inputErrors << message; }
     void pasteError(const QString& message) override { otherErrors << message; }
     void commandError(const QString& message) override { otherErrors << message; }
+    std::optional<PresetChoice> choosePreset(const QStringList&) override { return std::nullopt; }
+    bool confirmReplace(const QString&) override { return false; }
 
     int beeps = 0;
     QStringList inputErrors;

@@ -66,39 +66,55 @@ protected:
     QTemporaryDir folder;
 };
 
-TEST_F(ExampleEntryTest, TheWaterTankTypedWithKeysAloneSavesTheExampleFiles) {
-    Model reference;
-    const std::string systemText = example("wassertank.vsy");
-    const std::string loadText = example("wassertank.vla");
-    readSystemText(reference, systemText);
-    readLoadText(reference, loadText);
+// The water tank, the wind tank (wind, pressure coefficients and the ring's
+// cross-section for the harmonics) and the silo (silo and hopper loads).
+TEST_F(ExampleEntryTest, EachExampleTypedWithKeysAloneSavesItsFiles) {
+    const std::pair<const char*, const char*> examples[] = {
+        {"wassertank.vsy", "wassertank.vla"},
+        {"windtank.vsy", "windtank.vla"},
+        {"silo.vsy", "silo.vla"},
+    };
+    for (const auto& [systemName, loadName] : examples) {
+        SCOPED_TRACE(systemName);
+        TearDown();
+        model = Model();
+        documents.newDocument(DocumentKind::System);
+        documents.newDocument(DocumentKind::Load);
+        messages.beeps = 0;
+        SetUp();
+        Model reference;
+        const std::string systemText = example(systemName);
+        const std::string loadText = example(loadName);
+        readSystemText(reference, systemText);
+        readLoadText(reference, loadText);
 
-    const auto systemTables = reference.systemTables();
-    enterDocument(*systemForm, {systemTables.begin(), systemTables.end()});
-    const auto loadTables = reference.loadTables();
-    enterDocument(*loadForm, {loadTables.begin(), loadTables.end()});
-    if (reference.selfWeight()) {
-        QTest::keyClick(loadForm->currentGrid(), Qt::Key_G, Qt::AltModifier);
-        QTest::qWait(300); // the check box's animated click
+        const auto systemTables = reference.systemTables();
+        enterDocument(*systemForm, {systemTables.begin(), systemTables.end()});
+        const auto loadTables = reference.loadTables();
+        enterDocument(*loadForm, {loadTables.begin(), loadTables.end()});
+        if (reference.selfWeight()) {
+            QTest::keyClick(loadForm->currentGrid(), Qt::Key_G, Qt::AltModifier);
+            QTest::qWait(300); // the check box's animated click
+        }
+        EXPECT_EQ(model.selfWeight(), reference.selfWeight());
+        EXPECT_EQ(loadForm->selfWeightBox()->isChecked(), reference.selfWeight());
+        EXPECT_EQ(messages.beeps, 0);
+
+        // "Geometrie Speichern" and "Lastfall Speichern" ask for the names.
+        const std::string systemPath = folder.filePath(systemName).toStdString();
+        dialogs.saveName = systemPath;
+        systemForm->toolBar()->actions().at(2)->trigger();
+        const std::string loadPath = folder.filePath(loadName).toStdString();
+        dialogs.saveName = loadPath;
+        loadForm->toolBar()->actions().at(2)->trigger();
+
+        EXPECT_EQ(readTextFile(systemPath).value(), systemText);
+        EXPECT_EQ(readTextFile(loadPath).value(), loadText);
+        EXPECT_FALSE(documents.isModified(DocumentKind::System));
+        EXPECT_FALSE(documents.isModified(DocumentKind::Load));
+        EXPECT_EQ(systemForm->windowTitle(), QString::fromStdString(" Geometrie:  " + systemPath));
+        EXPECT_EQ(loadForm->windowTitle(), QString::fromStdString(" Belastung: " + loadPath));
     }
-    EXPECT_EQ(model.selfWeight(), reference.selfWeight());
-    EXPECT_EQ(loadForm->selfWeightBox()->isChecked(), reference.selfWeight());
-    EXPECT_EQ(messages.beeps, 0);
-
-    // "Geometrie Speichern" and "Lastfall Speichern" ask for the names.
-    const std::string systemPath = folder.filePath("tank.vsy").toStdString();
-    dialogs.saveName = systemPath;
-    systemForm->toolBar()->actions().at(2)->trigger();
-    const std::string loadPath = folder.filePath("tank.vla").toStdString();
-    dialogs.saveName = loadPath;
-    loadForm->toolBar()->actions().at(2)->trigger();
-
-    EXPECT_EQ(readTextFile(systemPath).value(), systemText);
-    EXPECT_EQ(readTextFile(loadPath).value(), loadText);
-    EXPECT_FALSE(documents.isModified(DocumentKind::System));
-    EXPECT_FALSE(documents.isModified(DocumentKind::Load));
-    EXPECT_EQ(systemForm->windowTitle(), QString::fromStdString(" Geometrie:  " + systemPath));
-    EXPECT_EQ(loadForm->windowTitle(), QString::fromStdString(" Belastung: " + loadPath));
 }
 
 } // namespace

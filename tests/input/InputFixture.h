@@ -49,6 +49,14 @@ public:
     }
     void pasteError(const QString& message) override { pasteErrors.push_back(message); }
     void commandError(const QString& message) override { commandErrors.push_back(message); }
+    std::optional<PresetChoice> choosePreset(const QStringList& names) override {
+        presetNames = names;
+        return presetChoice;
+    }
+    bool confirmReplace(const QString& question) override {
+        replaceQuestions.push_back(question);
+        return replaceAnswer;
+    }
 
     std::function<void()> onInputError; // sees the window as the box shows
     int beeps = 0;
@@ -59,6 +67,10 @@ public:
     QStringList inputErrors;
     QStringList pasteErrors;
     QStringList commandErrors;
+    QStringList presetNames;
+    std::optional<PresetChoice> presetChoice;
+    QStringList replaceQuestions;
+    bool replaceAnswer = false;
 };
 
 // Answers the document commands' questions and file dialogs.
