@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -40,6 +41,14 @@ constexpr int printCaptionInset = 6;
 constexpr int savedImageWidth = 1600;
 // How far from a diagram a click still picks its nearest station, in pixels.
 constexpr double valueClickReach = 8.0;
+// The angle edit: degrees around the circumference.
+constexpr int angleStep = 5;
+constexpr int fullCircle = 360;
+
+// A position on a shell in the status line: "0,35".
+QString germanPosition(double x) {
+    return QString::number(x, 'g', 4).replace(QLatin1Char('.'), QLatin1Char(','));
+}
 
 // Sets a spin edit back to 100 % on a double click into its field.
 class ResetOnDoubleClick : public QObject {
@@ -74,8 +83,7 @@ TGraphForm::TGraphForm(const Model& model, const GraphSettings& settings, QWidge
     tabs_ = new QTabBar(this);
     tabs_->setShape(QTabBar::RoundedSouth);
     tabs_->setExpanding(false);
-    for (const char* caption : GraphView::tabCaptions())
-        tabs_->addTab(QString::fromUtf8(caption));
+    syncTabs();
     connect(tabs_, &QTabBar::currentChanged, this, &TGraphForm::selectTab);
 
     status_ = new QLabel(this);
@@ -92,6 +100,7 @@ TGraphForm::TGraphForm(const Model& model, const GraphSettings& settings, QWidge
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(toolBar_);
+    layout->addWidget(aroundBar_);
     layout->addWidget(paintBox_, 1);
     layout->addWidget(tabs_);
     layout->addLayout(statusLine);
@@ -103,7 +112,8 @@ TGraphForm::TGraphForm(const Model& model, const GraphSettings& settings, QWidge
                              .arg(QString::number(p.x(), 'g', 6), QString::number(p.y(), 'g', 6)));
     });
     connect(paintBox_, &GraphPaintBox::clicked, this, &TGraphForm::showValueAt);
-    setWindowTitle(QString::fromUtf8(view_.caption()));
+    syncAroundControls();
+    showCaption();
     // A new window follows its picture until the user zooms.
     view_.setUserView(false);
 }
@@ -215,6 +225,79 @@ void TGraphForm::buildToolBar() {
         addScaleEdit(QStringLiteral("Funktionsskalierung"), &GraphView::setFunctionScale);
     displacementScale_ =
         addScaleEdit(QStringLiteral("Verschiebungsskalierung"), &GraphView::setDisplacementScale);
+
+    // The angle and the quantity of the views around the circumference, in
+    // a second row so that the first keeps all its buttons in sight.
+    aroundBar_ = new QToolBar(this);
+    aroundBar_->setIconSize(toolBar_->iconSize());
+    angle_ = new QSpinBox(aroundBar_);
+    angle_->setRange(0, fullCircle);
+    angle_->setSingleStep(angleStep);
+    angle_->setSuffix(QStringLiteral("°"));
+    angle_->setPrefix(QStringLiteral("Winkel "));
+    angle_->setToolTip(QStringLiteral("Winkel"));
+    angle_->setStatusTip(QStringLiteral("Winkel"));
+    angle_->setAccessibleName(QStringLiteral("Winkel"));
+    view_.setAngle(0.0);
+    connect(angle_, &QSpinBox::valueChanged, this, [this](int degrees) {
+        view_.setAngle(double(degrees));
+        valueStatus_->clear();
+        showCaption();
+        paintBox_->update();
+    });
+    angleAction_ = aroundBar_->addWidget(angle_);
+    quantity_ = new QComboBox(aroundBar_);
+    for (int q = 0; q < aroundQuantityCount; ++q)
+        quantity_->addItem(
+            QString::fromUtf8(aroundQuantityCaption(static_cast<AroundQuantity>(q))));
+    quantity_->setCurrentIndex(static_cast<int>(view_.aroundSelection().quantity));
+    quantity_->setToolTip(QStringLiteral("Größe"));
+    quantity_->setStatusTip(QStringLiteral("Größe"));
+    quantity_->setAccessibleName(QStringLiteral("Größe"));
+    connect(quantity_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index < 0)
+            return;
+        AroundSelection selection = view_.aroundSelection();
+        selection.quantity = static_cast<AroundQuantity>(index);
+        view_.setAroundSelection(selection);
+        showCaption();
+        paintBox_->update();
+    });
+    quantityAction_ = aroundBar_->addWidget(quantity_);
+}
+
+void TGraphForm::syncTabs() {
+    std::vector<PlotTab> tabs(allPlotTabs.begin(), allPlotTabs.end());
+    tabs.insert(tabs.end(), stressPlotTabs.begin(), stressPlotTabs.end());
+    if (view_.harmonicCase())
+        tabs.insert(tabs.end(), harmonicPlotTabs.begin(), harmonicPlotTabs.end());
+    if (tabs == shownTabs_)
+        return;
+    const QSignalBlocker quiet(tabs_);
+    shownTabs_ = tabs;
+    while (tabs_->count() > 0)
+        tabs_->removeTab(tabs_->count() - 1);
+    for (PlotTab tab : shownTabs_)
+        tabs_->addTab(QString::fromUtf8(tabCaption(tab)));
+    const auto current = std::find(shownTabs_.begin(), shownTabs_.end(), view_.tab());
+    if (current == shownTabs_.end()) {
+        // The tab went with the loads around the circumference.
+        tabs_->setCurrentIndex(0);
+        view_.selectTab(PlotTab::Geometry);
+        syncSwitchButtons();
+    } else {
+        tabs_->setCurrentIndex(static_cast<int>(current - shownTabs_.begin()));
+    }
+}
+
+void TGraphForm::syncAroundControls() {
+    const bool around = view_.harmonicCase() != nullptr;
+    aroundBar_->setVisible(around);
+    quantityAction_->setVisible(around && !isMeridianTab(view_.tab()));
+}
+
+void TGraphForm::showCaption() {
+    setWindowTitle(QString::fromStdString(view_.caption()));
 }
 
 QAction* TGraphForm::action(const QString& hint) const {
@@ -239,9 +322,19 @@ void TGraphForm::showValueAt(QPoint devicePoint) {
         valueStatus_->clear();
         return;
     }
-    const std::optional<DiagramStation> station = view_.stationNear(
-        deviceToWorld(transform, devicePoint.x(), devicePoint.y()), valueClickReach / scale);
-    valueStatus_->setText(station ? QString::fromStdString(stationText(*station)) : QString());
+    const Vector2 point = deviceToWorld(transform, devicePoint.x(), devicePoint.y());
+    const std::optional<DiagramStation> station = view_.stationNear(point, valueClickReach / scale);
+    QString text = station ? QString::fromStdString(stationText(*station)) : QString();
+    // The same click chooses the station of the plan view.
+    if (station && view_.harmonicCase())
+        if (const std::optional<AroundSelection> chosen =
+                view_.reportStationNear(point, valueClickReach / scale)) {
+            view_.setAroundSelection(*chosen);
+            text += QStringLiteral("    Grundriss: Schale %1, x = %2")
+                        .arg(chosen->shell + 1)
+                        .arg(germanPosition(chosen->x));
+        }
+    valueStatus_->setText(text);
 }
 
 void TGraphForm::syncSwitchButtons() {
@@ -252,18 +345,21 @@ void TGraphForm::syncSwitchButtons() {
 }
 
 void TGraphForm::selectTab(int index) {
-    const std::optional<PlotTab> tab = plotTabAt(index);
-    if (!tab)
+    if (index < 0 || index >= static_cast<int>(shownTabs_.size()))
         return;
-    view_.selectTab(*tab);
+    view_.selectTab(shownTabs_[static_cast<std::size_t>(index)]);
     valueStatus_->clear();
     syncSwitchButtons();
-    setWindowTitle(QString::fromUtf8(view_.caption()));
+    syncAroundControls();
+    showCaption();
     paintBox_->update();
 }
 
 void TGraphForm::rebuild() {
     view_.rebuild();
+    syncTabs();
+    syncAroundControls();
+    showCaption();
     valueStatus_->clear();
     paintBox_->update();
 }
@@ -306,7 +402,7 @@ void TGraphForm::printInto(QPainter& painter, const QRect& cell, double aspect) 
     painter.setPen(Qt::black);
     painter.drawText(cell.left() + printCaptionInset,
                      bottom - metrics.height() - printCaptionInset + metrics.ascent(),
-                     QString::fromUtf8(view_.caption()));
+                     QString::fromStdString(view_.caption()));
     const PageDrawing page = view_.pageDrawing();
     paintView(page.picture, page.view, painter, cell, aspect);
     painter.setRenderHint(QPainter::Antialiasing, false);

@@ -11,6 +11,7 @@
 #include <functional>
 
 class QAction;
+class QComboBox;
 class QLabel;
 class QPainter;
 class QSpinBox;
@@ -25,9 +26,11 @@ class Model;
 class PlotResults;
 
 // The graph window "Grafik": the model, its loads and its results as one
-// scalable drawing, with nine tabs at the bottom, a tool bar (print, copy,
-// save, zoom window, show all, pan, the display switches and the three
-// percentage spin edits) and a status line with the model point under the
+// scalable drawing, with ten tabs at the bottom (sixteen for loads around
+// the circumference), a tool bar (print, copy, save, zoom window, show all,
+// pan, the display switches, the three percentage spin edits, and for loads
+// around the circumference the angle and the quantity of the views around
+// it) and a status line with the model point under the
 // mouse and the diagram value at the last click. It works as an MDI child
 // but needs no main window. A view the user has not zoomed shows the whole
 // picture whatever the window's size and tab; the texts keep their size on
@@ -84,6 +87,16 @@ public:
     QSpinBox* textScaleEdit() const { return textScale_; }
     QSpinBox* functionScaleEdit() const { return functionScale_; }
     QSpinBox* displacementScaleEdit() const { return displacementScale_; }
+    // "Winkel": the angle (degrees) of the meridian the meridian tabs show,
+    // in a second row of the tool bar shown only for a load case with loads
+    // around the circumference.
+    QSpinBox* angleEdit() const { return angle_; }
+    // "Größe": the quantity of "Grundriss" and "Abwicklung", in the tool bar
+    // only on those tabs.
+    QComboBox* quantityChooser() const { return quantity_; }
+    // The tabs the tab bar shows, in its order: the nine, "Vergleichsspannung"
+    // and for loads around the circumference the six of them.
+    const std::vector<PlotTab>& shownTabs() const { return shownTabs_; }
     // The status line text, "r = ..., z = ..." under the mouse.
     QString statusText() const;
     // The second field of the status line: the value of the tab's diagram
@@ -101,6 +114,9 @@ private:
     QAction* addCommand(const QString& hint, const QIcon& icon, void (TGraphForm::*command)());
     QAction* addSwitch(const QString& hint, const QString& icon, DisplaySwitch displaySwitch);
     void selectTab(int index);
+    void syncTabs();
+    void syncAroundControls();
+    void showCaption();
     void showValueAt(QPoint devicePoint);
     void syncSwitchButtons();
     void rebuild();
@@ -118,6 +134,12 @@ private:
     QSpinBox* textScale_ = nullptr;
     QSpinBox* functionScale_ = nullptr;
     QSpinBox* displacementScale_ = nullptr;
+    QToolBar* aroundBar_ = nullptr;
+    QSpinBox* angle_ = nullptr;
+    QAction* angleAction_ = nullptr;
+    QComboBox* quantity_ = nullptr;
+    QAction* quantityAction_ = nullptr;
+    std::vector<PlotTab> shownTabs_;
     QLabel* status_ = nullptr;
     QLabel* valueStatus_ = nullptr;
 };

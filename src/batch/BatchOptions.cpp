@@ -33,10 +33,12 @@ private:
     std::size_t next_ = 0;
 };
 
-// By tab index: the window's tabs, then the stress plots.
-constexpr std::array<const char*, plotTabCount + stressPlotTabs.size()> tabShortNames{
-    "geometrie", "verformung", "n-phi",   "n-theta",   "m-phi",
-    "m-theta",   "q-theta",    "eps-phi", "eps-theta", "sigma-vm"};
+// By tab index: the nine tabs, the stress plot, then the tabs of loads
+// around the circumference.
+constexpr std::array<const char*, everyPlotTabCount> tabShortNames{
+    "geometrie", "verformung", "n-phi",     "n-theta",   "m-phi",      "m-theta",
+    "q-theta",   "eps-phi",    "eps-theta", "sigma-vm",  "n-phitheta", "m-phitheta",
+    "q-phi",     "v",          "grundriss", "abwicklung"};
 
 // The display switches the command line can set, named after the hints of
 // the graph window's tool buttons: --show-NAME and --hide-NAME.
@@ -69,6 +71,41 @@ double percentOption(const std::string& option, const std::string& value) {
     if (value.empty() || *end != '\0' || !(percent > 0) || percent > 100000)
         throw UsageError("Die Option " + option + " braucht eine Prozentzahl größer 0: " + value);
     return percent / 100.0;
+}
+
+// --station SHELL:XI: a shell number from 1 and a relative position from 0
+// to 1.
+void stationOption(const std::string& value, AroundSelection& around) {
+    const std::size_t colon = value.find(':');
+    char* end = nullptr;
+    const std::string shellText = value.substr(0, colon);
+    const long shell = std::strtol(shellText.c_str(), &end, 10);
+    const bool shellValid = !shellText.empty() && *end == '\0' && shell >= 1 && shell <= 100000;
+    double x = -1.0;
+    if (colon != std::string::npos) {
+        const std::string xText = value.substr(colon + 1);
+        x = std::strtod(xText.c_str(), &end);
+        if (xText.empty() || *end != '\0')
+            x = -1.0;
+    }
+    if (!shellValid || !(x >= 0) || x > 1)
+        throw UsageError("Die Option --station braucht SCHALE:XI, eine Schalennummer und eine "
+                         "Stelle von 0 bis 1 (zum Beispiel 2:0.5): " +
+                         value);
+    around.shell = static_cast<int>(shell) - 1;
+    around.x = x;
+}
+
+void quantityOption(const std::string& value, AroundSelection& around) {
+    const std::optional<AroundQuantity> quantity = aroundQuantityByName(value);
+    if (!quantity) {
+        std::string names;
+        for (int q = 0; q < aroundQuantityCount; ++q)
+            names += std::string(q == 0 ? "" : ", ") +
+                     aroundQuantityName(static_cast<AroundQuantity>(q));
+        throw UsageError("Unbekannte Größe: " + value + " (" + names + ")");
+    }
+    around.quantity = *quantity;
 }
 
 // An angle around the axis in degrees: a number from 0 to 360.
@@ -221,12 +258,9 @@ std::optional<PlotTab> plotTabByName(const std::string& name) {
     const std::string lower = lowerCase(name);
     if (lower.size() == 1 && lower[0] >= '0' && lower[0] <= '8')
         return plotTabAt(lower[0] - '0');
-    for (const PlotTab tab : allPlotTabs)
-        if (lower == plotTabShortName(tab))
-            return tab;
-    for (const PlotTab tab : stressPlotTabs)
-        if (lower == plotTabShortName(tab))
-            return tab;
+    for (int index = 0; index < everyPlotTabCount; ++index)
+        if (lower == tabShortNames[static_cast<std::size_t>(index)])
+            return static_cast<PlotTab>(index);
     return std::nullopt;
 }
 
@@ -265,7 +299,8 @@ BatchOptions parseBatchOptions(const std::vector<std::string>& arguments) {
                 throw UsageError("Unbekannte Grafik: " + tab +
                                  " (0 bis 8, all, stresses oder geometrie, verformung, n-phi, "
                                  "n-theta, m-phi, m-theta, q-theta, eps-phi, eps-theta, "
-                                 "sigma-vm)");
+                                 "sigma-vm, n-phitheta, m-phitheta, q-phi, v, grundriss, "
+                                 "abwicklung)");
             }
         } else if (argument == "--out") {
             plotOption(argument);
@@ -285,6 +320,12 @@ BatchOptions parseBatchOptions(const std::vector<std::string>& arguments) {
         } else if (argument == "--size") {
             plotOption(argument);
             sizeOption(list.valueOf(argument), plot);
+        } else if (argument == "--station") {
+            plotOption(argument);
+            stationOption(list.valueOf(argument), plot.around);
+        } else if (argument == "--quantity") {
+            plotOption(argument);
+            quantityOption(list.valueOf(argument), plot.around);
         } else if (argument == "--config") {
             plotOption(argument);
             plot.configFile = list.valueOf(argument);
@@ -367,7 +408,16 @@ Grafiken (wie im Grafikfenster; Ergebnisgrafiken nach der Berechnung):
                         m-phi, m-theta, q-theta, eps-phi, eps-theta;
                         "all" für alle neun; sigma-vm die größere
                         Vergleichsspannung nach von Mises der beiden
-                        Oberflächen, "stresses" für alle Spannungsgrafiken
+                        Oberflächen, "stresses" für alle Spannungsgrafiken;
+                        bei Lasten am Umfang auch n-phitheta, m-phitheta,
+                        q-phi, v (Meridian beim Winkel von --angle),
+                        grundriss (Polardiagramm einer Stelle) und
+                        abwicklung (Farbbänder über die abgewickelte Schale)
+  --quantity GRÖSSE     die Größe von grundriss und abwicklung: verformung,
+                        n-phi (Vorgabe), n-theta, n-phitheta, m-phi, m-theta,
+                        m-phitheta, q-theta, q-phi, sigma-vm, last (cp·q)
+  --station SCHALE:XI   die Stelle des Grundrisses: der Ausgabepunkt der
+                        Schale nächst XI (0 bis 1; Vorgabe 1:0.5)
   --out DATEI           die eine Grafik; Typ nach der Endung .png, .svg, .pdf
   --out-dir ORDNER      je Grafik ORDNER/<System>-<Kurzname>.png
   --size BxH            Größe von PNG und SVG in Pixeln (Vorgabe 1600x1200)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "graphics/AroundView.h"
 #include "graphics/PlotTab.h"
 
 #include <optional>
@@ -33,6 +34,10 @@ struct PlotOptions {
     int width = 1600; // PNG and SVG size in pixels
     int height = 1200;
     std::optional<std::string> configFile; // plot settings; default: the program's
+    // --quantity and --station of "grundriss" and "abwicklung": the
+    // quantity, and the shell row (0-based) and position the nearest report
+    // station of the plan view is taken from; shell 1, x = 0.5 by default.
+    AroundSelection around;
 };
 
 // What venkar-batch was asked to do. An output file "-" means standard output.
@@ -76,8 +81,9 @@ const char* batchUsage();
 
 // The graph tab named by "0" ... "8" or by its short name ("geometrie",
 // "verformung", "n-phi", "n-theta", "m-phi", "m-theta", "q-theta",
-// "eps-phi", "eps-theta", and the stress plot "sigma-vm"); nothing for
-// anything else.
+// "eps-phi", "eps-theta", the stress plot "sigma-vm", and for loads around
+// the circumference "n-phitheta", "m-phitheta", "q-phi", "v", "grundriss",
+// "abwicklung"); nothing for anything else.
 std::optional<PlotTab> plotTabByName(const std::string& name);
 // The short name of a tab.
 const char* plotTabShortName(PlotTab tab);

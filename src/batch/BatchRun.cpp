@@ -143,7 +143,7 @@ public:
             writeOutput(*options_.csv,
                         harmonic ? resultsCsv(around) : resultsCsv(analysis_.results), out_);
         if (harmonic && !options_.angles.empty())
-            writeMeridianPlots(harmonic);
+            writeMeridianPlots();
         else
             writePlots(analysis_.resultsValid != 0);
         return exitSuccess;
@@ -176,13 +176,12 @@ private:
     }
 
     // The plots of --plot for each angle of --angle.
-    void writeMeridianPlots(const std::shared_ptr<const HarmonicCase>& harmonic) {
+    void writeMeridianPlots() {
         if (!options_.plot)
             return;
-        AnalysisModel meridian;
+        // The plots draw the meridian at each angle from the amplitudes.
+        const AnalysisPlotResults results(model_, analysis_);
         for (double angle : options_.angles) {
-            meridianAt(model_, harmonic, angle, meridian);
-            const AnalysisPlotResults results(model_, meridian);
             const std::optional<std::string> error =
                 venkar::writePlots(*options_.plot, options_.systemFile, options_.programPath,
                                    model_, &results, err_, angle);

@@ -1,6 +1,7 @@
 #include "batch/PlotExport.h"
 
 #include "model/Error.h"
+#include "model/Model.h"
 
 #include "graphics/ConfigurationFile.h"
 #include "graphics/GraphSettings.h"
@@ -23,6 +24,10 @@ namespace venkar {
 namespace fs = std::filesystem;
 
 namespace {
+
+bool isDefinedShell(const Model& model, int shell) {
+    return shell >= 0 && model.shells.isDefined(shell);
+}
 
 QString qText(const std::string& text) {
     return QString::fromStdString(text);
@@ -98,13 +103,26 @@ std::optional<std::string> writePlots(const PlotOptions& plot, const std::string
     ensureGuiApplication();
     GraphView view(model, settings);
     view.setResults(results);
+    view.setAngle(angle);
     view.setTextScale(plot.textScale);
     view.setFunctionScale(plot.functionScale);
     view.setDisplacementScale(plot.displacementScale);
-    // The loads around the circumference are drawn on the meridian of the
-    // diagrams: the one asked for, else the windward one.
-    view.setAngle(angle.value_or(0.0));
+    if (!isDefinedShell(model, plot.around.shell))
+        for (const PlotTab tab : plot.tabs)
+            if (tab == PlotTab::PlanView)
+                return formatText("Die Schale der Option --station gibt es nicht: %d",
+                                  plot.around.shell + 1);
+    view.setAroundSelection(
+        nearestReportStation(model, plot.around.quantity, plot.around.shell, plot.around.x));
+    bool aroundNoted = false;
     for (const PlotTab tab : plot.tabs) {
+        // The views around the circumference need such loads.
+        if (!isMeridianTab(tab) && !view.harmonicCase()) {
+            if (results && !aroundNoted)
+                err << "Hinweis: grundriss und abwicklung gibt es nur bei Lasten am Umfang.\n";
+            aroundNoted = true;
+            continue;
+        }
         view.selectTab(tab);
         // Without results a result tab would show the bare structure; its
         // loads say more.
@@ -113,13 +131,7 @@ std::optional<std::string> writePlots(const PlotOptions& plot, const std::string
         for (const PlotSwitchChange& change : plot.switches)
             view.setSwitch(static_cast<DisplaySwitch>(change.displaySwitch), change.on);
         const fs::path file = plotFile(plot, systemFile, tab, angle);
-        std::string caption = view.caption();
-        std::string title = view.title();
-        if (angle) {
-            caption += formatText(", Winkel %g°", *angle);
-            title += formatText(", Winkel %g°", *angle);
-        }
-        if (!writePicture(view.picture(), file, plot, "Venkar - " + caption, title))
+        if (!writePicture(view.picture(), file, plot, "Venkar - " + view.caption(), view.title()))
             return "Fehler beim Schreiben der Datei " + file.string() + ": " +
                    writeFailureReason(file);
     }

@@ -22,7 +22,11 @@ class PlotResults;
 // written; nothing on success. `systemFile` names the output files of
 // --out-dir: <its base name>-<short tab name>.png. With an angle (the
 // meridian of a load around the circumference) the files end in
-// -<angle>.png and the titles name the angle ("Winkel 30°").
+// -<angle>.png and the titles name the angle ("Winkel 30°"): the results
+// must then be of a load case with loads around the circumference, whose
+// meridian at the angle the plots show. "grundriss" and "abwicklung" are
+// drawn with the quantity and station of the options and left out (with a
+// note on `err`) for an axisymmetric load case.
 std::optional<std::string> writePlots(const PlotOptions& plot, const std::string& systemFile,
                                       const std::string& programPath, const Model& model,
                                       const PlotResults* results, std::ostream& err,

@@ -16,6 +16,27 @@ const AnalysisNode& nodeOf(const AnalysisModel& analysis, int node) {
     return analysis.nodes.at(static_cast<std::size_t>(node));
 }
 
+double linear(double start, double end, double l) {
+    return (1.0 - l) * start + l * end;
+}
+
+// A value only a meridian of a load around the circumference has (the
+// components 8 ... 11) at l inside element `element`; 0 on an axisymmetric
+// meridian. N-PhiTheta, M-PhiTheta and Q-Phi are kept at the element ends,
+// v as the fourth DOF of the nodes.
+double circumferentialValue(const AnalysisModel& analysis, int element, int component, double l) {
+    if (analysis.circumferential.empty())
+        return 0.0;
+    if (component == plotVComponent) {
+        const ShellElement& e = analysis.shellElements.at(static_cast<std::size_t>(element));
+        return linear(analysis.dof(e.startNode, 3).value, analysis.dof(e.endNode, 3).value, l);
+    }
+    const std::array<double, 6>& ends =
+        analysis.circumferential.at(static_cast<std::size_t>(element));
+    const auto k = static_cast<std::size_t>(component - plotNPhiThetaComponent);
+    return linear(ends[k], ends[k + 3], l);
+}
+
 } // namespace
 
 int AnalysisPlotResults::nodeCount() const {
@@ -65,15 +86,25 @@ std::vector<PlotElement> AnalysisPlotResults::shellElements(int shell) const {
 
 double AnalysisPlotResults::elementValue(int element, int component, double l) const {
     const ShellElement& e = analysis_.shellElements.at(static_cast<std::size_t>(element));
+    if (component > plotVonMisesComponent)
+        return circumferentialValue(analysis_, element, component, l);
     if (component != plotVonMisesComponent)
         return e.resultValue(l, component);
     // The stresses of the section values at l: von Mises is not linear along
-    // the element, its section values are.
+    // the element, its section values are. A load around the circumference
+    // adds the faces' shear from N-PhiTheta and M-PhiTheta, as the results'
+    // own stresses do.
     SectionValues values{};
     for (int j = 0; j < resultComponentCount; ++j)
         values[static_cast<std::size_t>(j)] = e.resultValue(l, j);
     const ShellResults* shell = analysis_.results.shell(e.shellNumber);
-    return shell ? largerVonMises(surfaceStresses(values, shell->wallThickness)) : 0.0;
+    if (!shell)
+        return 0.0;
+    const double t = shell->wallThickness;
+    const FaceShear shear =
+        faceShear(circumferentialValue(analysis_, element, plotNPhiThetaComponent, l),
+                  circumferentialValue(analysis_, element, plotMPhiThetaComponent, l), t);
+    return largerVonMises(surfaceStresses(values, t, shear));
 }
 
 PlotDisplacement AnalysisPlotResults::elementDisplacement(int element, double l) const {
@@ -96,7 +127,19 @@ double AnalysisPlotResults::maxDisplacement() const {
 double AnalysisPlotResults::maxShellResult(int component) const {
     if (component == plotVonMisesComponent)
         return analysis_.results.maxVonMises;
+    if (component > plotVonMisesComponent) {
+        double largest = 0.0;
+        for (int e = 0; e < analysis_.shellElementCount(); ++e)
+            for (double l : {0.0, 1.0})
+                largest =
+                    std::max(largest, std::fabs(circumferentialValue(analysis_, e, component, l)));
+        return largest;
+    }
     return analysis_.results.maxShellResult.at(static_cast<std::size_t>(component));
+}
+
+std::shared_ptr<const HarmonicCase> AnalysisPlotResults::harmonicCase() const {
+    return analysis_.results.harmonic;
 }
 
 double AnalysisPlotResults::maxReactionForce() const {

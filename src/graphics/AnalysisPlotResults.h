@@ -36,6 +36,8 @@ public:
     double maxReactionForce() const override;
     double maxReactionMoment() const override;
 
+    std::shared_ptr<const HarmonicCase> harmonicCase() const override;
+
 private:
     const Model& model_;
     const AnalysisModel& analysis_;

@@ -94,9 +94,7 @@ std::optional<DiagramStation> nearestStation(const Model& model, const PlotResul
 }
 
 std::string stationText(const DiagramStation& station) {
-    const char* name = station.component >= 0 && station.component < resultComponentCount
-                           ? resultComponentName(station.component)
-                           : "Sigma-V";
+    const char* name = plotComponentName(station.component);
     return formatText("Schale %d, x = ", station.shell + 1) + germanNumber(station.position) +
            ": " + name + " = " + germanNumber(station.value);
 }

@@ -1,10 +1,13 @@
 #include "graphics/GraphView.h"
 
 #include "geometry/ModelBoxes.h"
+#include "graphics/DevelopedView.h"
 #include "graphics/DiagramStation.h"
 #include "graphics/GraphSettings.h"
 #include "graphics/LoadLayer.h"
+#include "graphics/MeridianPlotResults.h"
 #include "graphics/ModelLayers.h"
+#include "graphics/PlanView.h"
 #include "graphics/ResultLayers.h"
 #include "graphics/RoundOff.h"
 #include "model/Model.h"
@@ -22,9 +25,24 @@ const std::array<const char*, GraphView::tabCount>& GraphView::tabCaptions() {
 }
 
 const char* tabCaption(PlotTab tab) {
-    if (tab == PlotTab::VonMisesStress)
+    switch (tab) {
+    case PlotTab::VonMisesStress:
         return "Vergleichsspannung";
-    return GraphView::tabCaptions().at(static_cast<std::size_t>(tabIndex(tab)));
+    case PlotTab::NormalForcePhiTheta:
+        return "Normalkraft PhiTheta";
+    case PlotTab::MomentPhiTheta:
+        return "Momente PhiTheta";
+    case PlotTab::ShearForcePhi:
+        return "Querkraft Phi";
+    case PlotTab::CircumferentialDisplacement:
+        return "Verschiebung v";
+    case PlotTab::PlanView:
+        return "Grundriss";
+    case PlotTab::DevelopedView:
+        return "Abwicklung";
+    default:
+        return GraphView::tabCaptions().at(static_cast<std::size_t>(tabIndex(tab)));
+    }
 }
 
 BoundingBox referenceBox(const Model& model, bool withAxis) {
@@ -53,11 +71,57 @@ GraphView::GraphView(const Model& model, const GraphSettings& settings)
     userView_ = true;
 }
 
+std::shared_ptr<const HarmonicCase> GraphView::harmonicCase() const {
+    return results_ ? results_->harmonicCase() : nullptr;
+}
+
+void GraphView::setAngle(std::optional<double> degrees) {
+    angle_ = degrees;
+    rebuild();
+}
+
+void GraphView::setAroundSelection(const AroundSelection& selection) {
+    around_ = selection;
+    rebuild();
+}
+
+void GraphView::updateMeridian() {
+    const std::shared_ptr<const HarmonicCase> harmonic = harmonicCase();
+    if (!harmonic || !angle_) {
+        meridian_.reset();
+        return;
+    }
+    if (!meridian_ || meridian_->harmonicCase() != harmonic || meridian_->angle() != *angle_)
+        meridian_ = std::make_shared<const MeridianPlotResults>(model_, harmonic, *angle_);
+}
+
+const PlotResults* GraphView::shownResults() const {
+    return meridian_ ? &meridian_->results() : results_;
+}
+
+std::string GraphView::caption() const {
+    if (!isMeridianTab(tab_))
+        return title();
+    std::string caption = tabCaption(tab_);
+    if (meridian_ && isMeridianTab(tab_))
+        caption += formatNumber(", Winkel %g°", meridian_->angle());
+    return caption;
+}
+
 std::string GraphView::title() const {
-    std::string title = caption();
-    if (tab_ == PlotTab::Deformation && results_ && h_ > 0)
-        title += ", " + magnificationText(displacementFactor(*results_, h_, displacementScale_)) +
+    std::string title = tabCaption(tab_);
+    const PlotResults* results = shownResults();
+    if (tab_ == PlotTab::Deformation && results && h_ > 0)
+        title += ", " + magnificationText(displacementFactor(*results, h_, displacementScale_)) +
                  "-fach überhöht";
+    if (meridian_ && isMeridianTab(tab_))
+        title += formatNumber(", Winkel %g°", meridian_->angle());
+    if (!isMeridianTab(tab_)) {
+        title += std::string(", ") + aroundQuantityCaption(around_.quantity);
+        if (tab_ == PlotTab::PlanView)
+            title += formatNumber(", Schale %.0f", around_.shell + 1.0) +
+                     formatNumber(", x = %g", around_.x);
+    }
     return title;
 }
 
@@ -92,13 +156,6 @@ void GraphView::setFunctionScale(double factor) {
     rebuild();
 }
 
-void GraphView::setAngle(double degrees) {
-    if (degrees == angle_)
-        return;
-    angle_ = degrees;
-    rebuild();
-}
-
 void GraphView::setDisplacementScale(double factor) {
     displacementScale_ = factor;
     userView_ = true;
@@ -111,6 +168,7 @@ void GraphView::showAll() {
 }
 
 void GraphView::rebuild() {
+    updateMeridian();
     h_ = build(picture_, labels_, annotation_);
     if (!userView_)
         view_ = picture_.boundingBox();
@@ -119,6 +177,23 @@ void GraphView::rebuild() {
 double GraphView::build(Picture& picture, LabelLayout& labels, double annotation) const {
     picture.clear();
     labels.clear();
+    if (!isMeridianTab(tab_)) {
+        const std::shared_ptr<const HarmonicCase> harmonic = harmonicCase();
+        if (!harmonic)
+            return 0.0;
+        const AroundViewInput input{.model = model_,
+                                    .settings = settings_.values,
+                                    .harmonicCase = *harmonic,
+                                    .selection = around_,
+                                    .textScale = textScale_,
+                                    .functionScale = functionScale_,
+                                    .annotation = annotation,
+                                    .values = isOn(ShowValues),
+                                    .extremes = isOn(ShowExtrema)};
+        return tab_ == PlotTab::PlanView ? drawPlanView(input, picture)
+                                         : drawDevelopedView(input, picture);
+    }
+    const PlotResults* results = shownResults();
     const BoundingBox box = referenceBox(model_, isOn(ShowSymmetryAxis));
     const double h = box.isEmpty() ? 0.0 : diagonal(box);
     if (!(h > 0))
@@ -126,7 +201,7 @@ double GraphView::build(Picture& picture, LabelLayout& labels, double annotation
     PlotContext context{.picture = picture,
                         .model = model_,
                         .settings = settings_.values,
-                        .results = results_,
+                        .results = results,
                         .switches = switches_,
                         .tab = tab_,
                         .h = h,
@@ -134,7 +209,7 @@ double GraphView::build(Picture& picture, LabelLayout& labels, double annotation
                         .textScale = textScale_,
                         .functionScale = functionScale_,
                         .displacementScale = displacementScale_,
-                        .angle = angle_,
+                        .angle = angle_.value_or(0.0),
                         .labels = &labels,
                         .annotation = annotation};
     if (context.isOn(ShowSymmetryAxis))
@@ -145,7 +220,7 @@ double GraphView::build(Picture& picture, LabelLayout& labels, double annotation
         drawGeometry(context);
     if (context.isOn(ShowLoads))
         drawLoads(context);
-    if (results_) {
+    if (results) {
         if (context.isOn(ShowReactions))
             drawSupportReactions(context);
         if (context.isOn(ShowDeformation))
@@ -208,13 +283,21 @@ PageDrawing GraphView::pageDrawing() const {
 
 std::optional<DiagramStation> GraphView::stationNear(Vector2 p, double reach) const {
     const std::optional<int> component = resultComponentOf(tab_);
-    if (!results_ || !component || !(h_ > 0))
+    const PlotResults* results = shownResults();
+    if (!results || !component || !(h_ > 0))
         return std::nullopt;
     const BoundingBox box = referenceBox(model_, isOn(ShowSymmetryAxis));
     const double extent = std::max(box.width(), box.height());
-    return nearestStation(model_, *results_, *component,
-                          diagramScale(*results_, *component, h_, functionScale_),
-                          roundOffLimit(*results_, *component, extent), p, reach);
+    return nearestStation(model_, *results, *component,
+                          diagramScale(*results, *component, h_, functionScale_),
+                          roundOffLimit(*results, *component, extent), p, reach);
+}
+
+std::optional<AroundSelection> GraphView::reportStationNear(Vector2 p, double reach) const {
+    const std::optional<DiagramStation> station = stationNear(p, reach);
+    if (!station)
+        return std::nullopt;
+    return nearestReportStation(model_, around_.quantity, station->shell, station->position);
 }
 
 } // namespace venkar

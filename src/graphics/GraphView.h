@@ -1,6 +1,7 @@
 #pragma once
 
 #include "geometry/BoundingBox.h"
+#include "graphics/AroundView.h"
 #include "graphics/LabelLayout.h"
 #include "graphics/Picture.h"
 #include "graphics/PlotContext.h"
@@ -8,12 +9,14 @@
 #include "graphics/ViewTransform.h"
 
 #include <array>
+#include <memory>
 #include <optional>
 #include <string>
 
 namespace venkar {
 
 class GraphSettings;
+class MeridianPlotResults;
 class Model;
 class PlotResults;
 struct DiagramStation;
@@ -55,12 +58,35 @@ public:
     void setResults(const PlotResults* results) { results_ = results; }
     const PlotResults* results() const { return results_; }
 
+    // The amplitudes of the results' load case when it has loads around the
+    // circumference; null otherwise and without results.
+    std::shared_ptr<const HarmonicCase> harmonicCase() const;
+
+    // The angle (degrees) whose meridian the meridian tabs show when the
+    // results are of a load case with loads around the circumference;
+    // without an angle they show the results as given. The loads around the
+    // circumference are drawn on the meridian at this angle, without one on
+    // the windward one (0°). Rebuilds.
+    std::optional<double> angle() const { return angle_; }
+    void setAngle(std::optional<double> degrees);
+    // The results the meridian tabs draw: the meridian at the angle, or the
+    // results as given.
+    const PlotResults* shownResults() const;
+
+    // What the plan view and the developed view show. Setting it rebuilds.
+    const AroundSelection& aroundSelection() const { return around_; }
+    void setAroundSelection(const AroundSelection& selection);
+
     PlotTab tab() const { return tab_; }
-    // The window caption: the caption of the current tab.
-    const char* caption() const { return tabCaption(tab_); }
+    // The window caption: the caption of the current tab, on a meridian tab
+    // of a load around the circumference followed by the angle ("Momente
+    // Theta, Winkel 30°"); on the plan view and the developed view the title.
+    std::string caption() const;
     // The title of an exported plot: the caption, on the tab "Verformung"
     // with results followed by how much the displacements are magnified
-    // ("Verformung, 250-fach überhöht").
+    // ("Verformung, 250-fach überhöht", then the angle); on the plan view
+    // and the developed view the quantity and the plan view's station
+    // ("Grundriss, Normalkraft Phi, Schale 1, x = 0.5").
     std::string title() const;
     // Selects a tab: clears the geometry, deformation and load switches, sets
     // geometry again, sets the loads switch on the geometry tab and the
@@ -80,11 +106,6 @@ public:
     void setTextScale(double factor);
     void setFunctionScale(double factor);
     void setDisplacementScale(double factor);
-
-    // The meridian, in degrees from the windward one (0), at which the loads
-    // around the circumference are drawn. Setting a different one rebuilds.
-    double angle() const { return angle_; }
-    void setAngle(double degrees);
 
     // Clears the picture and refills it in the fixed order of layers:
     // symmetry axis, supports, geometry, loads, support reactions, deformed
@@ -112,6 +133,10 @@ public:
     // copied and saved, with the part to show: the user's view, or without
     // the user-view flag the whole picture.
     PageDrawing pageDrawing() const;
+
+    // The report station of the tab's diagram nearest to `p` (see
+    // stationNear and nearestReportStation); nothing as there.
+    std::optional<AroundSelection> reportStationNear(Vector2 p, double reach) const;
 
     // The station of the tab's diagram nearest to the model point `p`
     // within `reach` model units; nothing on a tab without a diagram or
@@ -143,7 +168,12 @@ private:
     double textScale_ = 1.0;
     double functionScale_ = 1.0;
     double displacementScale_ = 1.0;
-    double angle_ = 0.0;
+    std::optional<double> angle_;
+    AroundSelection around_;
+    // The meridian at the angle, made again when the angle or the case
+    // changes; a copy of the view shares it.
+    std::shared_ptr<const MeridianPlotResults> meridian_;
+    void updateMeridian();
     // Fills `picture` and `labels` with the content drawn with `annotation`;
     // gives the reference length.
     double build(Picture& picture, LabelLayout& labels, double annotation) const;

@@ -2,9 +2,12 @@
 
 #include "geometry/Vector2.h"
 
+#include <memory>
 #include <vector>
 
 namespace venkar {
+
+struct HarmonicCase;
 
 // What the result plots read of a calculation. The graph view draws through
 // this interface so that it neither owns nor changes the analysis; the
@@ -13,9 +16,20 @@ namespace venkar {
 // Analysis nodes are addressed by their 0-based index (`analysisNode` names
 // the analysis node of an input node); shells by their 0-based row index. Result components are
 // numbered 0 "N-Phi", 1 "N-Theta", 2 "M-Phi", 3 "M-Theta", 4 "Q-Theta", 5 "Eps-Phi", 6 "Eps-Theta",
-// and 7 the larger von Mises stress of the two faces of the wall.
+// 7 the larger von Mises stress of the two faces of the wall, and for a load
+// around the circumference 8 "N-PhiTheta", 9 "M-PhiTheta", 10 "Q-Phi" and 11
+// the circumferential displacement "v" (all zero for an axisymmetric one).
 
 inline constexpr int plotVonMisesComponent = 7;
+inline constexpr int plotNPhiThetaComponent = 8;
+inline constexpr int plotMPhiThetaComponent = 9;
+inline constexpr int plotQPhiComponent = 10;
+inline constexpr int plotVComponent = 11;
+inline constexpr int plotComponentCount = 12;
+
+// The short name of a plot component: "N-Phi" ... "Eps-Theta", "Sigma-V",
+// "N-PhiTheta", "M-PhiTheta", "Q-Phi", "v".
+const char* plotComponentName(int component);
 
 // Displacement of a point: radial and axial translation (length units of the
 // input) and the rotation of the tangent (radians).
@@ -88,6 +102,11 @@ public:
     virtual double maxShellResult(int component) const = 0;
     virtual double maxReactionForce() const = 0;
     virtual double maxReactionMoment() const = 0;
+
+    // The amplitudes of a load case with loads around the circumference, of
+    // which these results are the meridian at one angle; null for an
+    // axisymmetric load case.
+    virtual std::shared_ptr<const HarmonicCase> harmonicCase() const { return nullptr; }
 };
 
 } // namespace venkar

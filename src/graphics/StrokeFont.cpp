@@ -253,6 +253,18 @@ std::vector<Glyph> buildFont() {
                 {500, -335}}));
     add(glyph(U'=', {{digitAdvance, {{0, -500}, {500, -500}}},
                      {digitAdvance, {{0, -300}, {500, -300}}}}));
+    // The degree sign of the angles around the circumference: a small ring
+    // at the cap line.
+    add(single(U'°', narrowAdvance,
+               {{125, -1000},
+                {215, -955},
+                {250, -875},
+                {215, -795},
+                {125, -750},
+                {35, -795},
+                {0, -875},
+                {35, -955},
+                {125, -1000}}));
     return font;
 }
 

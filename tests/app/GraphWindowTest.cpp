@@ -71,8 +71,9 @@ private slots:
 
     void opensOnTheGeometryTabFollowingTheWholePicture() {
         QCOMPARE(form_->windowTitle(), QStringLiteral("Geometrie"));
-        QCOMPARE(form_->tabBar()->count(), 9);
+        QCOMPARE(form_->tabBar()->count(), 10);
         QCOMPARE(form_->tabBar()->tabText(5), QStringLiteral("Momente Theta"));
+        QCOMPARE(form_->tabBar()->tabText(9), QStringLiteral("Vergleichsspannung"));
         QVERIFY(form_->action(QStringLiteral("Belastung"))->isChecked());
         QVERIFY(!form_->action(QStringLiteral("Knotennummer"))->isChecked());
         QCOMPARE(form_->textScaleEdit()->value(), 100);

@@ -9,6 +9,7 @@ int runGraphWindowReadingTests(int argc, char** argv);
 int runGraphPrintingTests(int argc, char** argv);
 int runConfigurationWindowTests(int argc, char** argv);
 int runGraphToolBarTests(int argc, char** argv);
+int runGraphAroundTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -19,5 +20,6 @@ int main(int argc, char** argv) {
     failures += runGraphPrintingTests(argc, argv);
     failures += runConfigurationWindowTests(argc, argv);
     failures += runGraphToolBarTests(argc, argv);
+    failures += runGraphAroundTests(argc, argv);
     return failures == 0 ? 0 : 1;
 }

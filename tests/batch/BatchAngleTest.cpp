@@ -88,5 +88,52 @@ TEST_F(BatchAngleTest, PlotsAtSeveralAnglesNeedAFolder) {
     EXPECT_TRUE(fs::exists(folder / "plots" / "windtank-n-theta-22.5.png"));
 }
 
+TEST_F(BatchAngleTest, ThePlanViewAndTheDevelopedShellAreWrittenWithQuantityAndStation) {
+    const Outcome written =
+        run("--plot grundriss --quantity last --station 1:0.33 --out plan.svg windtank.vsy "
+            "windtank.vla");
+    ASSERT_EQ(written.exitCode, 0) << written.err;
+    // The nearest report station of the ten intervals, in the title.
+    const std::string svg = readTextFile(folder / "plan.svg").value_or("");
+    EXPECT_NE(svg.find("Grundriss, Last cp·q, Schale 1, x = 0.3"), std::string::npos);
+    const Outcome folderRun = run("--plot abwicklung --plot n-phitheta --plot v --angle 30 "
+                                  "--quantity sigma-vm --out-dir plots windtank.vsy windtank.vla");
+    ASSERT_EQ(folderRun.exitCode, 0) << folderRun.err;
+    for (const char* name :
+         {"windtank-abwicklung-30.png", "windtank-n-phitheta-30.png", "windtank-v-30.png"})
+        EXPECT_GT(fs::file_size(folder / "plots" / name), 1000u) << name;
+
+    // Mistakes on the command line and in the station.
+    struct Refused {
+        const char* arguments;
+        const char* message;
+    };
+    for (const Refused& refused : {
+             Refused{"--plot grundriss --station 0:0.5 --out p.png windtank.vsy",
+                     "Die Option --station braucht SCHALE:XI"},
+             Refused{"--plot grundriss --station 1 --out p.png windtank.vsy",
+                     "Die Option --station braucht SCHALE:XI"},
+             Refused{"--plot grundriss --station 1:1.5 --out p.png windtank.vsy",
+                     "Die Option --station braucht SCHALE:XI"},
+             Refused{"--plot grundriss --quantity n-x --out p.png windtank.vsy",
+                     "Unbekannte Größe: n-x (verformung, n-phi,"},
+             Refused{"--quantity last windtank.vsy", "Die Option --quantity braucht --plot."},
+             Refused{"--plot grundriss --station 2:0.5 --out p.png windtank.vsy windtank.vla",
+                     "Die Schale der Option --station gibt es nicht: 2"},
+         }) {
+        const Outcome outcome = run(refused.arguments);
+        EXPECT_EQ(outcome.exitCode, 3) << refused.arguments;
+        EXPECT_NE(outcome.err.find(refused.message), std::string::npos) << outcome.err;
+        EXPECT_FALSE(fs::exists(folder / "p.png")) << refused.arguments;
+    }
+
+    // An axisymmetric load case has no views around the circumference.
+    const Outcome axisymmetric = run("--plot abwicklung --out p.png wassertank.vsy wassertank.vla");
+    EXPECT_EQ(axisymmetric.exitCode, 0);
+    EXPECT_NE(axisymmetric.err.find("grundriss und abwicklung gibt es nur bei Lasten am Umfang"),
+              std::string::npos);
+    EXPECT_FALSE(fs::exists(folder / "p.png"));
+}
+
 } // namespace
 } // namespace venkar

@@ -117,7 +117,7 @@ TEST(AnalysisPlotResults, StressPlotShowsTheLargerVonMisesStressOfTheFaces) {
     GraphView view(tank.model, settings);
     view.setResults(&results);
     view.selectTab(PlotTab::VonMisesStress);
-    EXPECT_STREQ(view.caption(), "Vergleichsspannung");
+    EXPECT_EQ(view.caption(), "Vergleichsspannung");
     const double h = view.referenceLength();
     const std::vector<DrawnLine> blue = linesWithPen(view.picture(), colours::blue, 0.001 * h);
     ASSERT_FALSE(blue.empty());

@@ -45,14 +45,14 @@ TEST(StrokeFont, HoldsEveryGlyphWithItsAdvance) {
         EXPECT_EQ(glyphFor(c).code, c);
         EXPECT_EQ(glyphFor(c).advance(), 750);
     }
-    const std::pair<char32_t, int> others[] = {{U' ', 500}, {U'+', 740}, {U'-', 740},
-                                               {U'=', 740}, {U'.', 240}, {U',', 370},
-                                               {U'(', 500}, {U')', 500}, {U'&', 750}};
+    const std::pair<char32_t, int> others[] = {{U' ', 500}, {U'+', 740}, {U'-', 740}, {U'=', 740},
+                                               {U'.', 240}, {U',', 370}, {U'(', 500}, {U')', 500},
+                                               {U'&', 750}, {U'°', 500}};
     for (const auto& [c, advance] : others) {
         EXPECT_EQ(glyphFor(c).code, c);
         EXPECT_EQ(glyphFor(c).advance(), advance);
     }
-    EXPECT_EQ(strokeFontGlyphs().size(), 10u + 26u + 3u + 9u);
+    EXPECT_EQ(strokeFontGlyphs().size(), 10u + 26u + 3u + 10u);
 }
 
 TEST(StrokeFont, GlyphsStayWithinTheirMetrics) {
