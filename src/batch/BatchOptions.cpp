@@ -141,7 +141,7 @@ void checkPlotOptions(const PlotOptions& plot, bool plotAsked, const std::string
     if (plot.outFile.empty() == plot.outDirectory.empty())
         throw UsageError("--plot braucht entweder --out DATEI oder --out-dir ORDNER.");
     if (!plot.outFile.empty()) {
-        if (plot.tabs.size() != 1)
+        if (plot.tabs.size() + plot.bucklingPlots.size() != 1)
             throw UsageError("--out schreibt eine Grafik; für mehrere Grafiken --out-dir.");
         if (!hasPlotExtension(plot.outFile))
             throw UsageError("Die Grafikdatei braucht die Endung .png, .svg oder .pdf: " +
@@ -176,6 +176,11 @@ std::vector<std::pair<std::string, std::string>> outputFiles(const BatchOptions&
         const PlotOptions& plot = *options.plot;
         if (!plot.outFile.empty())
             outputs.emplace_back("--out", plot.outFile);
+        if (!plot.outDirectory.empty())
+            for (BucklingPlot bucklingPlot : plot.bucklingPlots)
+                outputs.emplace_back(
+                    "--out-dir",
+                    plotDirectoryFile(plot.outDirectory, options.systemFile, bucklingPlot));
         if (!plot.outDirectory.empty())
             for (PlotTab tab : plot.tabs) {
                 outputs.emplace_back("--out-dir",
@@ -215,6 +220,17 @@ std::string plotDirectoryFile(const std::string& folder, const std::string& syst
     if (angle)
         name += "-" + formatText("%g", *angle);
     return (std::filesystem::path(folder) / (name + ".png")).string();
+}
+
+std::string plotDirectoryFile(const std::string& folder, const std::string& systemFile,
+                              BucklingPlot plot) {
+    const std::string name =
+        std::filesystem::path(systemFile).stem().string() + "-" + bucklingPlotShortName(plot);
+    return (std::filesystem::path(folder) / (name + ".png")).string();
+}
+
+const char* bucklingPlotShortName(BucklingPlot plot) {
+    return plot == BucklingPlot::Mode ? "beulform" : "beulkurve";
 }
 
 std::optional<PlotTab> plotTabByName(const std::string& name) {
@@ -261,11 +277,15 @@ BatchOptions parseBatchOptions(const std::vector<std::string>& arguments) {
                 plot.tabs.assign(stressPlotTabs.begin(), stressPlotTabs.end());
             } else if (const std::optional<PlotTab> named = plotTabByName(tab)) {
                 plot.tabs.push_back(*named);
+            } else if (lowerCase(tab) == bucklingPlotShortName(BucklingPlot::Mode)) {
+                plot.bucklingPlots.push_back(BucklingPlot::Mode);
+            } else if (lowerCase(tab) == bucklingPlotShortName(BucklingPlot::Curve)) {
+                plot.bucklingPlots.push_back(BucklingPlot::Curve);
             } else {
                 throw UsageError("Unbekannte Grafik: " + tab +
                                  " (0 bis 8, all, stresses oder geometrie, verformung, n-phi, "
                                  "n-theta, m-phi, m-theta, q-theta, eps-phi, eps-theta, "
-                                 "sigma-vm)");
+                                 "sigma-vm, beulform, beulkurve)");
             }
         } else if (argument == "--out") {
             plotOption(argument);
@@ -320,6 +340,9 @@ BatchOptions parseBatchOptions(const std::vector<std::string>& arguments) {
     if (options.help)
         return options;
     checkPlotOptions(plot, plotAsked, firstPlotOption);
+    if (!plot.bucklingPlots.empty() && !options.buckling)
+        throw UsageError(std::string("Die Grafik ") + bucklingPlotShortName(plot.bucklingPlots[0]) +
+                         " braucht --buckling.");
     if (plotAsked && !plot.outFile.empty() && options.angles.size() > 1)
         throw UsageError("--out schreibt eine Grafik; für mehrere Winkel --out-dir.");
     if (plotAsked)
@@ -367,7 +390,9 @@ Grafiken (wie im Grafikfenster; Ergebnisgrafiken nach der Berechnung):
                         m-phi, m-theta, q-theta, eps-phi, eps-theta;
                         "all" für alle neun; sigma-vm die größere
                         Vergleichsspannung nach von Mises der beiden
-                        Oberflächen, "stresses" für alle Spannungsgrafiken
+                        Oberflächen, "stresses" für alle Spannungsgrafiken;
+                        mit --buckling beulform (die Beulform der kritischen
+                        Harmonischen) und beulkurve (Lastfaktor über n)
   --out DATEI           die eine Grafik; Typ nach der Endung .png, .svg, .pdf
   --out-dir ORDNER      je Grafik ORDNER/<System>-<Kurzname>.png
   --size BxH            Größe von PNG und SVG in Pixeln (Vorgabe 1600x1200)

@@ -2,6 +2,7 @@
 
 #include "analysis/AnalysisModel.h"
 #include "batch/BatchStatus.h"
+#include "batch/BucklingPlotExport.h"
 #include "batch/BucklingReport.h"
 #include "batch/MeshCheck.h"
 #include "batch/PlotExport.h"
@@ -146,6 +147,11 @@ public:
             writeMeridianPlots(harmonic);
         else
             writePlots(analysis_.resultsValid != 0);
+        if (buckling && options_.plot)
+            if (const std::optional<std::string> error =
+                    writeBucklingPlots(*options_.plot, options_.systemFile, options_.programPath,
+                                       model_, *buckling, err_))
+                throw FileError(*error);
         return exitSuccess;
     }
 

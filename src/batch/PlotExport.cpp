@@ -70,13 +70,8 @@ std::optional<std::string> writePlots(const PlotOptions& plot, const std::string
                                       const PlotResults* results, std::ostream& err,
                                       std::optional<double> angle) {
     GraphSettings settings;
-    if (plot.configFile) {
-        if (!fs::is_regular_file(*plot.configFile))
-            return "Fehler beim öffnen der Konfigurationsdatei: " + *plot.configFile;
-        readSettings(settings.root(), *plot.configFile);
-    } else {
-        readSettings(settings.root(), defaultPlotConfiguration(programPath));
-    }
+    if (std::optional<std::string> error = readPlotSettings(plot, programPath, settings))
+        return error;
 
     bool resultTabs = false;
     for (const PlotTab tab : plot.tabs)
@@ -85,15 +80,8 @@ std::optional<std::string> writePlots(const PlotOptions& plot, const std::string
         err << "Keine gültigen Ergebnisse: die Ergebnisgrafiken zeigen nur System und "
                "Belastung.\n";
 
-    // --out-dir and the folder of --out are created when missing.
-    const fs::path folder = plot.outDirectory.empty() ? fs::path(plot.outFile).parent_path()
-                                                      : fs::path(plot.outDirectory);
-    if (!folder.empty()) {
-        std::error_code error;
-        fs::create_directories(folder, error);
-        if (error)
-            return "Fehler beim Anlegen des Ordners " + folder.string() + ": " + error.message();
-    }
+    if (std::optional<std::string> error = createPlotFolder(plot))
+        return error;
 
     ensureGuiApplication();
     GraphView view(model, settings);
@@ -116,11 +104,43 @@ std::optional<std::string> writePlots(const PlotOptions& plot, const std::string
             caption += formatText(", Winkel %g°", *angle);
             title += formatText(", Winkel %g°", *angle);
         }
-        if (!writePicture(view.picture(), file, plot, "Venkar - " + caption, title))
-            return "Fehler beim Schreiben der Datei " + file.string() + ": " +
-                   writeFailureReason(file);
+        if (std::optional<std::string> error =
+                writePlotPicture(view.picture(), file.string(), plot, "Venkar - " + caption, title))
+            return error;
     }
     return std::nullopt;
+}
+
+std::optional<std::string> readPlotSettings(const PlotOptions& plot, const std::string& programPath,
+                                            GraphSettings& settings) {
+    if (plot.configFile) {
+        if (!fs::is_regular_file(*plot.configFile))
+            return "Fehler beim öffnen der Konfigurationsdatei: " + *plot.configFile;
+        readSettings(settings.root(), *plot.configFile);
+    } else {
+        readSettings(settings.root(), defaultPlotConfiguration(programPath));
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> createPlotFolder(const PlotOptions& plot) {
+    const fs::path folder = plot.outDirectory.empty() ? fs::path(plot.outFile).parent_path()
+                                                      : fs::path(plot.outDirectory);
+    if (!folder.empty()) {
+        std::error_code error;
+        fs::create_directories(folder, error);
+        if (error)
+            return "Fehler beim Anlegen des Ordners " + folder.string() + ": " + error.message();
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> writePlotPicture(const Picture& picture, const std::string& file,
+                                            const PlotOptions& plot, const std::string& title,
+                                            const std::string& heading) {
+    if (writePicture(picture, file, plot, title, heading))
+        return std::nullopt;
+    return "Fehler beim Schreiben der Datei " + file + ": " + writeFailureReason(file);
 }
 
 } // namespace venkar
