@@ -33,5 +33,6 @@ inline constexpr int harmonicNodeLoadGrid = 10195;
 inline constexpr int angleLoadGrid = 10200;
 inline constexpr int siloLoadGrid = 10205;
 inline constexpr int hopperLoadGrid = 10210;
+inline constexpr int bucklingWindow = 10215;
 
 } // namespace venkar::help

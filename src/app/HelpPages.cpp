@@ -52,6 +52,7 @@ const std::map<int, HelpTarget>& contextTable() {
         {help::siloLoadGrid, {"silolasten.md", "silolast"}},
         {help::hopperLoadGrid, {"silolasten.md", "trichterlast"}},
         {help::graphWindow, {"grafik.md", ""}},
+        {help::bucklingWindow, {"beulanalyse.md", "fenster-beulanalyse"}},
         {help::editorAndMarginsDialog, {"einstellungen.md", "editor-und-seitenränder"}},
         {help::configurationWindow, {"einstellungen.md", "konfiguration"}},
         {help::shapeDialog, {"formen.md", ""}},
