@@ -383,7 +383,9 @@ Optionen:
                         die Harmonischen der Beulanalyse (0 bis 200)
   --mesh-check          nach der Berechnung mit verdoppelten
                         Diskretisierungsfaktoren (bis Faktor 16) nachrechnen
-                        und auf stderr melden, wo das Netz zu grob ist
+                        und auf stderr melden, wo das Netz zu grob ist;
+                        mit --buckling auch, ab wann sich r_Rcr um weniger
+                        als 1 % ändert
 
 Grafiken (wie im Grafikfenster; Ergebnisgrafiken nach der Berechnung):
   --plot GRAFIK         0 bis 8 oder geometrie, verformung, n-phi, n-theta,
