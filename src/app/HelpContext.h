@@ -34,5 +34,6 @@ inline constexpr int angleLoadGrid = 10200;
 inline constexpr int siloLoadGrid = 10205;
 inline constexpr int hopperLoadGrid = 10210;
 inline constexpr int siloPatchGrid = 10215;
+inline constexpr int bucklingWindow = 10220;
 
 } // namespace venkar::help

@@ -53,6 +53,7 @@ const std::map<int, HelpTarget>& contextTable() {
         {help::hopperLoadGrid, {"silolasten.md", "trichterlast"}},
         {help::siloPatchGrid, {"silolasten.md", "teilflächenlast"}},
         {help::graphWindow, {"grafik.md", ""}},
+        {help::bucklingWindow, {"beulanalyse.md", "fenster-beulanalyse"}},
         {help::editorAndMarginsDialog, {"einstellungen.md", "editor-und-seitenränder"}},
         {help::configurationWindow, {"einstellungen.md", "konfiguration"}},
         {help::shapeDialog, {"formen.md", ""}},

@@ -3,6 +3,7 @@
 #include "analysis/AnalysisModel.h"
 #include "app/AboutBox.h"
 #include "app/AppDialogs.h"
+#include "app/BucklingWindow.h"
 #include "app/CommandBoundary.h"
 #include "app/ConfigurationWindow.h"
 #include "app/EditorMarginsDialog.h"
@@ -14,6 +15,7 @@
 #include "app/Recovery.h"
 #include "app/StatusWindow.h"
 #include "app/WindowArrangement.h"
+#include "buckling/LoadCaseBuckling.h"
 #include "checks/InputFault.h"
 #include "checks/InputWarnings.h"
 #include "graphics/ConfigurationFile.h"
@@ -27,6 +29,7 @@
 #include "model/Error.h"
 #include "model/Model.h"
 #include "model/TableView.h"
+#include "reports/BucklingSection.h"
 #include "reports/InputReport.h"
 #include "reports/ReportHead.h"
 #include "reports/ResultsReport.h"
@@ -193,6 +196,8 @@ void TMDIAppForm::buildMenus() {
 
     QAction* calculation = menuBar()->addAction("&Berechnen");
     connect(calculation, &QAction::triggered, this, [this] { run([this] { calculate(); }); });
+    QAction* buckling = menuBar()->addAction("Be&ulanalyse");
+    connect(buckling, &QAction::triggered, this, [this] { run([this] { bucklingAnalysis(); }); });
 
     QMenu* show = menuBar()->addMenu("&Zeigen");
     QAction* graph = show->addAction("Grafik");
@@ -316,6 +321,7 @@ void TMDIAppForm::documentStateChanged() {
 
 void TMDIAppForm::modelChanged() {
     analysis_.resultsValid = 0;
+    buckling_.reset();
     viewers_.stopAll();
     postModelChanged();
 }
@@ -339,6 +345,16 @@ std::vector<TGraphForm*> TMDIAppForm::graphWindows() const {
         if (auto* graph = qobject_cast<TGraphForm*>(window->widget()))
             graphs.push_back(graph);
     return graphs;
+}
+
+std::vector<TBucklingWindow*> TMDIAppForm::bucklingWindows() const {
+    std::vector<TBucklingWindow*> windows;
+    if (!mdiArea_)
+        return windows;
+    for (QMdiSubWindow* window : mdiArea_->subWindowList())
+        if (auto* buckling = dynamic_cast<TBucklingWindow*>(window->widget()))
+            windows.push_back(buckling);
+    return windows;
 }
 
 TGraphForm* TMDIAppForm::openGraphWindow() {
@@ -520,6 +536,37 @@ void TMDIAppForm::calculate() {
     postModelChanged();
 }
 
+void TMDIAppForm::bucklingAnalysis() {
+    commitPendingEdits(model_);
+    if (model_.hasHarmonicLoads()) {
+        dialogs_.showError(bucklingHarmonicLoadsMessage, "Beulanalyse");
+        return;
+    }
+    calculate();
+    if (!analysis_.resultsValid)
+        return; // the calculation said why
+    BucklingResult result;
+    std::string error;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const bool analysed = analyseLoadCaseBuckling(model_, 0, maxBucklingHarmonic, result, error);
+    QApplication::restoreOverrideCursor();
+    if (!analysed) {
+        dialogs_.showError(error, "Beulanalyse");
+        return;
+    }
+    buckling_ = result;
+    if (!result.buckles) {
+        dialogs_.showInformation(result.message, "Beulanalyse");
+        return;
+    }
+    auto* window = new TBucklingWindow(model_, settings_, result, nullptr, graphDialogs_);
+    HelpBrowser::setHelpContext(window, help::bucklingWindow);
+    QMdiSubWindow* frame = mdiArea_->addSubWindow(window);
+    frame->setAttribute(Qt::WA_DeleteOnClose);
+    frame->show();
+    mdiArea_->setActiveSubWindow(frame);
+}
+
 void TMDIAppForm::showInputReport() {
     commitPendingEdits(model_);
     const ReportHead head{currentLocalTime(), documents_.fileName(DocumentKind::System),
@@ -535,8 +582,10 @@ void TMDIAppForm::showResults() {
     }
     const ReportHead head{currentLocalTime(), documents_.fileName(DocumentKind::System),
                           documents_.fileName(DocumentKind::Load)};
-    viewers_.show(ReportKind::Results, composeResultsReport(analysis_.results, head),
-                  head.systemPath);
+    ReportText report = composeResultsReport(analysis_.results, head);
+    if (buckling_)
+        report.text += bucklingText(*buckling_);
+    viewers_.show(ReportKind::Results, report, head.systemPath);
 }
 
 void TMDIAppForm::editorAndMargins() {

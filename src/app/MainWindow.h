@@ -4,6 +4,7 @@
 #include "app/GraphPrinting.h"
 #include "app/RecentFiles.h"
 #include "app/ReportViewers.h"
+#include "buckling/BucklingAnalysis.h"
 #include "documents/CheckListener.h"
 #include "documents/Documents.h"
 #include "graphics/AnalysisPlotResults.h"
@@ -15,6 +16,7 @@
 #include <chrono>
 #include <filesystem>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QLabel;
@@ -35,6 +37,7 @@ class ProcessLauncher;
 class RecentFilesMenu;
 class Recovery;
 class TAboutBox;
+class TBucklingWindow;
 class TDruckerForm;
 class TGraphForm;
 class TLoadForm;
@@ -102,6 +105,8 @@ public:
 
     // The graph windows, in the order of the window list.
     std::vector<TGraphForm*> graphWindows() const;
+    // The windows of the buckling analyses, in the order of the window list.
+    std::vector<TBucklingWindow*> bucklingWindows() const;
     // The help window, made at the start (F1 in every window opens it).
     HelpBrowser& helpBrowser() { return *helpBrowser_; }
     TAboutBox& aboutBox() { return *aboutBox_; }
@@ -129,6 +134,13 @@ public:
     // system; afterwards the system window shows the new rows.
     void generateShape();
     void calculate();
+    // "Beulanalyse": the calculation with the status window, then the
+    // linear buckling analysis of the load case on this thread (not
+    // cancellable), then a window with its mode and curve; the results
+    // report shows its section until the model changes. A load case with
+    // loads around the circumference is refused before the calculation, one
+    // without compression gets the message and no window.
+    void bucklingAnalysis();
     TGraphForm* openGraphWindow();
     // "Grafiken drucken": every graph window on one page.
     void printGraphics();
@@ -211,6 +223,8 @@ private:
     QLabel* toolBarTexts_[2] = {};
     QLabel* markers_[2] = {};
     bool finished_ = false;
+    // The last buckling analysis of the current model and load case.
+    std::optional<BucklingResult> buckling_;
 };
 
 } // namespace venkar

@@ -9,6 +9,7 @@
 
 #include "analysis/AnalysisModel.h"
 #include "analysis/QuietCalculation.h"
+#include "app/BucklingWindow.h"
 #include "app/GraphDialogs.h"
 #include "app/MainWindow.h"
 #include "app/ProgramPicture.h"
@@ -36,6 +37,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProcess>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -169,6 +171,38 @@ QPixmap restoredSession(const ProgramPlaces& places) {
 
 } // namespace
 
+// The silo wall of the README's buckling example: r = 3000, t = 5, 12 m
+// high, steel, clamped foot, the top held radially under 1 N/mm.
+void writeSiloWall(const QDir& folder) {
+    writeTextFileAtomically(
+        folder.filePath("silowand.vsy").toStdString(),
+        "NODES\n2\n    1 3000.0 0.0 1 1 1 0.0\n    2 3000.0 12000.0 1 0 0 0.0\n\n"
+        "SHELLS\n1\n    1 1 2 0 0.0 1 1.0 10\n\n"
+        "MATERIALS\n1\n    1 2.1e5 5.0 0.3 0.0 0.0 0.0\n\nHINGES\n0\n\nRINGS\n0\n");
+    writeTextFileAtomically(folder.filePath("silowand.vla").toStdString(),
+                            "NODELOAD\n1\n    1 2 0.0 -1.0 0.0\n\nSHELLLOAD\n0\n");
+}
+
+// The window "Beulanalyse" of the silo wall on both its tabs.
+bool writeBucklingPictures(TMDIAppForm& window, const QDir& examples, const QDir& folder) {
+    writeSiloWall(examples);
+    window.openFiles({examples.filePath("silowand.vsy"), examples.filePath("silowand.vla")});
+    window.bucklingAnalysis();
+    QApplication::processEvents();
+    const std::vector<TBucklingWindow*> windows = window.bucklingWindows();
+    if (windows.empty())
+        return false;
+    TBucklingWindow& buckling = *windows.back();
+    // The window is an MDI child: its frame sets the size.
+    buckling.parentWidget()->resize(900, 680);
+    buckling.tabs()->setCurrentIndex(TBucklingWindow::curveTab);
+    QApplication::processEvents();
+    const bool curve = save(buckling.grab(), folder.filePath("beulanalyse-beulkurve.png"));
+    buckling.tabs()->setCurrentIndex(TBucklingWindow::modeTab);
+    QApplication::processEvents();
+    return save(buckling.grab(), folder.filePath("beulanalyse-beulform.png")) && curve;
+}
+
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QApplication::setWindowIcon(programIcon());
@@ -240,7 +274,8 @@ int main(int argc, char** argv) {
     const bool written = save(main, folder.filePath("hauptfenster.png")) &&
                          save(statusPicture, folder.filePath("statusfenster.png")) &&
                          save(together, folder.filePath("venkar.png")) &&
-                         writeReportPictures(examples, folder);
+                         writeReportPictures(examples, folder) &&
+                         writeBucklingPictures(window, exampleFolder, folder);
     window.documents().setModified(DocumentKind::System, false);
     window.documents().setModified(DocumentKind::Load, false);
     window.close();

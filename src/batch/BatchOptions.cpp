@@ -178,7 +178,7 @@ void checkPlotOptions(const PlotOptions& plot, bool plotAsked, const std::string
     if (plot.outFile.empty() == plot.outDirectory.empty())
         throw UsageError("--plot braucht entweder --out DATEI oder --out-dir ORDNER.");
     if (!plot.outFile.empty()) {
-        if (plot.tabs.size() != 1)
+        if (plot.tabs.size() + plot.bucklingPlots.size() != 1)
             throw UsageError("--out schreibt eine Grafik; für mehrere Grafiken --out-dir.");
         if (!hasPlotExtension(plot.outFile))
             throw UsageError("Die Grafikdatei braucht die Endung .png, .svg oder .pdf: " +
@@ -213,6 +213,11 @@ std::vector<std::pair<std::string, std::string>> outputFiles(const BatchOptions&
         const PlotOptions& plot = *options.plot;
         if (!plot.outFile.empty())
             outputs.emplace_back("--out", plot.outFile);
+        if (!plot.outDirectory.empty())
+            for (BucklingPlot bucklingPlot : plot.bucklingPlots)
+                outputs.emplace_back(
+                    "--out-dir",
+                    plotDirectoryFile(plot.outDirectory, options.systemFile, bucklingPlot));
         if (!plot.outDirectory.empty())
             for (PlotTab tab : plot.tabs) {
                 outputs.emplace_back("--out-dir",
@@ -252,6 +257,17 @@ std::string plotDirectoryFile(const std::string& folder, const std::string& syst
     if (angle)
         name += "-" + formatText("%g", *angle);
     return (std::filesystem::path(folder) / (name + ".png")).string();
+}
+
+std::string plotDirectoryFile(const std::string& folder, const std::string& systemFile,
+                              BucklingPlot plot) {
+    const std::string name =
+        std::filesystem::path(systemFile).stem().string() + "-" + bucklingPlotShortName(plot);
+    return (std::filesystem::path(folder) / (name + ".png")).string();
+}
+
+const char* bucklingPlotShortName(BucklingPlot plot) {
+    return plot == BucklingPlot::Mode ? "beulform" : "beulkurve";
 }
 
 std::optional<PlotTab> plotTabByName(const std::string& name) {
@@ -295,12 +311,16 @@ BatchOptions parseBatchOptions(const std::vector<std::string>& arguments) {
                 plot.tabs.assign(stressPlotTabs.begin(), stressPlotTabs.end());
             } else if (const std::optional<PlotTab> named = plotTabByName(tab)) {
                 plot.tabs.push_back(*named);
+            } else if (lowerCase(tab) == bucklingPlotShortName(BucklingPlot::Mode)) {
+                plot.bucklingPlots.push_back(BucklingPlot::Mode);
+            } else if (lowerCase(tab) == bucklingPlotShortName(BucklingPlot::Curve)) {
+                plot.bucklingPlots.push_back(BucklingPlot::Curve);
             } else {
                 throw UsageError("Unbekannte Grafik: " + tab +
                                  " (0 bis 8, all, stresses oder geometrie, verformung, n-phi, "
                                  "n-theta, m-phi, m-theta, q-theta, eps-phi, eps-theta, "
                                  "sigma-vm, n-phitheta, m-phitheta, q-phi, v, grundriss, "
-                                 "abwicklung)");
+                                 "abwicklung, beulform, beulkurve)");
             }
         } else if (argument == "--out") {
             plotOption(argument);
@@ -361,6 +381,9 @@ BatchOptions parseBatchOptions(const std::vector<std::string>& arguments) {
     if (options.help)
         return options;
     checkPlotOptions(plot, plotAsked, firstPlotOption);
+    if (!plot.bucklingPlots.empty() && !options.buckling)
+        throw UsageError(std::string("Die Grafik ") + bucklingPlotShortName(plot.bucklingPlots[0]) +
+                         " braucht --buckling.");
     if (plotAsked && !plot.outFile.empty() && options.angles.size() > 1)
         throw UsageError("--out schreibt eine Grafik; für mehrere Winkel --out-dir.");
     if (plotAsked)
@@ -401,7 +424,9 @@ Optionen:
                         die Harmonischen der Beulanalyse (0 bis 200)
   --mesh-check          nach der Berechnung mit verdoppelten
                         Diskretisierungsfaktoren (bis Faktor 16) nachrechnen
-                        und auf stderr melden, wo das Netz zu grob ist
+                        und auf stderr melden, wo das Netz zu grob ist;
+                        mit --buckling auch, ab wann sich r_Rcr um weniger
+                        als 1 % ändert
 
 Grafiken (wie im Grafikfenster; Ergebnisgrafiken nach der Berechnung):
   --plot GRAFIK         0 bis 8 oder geometrie, verformung, n-phi, n-theta,
@@ -412,7 +437,9 @@ Grafiken (wie im Grafikfenster; Ergebnisgrafiken nach der Berechnung):
                         bei Lasten am Umfang auch n-phitheta, m-phitheta,
                         q-phi, v (Meridian beim Winkel von --angle),
                         grundriss (Polardiagramm einer Stelle) und
-                        abwicklung (Farbbänder über die abgewickelte Schale)
+                        abwicklung (Farbbänder über die abgewickelte Schale);
+                        mit --buckling beulform (die Beulform der kritischen
+                        Harmonischen) und beulkurve (Lastfaktor über n)
   --quantity GRÖSSE     die Größe von grundriss und abwicklung: verformung,
                         n-phi (Vorgabe), n-theta, n-phitheta, m-phi, m-theta,
                         m-phitheta, q-theta, q-phi, sigma-vm, last (cp·q)

@@ -22,13 +22,20 @@ struct PlotSwitchChange {
     bool on = false;
 };
 
+// The plots of the buckling analysis (--plot beulform, --plot beulkurve).
+enum class BucklingPlot {
+    Mode,  // "beulform": the mode of the critical harmonic on the meridian
+    Curve, // "beulkurve": λ over the harmonic n
+};
+
 // The plots venkar-batch is asked to write.
 struct PlotOptions {
-    std::vector<PlotTab> tabs;              // graph tabs in the order asked
-    std::string outFile;                    // --out: one file, its type from the extension
-    std::string outDirectory;               // --out-dir: <system base>-<short name>.png per tab
-    std::vector<PlotSwitchChange> switches; // applied in order after the tab is chosen
-    double textScale = 1.0;                 // the three scale factors (the options take percent)
+    std::vector<PlotTab> tabs;               // graph tabs in the order asked
+    std::vector<BucklingPlot> bucklingPlots; // after the tabs; they need --buckling
+    std::string outFile;                     // --out: one file, its type from the extension
+    std::string outDirectory;                // --out-dir: <system base>-<short name>.png per tab
+    std::vector<PlotSwitchChange> switches;  // applied in order after the tab is chosen
+    double textScale = 1.0;                  // the three scale factors (the options take percent)
     double functionScale = 1.0;
     double displacementScale = 1.0;
     int width = 1600; // PNG and SVG size in pixels
@@ -87,9 +94,14 @@ const char* batchUsage();
 std::optional<PlotTab> plotTabByName(const std::string& name);
 // The short name of a tab.
 const char* plotTabShortName(PlotTab tab);
+// "beulform" and "beulkurve".
+const char* bucklingPlotShortName(BucklingPlot plot);
 // The file --out-dir writes for a tab: <folder>/<system base>-<short name>.png,
 // for the meridian at an angle <folder>/<system base>-<short name>-<angle>.png.
 std::string plotDirectoryFile(const std::string& folder, const std::string& systemFile, PlotTab tab,
                               std::optional<double> angle = std::nullopt);
+// The same for a plot of the buckling analysis: <folder>/<system base>-beulform.png.
+std::string plotDirectoryFile(const std::string& folder, const std::string& systemFile,
+                              BucklingPlot plot);
 
 } // namespace venkar

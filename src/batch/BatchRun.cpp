@@ -2,11 +2,14 @@
 
 #include "analysis/AnalysisModel.h"
 #include "batch/BatchStatus.h"
+#include "batch/BucklingMeshCheck.h"
+#include "batch/BucklingPlotExport.h"
 #include "batch/BucklingReport.h"
 #include "batch/MeshCheck.h"
 #include "batch/PlotExport.h"
 #include "batch/ResultsCsv.h"
 #include "batch/ResultsJson.h"
+#include "buckling/LoadCaseBuckling.h"
 #include "checks/InputWarnings.h"
 #include "checks/LoadCheck.h"
 #include "checks/SystemCheck.h"
@@ -133,6 +136,8 @@ public:
             if (!buckling)
                 return exitCalculation;
             writeBucklingSection(*buckling, resultsToStandardOutput);
+            if (options_.meshCheck && buckling->buckles)
+                err_ << bucklingMeshCheckText(checkBucklingMesh(model_, *buckling));
         }
         if (options_.json)
             writeOutput(*options_.json,
@@ -146,6 +151,11 @@ public:
             writeMeridianPlots();
         else
             writePlots(analysis_.resultsValid != 0);
+        if (buckling && options_.plot)
+            if (const std::optional<std::string> error =
+                    writeBucklingPlots(*options_.plot, options_.systemFile, options_.programPath,
+                                       model_, *buckling, err_))
+                throw FileError(*error);
         return exitSuccess;
     }
 
@@ -193,25 +203,11 @@ private:
     // The linear buckling analysis; its failure ends the run like a failed
     // calculation.
     std::optional<BucklingResult> bucklingWithin() {
-        BucklingOptions options;
-        options.firstHarmonic = options_.bucklingFrom;
-        options.lastHarmonic = options_.bucklingTo;
-        options.hasHarmonicLoads = model_.hasHarmonicLoads();
-        // The v supports and the ring sections of the system; the loads
-        // around the circumference are refused through hasHarmonicLoads.
-        HarmonicExpansion expansion;
-        HarmonicInput system = harmonicInput(model_, expansion);
-        system.shellLoads.clear();
-        system.bandLoads.clear();
-        system.nodeLoads.clear();
         BucklingResult result;
         std::string error;
-        try {
-            if (analyseBuckling(model_, system, options, result, error))
-                return result;
-        } catch (const VenkarError& failure) {
-            error = failure.what();
-        }
+        if (analyseLoadCaseBuckling(model_, options_.bucklingFrom, options_.bucklingTo, result,
+                                    error))
+            return result;
         err_ << "Beulanalyse: " << error << "\n";
         return std::nullopt;
     }

@@ -1,17 +1,13 @@
 #pragma once
 
 #include "buckling/BucklingAnalysis.h"
+#include "reports/BucklingSection.h"
 
 #include <string>
 
 namespace venkar {
 
 class JsonWriter;
-
-// The section "Beulanalyse (LBA)" of the batch command: λ per calculated
-// harmonic, the critical harmonic and factor r_Rcr, the plateau of harmonics
-// within 1 % of it, or the message why nothing buckles.
-std::string bucklingText(const BucklingResult& result);
 
 // The JSON object `buckling`: per_harmonic (n, factor; factor null where no
 // positive λ exists), critical (n, factor; null without buckling, with the

@@ -81,17 +81,6 @@ double effectiveFactor(double factor) {
     return factor == 0.0 ? 1.0 : factor;
 }
 
-Model doubled(const Model& model, int doublings) {
-    Model refined = model;
-    const std::vector<int> rows = refined.shells.definedRows();
-    for (int row : rows) {
-        ShellRecord& shell = refined.shells.rowAt(row);
-        shell.discretisationFactor =
-            effectiveFactor(shell.discretisationFactor) * std::ldexp(1.0, doublings);
-    }
-    return refined;
-}
-
 // What the changes of one doubling are measured against.
 class ChangeScales {
 public:
@@ -224,6 +213,17 @@ const char* meshQuantityName(int quantity) {
     return names.at(static_cast<std::size_t>(quantity));
 }
 
+Model withDoubledFactors(const Model& model, int doublings) {
+    Model refined = model;
+    const std::vector<int> rows = refined.shells.definedRows();
+    for (int row : rows) {
+        ShellRecord& shell = refined.shells.rowAt(row);
+        shell.discretisationFactor =
+            effectiveFactor(shell.discretisationFactor) * std::ldexp(1.0, doublings);
+    }
+    return refined;
+}
+
 bool ShellMeshCheck::flagged(int quantity) const {
     const std::vector<double>& c = changes.at(static_cast<std::size_t>(quantity));
     return !c.empty() && c.front() > MeshCheck::tolerance;
@@ -246,7 +246,7 @@ MeshCheck checkMesh(const Model& model) {
     while (check.doublings < MeshCheck::maxDoublings) {
         Snapshot fine;
         try {
-            fine = calculateExtremes(doubled(model, check.doublings + 1));
+            fine = calculateExtremes(withDoubledFactors(model, check.doublings + 1));
         } catch (const VenkarError& error) {
             check.failure = error.what();
             break;

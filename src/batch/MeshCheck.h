@@ -62,6 +62,10 @@ struct MeshCheck {
 // Throws std::invalid_argument when `model` itself does not calculate.
 MeshCheck checkMesh(const Model& model);
 
+// A copy of `model` with every defined shell's discretisation factor (0
+// counting as 1) multiplied by 2^doublings.
+Model withDoubledFactors(const Model& model, int doublings);
+
 // The lines for standard error: "Netz zu grob: ..." per flagged shell and
 // quantity, or "Netz ausreichend fein".
 std::string meshCheckText(const MeshCheck& check);

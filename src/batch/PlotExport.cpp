@@ -75,13 +75,8 @@ std::optional<std::string> writePlots(const PlotOptions& plot, const std::string
                                       const PlotResults* results, std::ostream& err,
                                       std::optional<double> angle) {
     GraphSettings settings;
-    if (plot.configFile) {
-        if (!fs::is_regular_file(*plot.configFile))
-            return "Fehler beim öffnen der Konfigurationsdatei: " + *plot.configFile;
-        readSettings(settings.root(), *plot.configFile);
-    } else {
-        readSettings(settings.root(), defaultPlotConfiguration(programPath));
-    }
+    if (std::optional<std::string> error = readPlotSettings(plot, programPath, settings))
+        return error;
 
     bool resultTabs = false;
     for (const PlotTab tab : plot.tabs)
@@ -90,15 +85,8 @@ std::optional<std::string> writePlots(const PlotOptions& plot, const std::string
         err << "Keine gültigen Ergebnisse: die Ergebnisgrafiken zeigen nur System und "
                "Belastung.\n";
 
-    // --out-dir and the folder of --out are created when missing.
-    const fs::path folder = plot.outDirectory.empty() ? fs::path(plot.outFile).parent_path()
-                                                      : fs::path(plot.outDirectory);
-    if (!folder.empty()) {
-        std::error_code error;
-        fs::create_directories(folder, error);
-        if (error)
-            return "Fehler beim Anlegen des Ordners " + folder.string() + ": " + error.message();
-    }
+    if (std::optional<std::string> error = createPlotFolder(plot))
+        return error;
 
     ensureGuiApplication();
     GraphView view(model, settings);
@@ -131,11 +119,43 @@ std::optional<std::string> writePlots(const PlotOptions& plot, const std::string
         for (const PlotSwitchChange& change : plot.switches)
             view.setSwitch(static_cast<DisplaySwitch>(change.displaySwitch), change.on);
         const fs::path file = plotFile(plot, systemFile, tab, angle);
-        if (!writePicture(view.picture(), file, plot, "Venkar - " + view.caption(), view.title()))
-            return "Fehler beim Schreiben der Datei " + file.string() + ": " +
-                   writeFailureReason(file);
+        if (std::optional<std::string> error = writePlotPicture(
+                view.picture(), file.string(), plot, "Venkar - " + view.caption(), view.title()))
+            return error;
     }
     return std::nullopt;
+}
+
+std::optional<std::string> readPlotSettings(const PlotOptions& plot, const std::string& programPath,
+                                            GraphSettings& settings) {
+    if (plot.configFile) {
+        if (!fs::is_regular_file(*plot.configFile))
+            return "Fehler beim öffnen der Konfigurationsdatei: " + *plot.configFile;
+        readSettings(settings.root(), *plot.configFile);
+    } else {
+        readSettings(settings.root(), defaultPlotConfiguration(programPath));
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> createPlotFolder(const PlotOptions& plot) {
+    const fs::path folder = plot.outDirectory.empty() ? fs::path(plot.outFile).parent_path()
+                                                      : fs::path(plot.outDirectory);
+    if (!folder.empty()) {
+        std::error_code error;
+        fs::create_directories(folder, error);
+        if (error)
+            return "Fehler beim Anlegen des Ordners " + folder.string() + ": " + error.message();
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> writePlotPicture(const Picture& picture, const std::string& file,
+                                            const PlotOptions& plot, const std::string& title,
+                                            const std::string& heading) {
+    if (writePicture(picture, file, plot, title, heading))
+        return std::nullopt;
+    return "Fehler beim Schreiben der Datei " + file + ": " + writeFailureReason(file);
 }
 
 } // namespace venkar

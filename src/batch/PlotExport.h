@@ -8,7 +8,9 @@
 
 namespace venkar {
 
+class GraphSettings;
 class Model;
+class Picture;
 class PlotResults;
 
 // Writes the plots of `plot` for the model, its load case and, when not
@@ -31,5 +33,19 @@ std::optional<std::string> writePlots(const PlotOptions& plot, const std::string
                                       const std::string& programPath, const Model& model,
                                       const PlotResults* results, std::ostream& err,
                                       std::optional<double> angle = std::nullopt);
+
+// The parts of writePlots that other plots share. Each returns the message
+// of what failed; nothing on success.
+// - the plot settings of the configuration file of the options, else of the
+//   one the program "venkar" beside this program uses;
+std::optional<std::string> readPlotSettings(const PlotOptions& plot, const std::string& programPath,
+                                            GraphSettings& settings);
+// - the folder of --out-dir or of --out, created when missing;
+std::optional<std::string> createPlotFolder(const PlotOptions& plot);
+// - one picture with `heading` above it, its type from the extension of
+//   `file` (SVG and PDF documents are named `title`).
+std::optional<std::string> writePlotPicture(const Picture& picture, const std::string& file,
+                                            const PlotOptions& plot, const std::string& title,
+                                            const std::string& heading);
 
 } // namespace venkar

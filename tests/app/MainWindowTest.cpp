@@ -32,8 +32,8 @@ TEST_F(MainWindowTest, CaptionMenusShortcutsAndHintsAreThoseOfTheProgram) {
     QStringList menus;
     for (QAction* action : window->menuBar()->actions())
         menus << action->text();
-    EXPECT_EQ(menus, QStringList({"&Datei", "&Eingabe", "&Berechnen", "&Zeigen", "E&instellung",
-                                  "&Fenster", "&Hilfe"}));
+    EXPECT_EQ(menus, QStringList({"&Datei", "&Eingabe", "&Berechnen", "Be&ulanalyse", "&Zeigen",
+                                  "E&instellung", "&Fenster", "&Hilfe"}));
     EXPECT_EQ(menuItem("&Datei", "System öffnen")->shortcut(), QKeySequence(Qt::Key_F3));
     EXPECT_EQ(menuItem("&Datei", "&Speichern...")->shortcut(), QKeySequence(Qt::Key_F2));
     EXPECT_EQ(menuItem("&Datei", "&Beenden")->shortcut(), QKeySequence("Alt+X"));
