@@ -22,6 +22,13 @@ int DofTable::numberEquations() {
     return equationCount_;
 }
 
+void DofTable::renumberEquations(const std::vector<int>& newNumber) {
+    VENKAR_ASSERT(static_cast<int>(newNumber.size()) == equationCount_);
+    for (Dof& dof : dofs_)
+        if (!dof.dependent)
+            dof.equation = newNumber[static_cast<std::size_t>(dof.equation)];
+}
+
 // A dependent DOF u = -(C + Σ f_j·u_j) contributes each u_j with -f_j and
 // its constant C to the expansion constant.
 void DofTable::expand(int index, DofExpansion& out, double scale) const {

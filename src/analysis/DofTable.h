@@ -61,6 +61,9 @@ public:
     // ones get -1. Returns the number of equations.
     int numberEquations();
     int equationCount() const { return equationCount_; }
+    // Gives equation e the number newNumber[e] (a permutation of the
+    // equations of numberEquations()).
+    void renumberEquations(const std::vector<int>& newNumber);
 
     // Appends the expansion of DOF `index` (scaled by `scale`) to `out`,
     // following the couplings of dependent DOFs down to independent ones.

@@ -46,11 +46,33 @@ FaceShear faceShear(double inPlaneShear, double twistingMoment, double wallThick
     return {membrane + bending, membrane - bending};
 }
 
+namespace {
+
+double radicandWithShear(double meridional, double hoop, double tau) {
+    return meridional * meridional - meridional * hoop + hoop * hoop + 3.0 * tau * tau;
+}
+
+} // namespace
+
+// The square root rises with its argument, so the larger root is the root
+// of the larger radicand.
+double largerVonMises(const SectionValues& values, double wallThickness, FaceShear shear) {
+    const double t = wallThickness;
+    const double membraneMeridional = values[resultNTheta] / t;
+    const double bendingMeridional = 6.0 * values[resultMTheta] / (t * t);
+    const double membraneHoop = values[resultNPhi] / t;
+    const double bendingHoop = 6.0 * values[resultMPhi] / (t * t);
+    const double pos = radicandWithShear(membraneMeridional + bendingMeridional,
+                                         membraneHoop + bendingHoop, shear.pos);
+    const double neg = radicandWithShear(membraneMeridional - bendingMeridional,
+                                         membraneHoop - bendingHoop, shear.neg);
+    return std::sqrt(pos > neg ? pos : neg);
+}
+
 StressValues surfaceStresses(const SectionValues& values, double wallThickness, FaceShear shear) {
     StressValues stresses = surfaceStresses(values, wallThickness);
     const auto withShear = [](double meridional, double hoop, double tau) {
-        return std::sqrt(meridional * meridional - meridional * hoop + hoop * hoop +
-                         3.0 * tau * tau);
+        return std::sqrt(radicandWithShear(meridional, hoop, tau));
     };
     stresses[stressVonMisesPos] =
         withShear(stresses[stressMeridionalPos], stresses[stressHoopPos], shear.pos);

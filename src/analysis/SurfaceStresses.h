@@ -56,6 +56,10 @@ FaceShear faceShear(double inPlaneShear, double twistingMoment, double wallThick
 // The face stresses with the shear in von Mises: √(σm² − σm·σh + σh² + 3τ²).
 StressValues surfaceStresses(const SectionValues& values, double wallThickness, FaceShear shear);
 
+// The larger von Mises stress of the two faces with the shear, as
+// surfaceStresses(values, t, shear) gives it, computed without the rest.
+double largerVonMises(const SectionValues& values, double wallThickness, FaceShear shear);
+
 // The larger von Mises stress of the two faces.
 inline double largerVonMises(const StressValues& stresses) {
     return stresses[stressVonMisesPos] > stresses[stressVonMisesNeg] ? stresses[stressVonMisesPos]

@@ -158,7 +158,7 @@ void AroundField::sample(int element, double l, std::vector<double>& out) const 
         section[resultNTheta] = sums[a][1];
         section[resultMPhi] = sums[a][2];
         section[resultMTheta] = sums[a][3];
-        out[a] = largerVonMises(surfaceStresses(section, t, faceShear(sums[a][4], sums[a][5], t)));
+        out[a] = largerVonMises(section, t, faceShear(sums[a][4], sums[a][5], t));
     }
 }
 

@@ -30,17 +30,21 @@ void consider(AngleExtremes& e, double value, double position, double angle) {
     }
 }
 
-// The factors cos nφ / sin nφ of every solution at every angle, for the
-// quantities that vary as u (0) and as v (1): factors[s][a][likeV].
-std::vector<std::vector<std::array<double, 2>>> angleFactors(const HarmonicResults& results,
-                                                             const std::vector<double>& angles) {
-    std::vector<std::vector<std::array<double, 2>>> factors(results.solutions.size());
+// The factor of every quantity of every solution at every angle,
+// factors[a·solutions + s][q]: cos nφ or sin nφ as the quantity varies like
+// u or like v.
+std::vector<HarmonicValues> angleFactors(const HarmonicResults& results,
+                                         const std::vector<double>& angles) {
+    std::vector<HarmonicValues> factors(results.solutions.size() * angles.size());
     for (std::size_t s = 0; s < results.solutions.size(); ++s) {
-        factors[s].resize(angles.size());
+        const Harmonic h = results.solutions[s].harmonic;
         for (std::size_t a = 0; a < angles.size(); ++a) {
             const double phi = angles[a] * std::numbers::pi / 180.0;
-            factors[s][a] = {angleFactor(results.solutions[s].harmonic, false, phi),
-                             angleFactor(results.solutions[s].harmonic, true, phi)};
+            const double likeU = angleFactor(h, false, phi);
+            const double likeV = angleFactor(h, true, phi);
+            HarmonicValues& f = factors[a * results.solutions.size() + s];
+            for (int q = 0; q < harmonicQuantityCount; ++q)
+                f[static_cast<std::size_t>(q)] = variesLikeV(q) ? likeV : likeU;
         }
     }
     return factors;
@@ -81,14 +85,12 @@ std::vector<ShellAngleExtremes> circumferentialExtremes(const Model& model,
     const HarmonicResults& results = harmonicCase.results;
     const AnalysisModel& mesh = results.mesh;
     const std::vector<double> angles = extremeAngles(harmonicCase);
-    const auto factors = angleFactors(results, angles);
-    std::array<bool, harmonicQuantityCount> likeV{};
-    for (int q = 0; q < harmonicQuantityCount; ++q)
-        likeV[static_cast<std::size_t>(q)] = variesLikeV(q);
+    const std::vector<HarmonicValues> factors = angleFactors(results, angles);
+
+    const std::size_t solutions = results.solutions.size();
+    std::vector<const HarmonicValues*> amplitudes(solutions);
 
     std::vector<ShellAngleExtremes> all;
-    // sums[a][q] at one element end
-    std::vector<HarmonicValues> sums(angles.size());
     for (int shell : model.shells.definedRows()) {
         const std::vector<int> chain = mesh.shellChain(shell);
         if (chain.empty())
@@ -99,21 +101,20 @@ std::vector<ShellAngleExtremes> circumferentialExtremes(const Model& model,
         for (int e : chain) {
             const ShellElement& element = mesh.shellElements[static_cast<std::size_t>(e)];
             for (int end = 0; end < 2; ++end) {
-                for (HarmonicValues& s : sums)
-                    s.fill(0.0);
-                for (std::size_t s = 0; s < results.solutions.size(); ++s) {
-                    const HarmonicValues& amplitude =
-                        results.solutions[s].elementEnds[static_cast<std::size_t>(e)]
-                                                        [static_cast<std::size_t>(end)];
-                    for (std::size_t a = 0; a < angles.size(); ++a) {
-                        const std::array<double, 2>& f = factors[s][a];
-                        for (std::size_t q = 0; q < amplitude.size(); ++q)
-                            sums[a][q] += amplitude[q] * f[likeV[q] ? 1 : 0];
-                    }
-                }
+                for (std::size_t s = 0; s < solutions; ++s)
+                    amplitudes[s] =
+                        &results.solutions[s].elementEnds[static_cast<std::size_t>(e)]
+                                                         [static_cast<std::size_t>(end)];
                 const double position = end == 0 ? element.startPosition : element.endPosition;
                 for (std::size_t a = 0; a < angles.size(); ++a) {
-                    const HarmonicValues& v = sums[a];
+                    // The sum over the harmonics, held in registers.
+                    HarmonicValues v{};
+                    const HarmonicValues* f = &factors[a * solutions];
+                    for (std::size_t s = 0; s < solutions; ++s) {
+                        const HarmonicValues& amplitude = *amplitudes[s];
+                        for (std::size_t q = 0; q < v.size(); ++q)
+                            v[q] += amplitude[q] * f[s][q];
+                    }
                     for (std::size_t q = 0; q < v.size(); ++q)
                         consider(extremes.values[q], v[q], position, angles[a]);
                     SectionValues section{};
@@ -121,10 +122,11 @@ std::vector<ShellAngleExtremes> circumferentialExtremes(const Model& model,
                     section[resultNTheta] = v[harmonicNTheta];
                     section[resultMPhi] = v[harmonicMPhi];
                     section[resultMTheta] = v[harmonicMTheta];
-                    const StressValues stresses = surfaceStresses(
-                        section, t, faceShear(v[harmonicNPhiTheta], v[harmonicMPhiTheta], t));
-                    consider(extremes.values[vonMisesExtreme], largerVonMises(stresses), position,
-                             angles[a]);
+                    consider(
+                        extremes.values[vonMisesExtreme],
+                        largerVonMises(section, t,
+                                       faceShear(v[harmonicNPhiTheta], v[harmonicMPhiTheta], t)),
+                        position, angles[a]);
                 }
             }
         }

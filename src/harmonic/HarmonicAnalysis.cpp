@@ -11,6 +11,7 @@
 #include "model/Model.h"
 
 #include <algorithm>
+#include <map>
 #include <optional>
 #include <set>
 #include <utility>
@@ -35,6 +36,28 @@ int ringWithoutSection(const Model& model, const HarmonicInput& input) {
         if (ringSection(input, row) == nullptr)
             return row + 1;
     return 0;
+}
+
+// The systems of the harmonics on one mesh differ only in the conditions of
+// n = 0 (per set) and of n = 1 at the axis (per set): all harmonics of one
+// class share constraints, equation numbers and profile.
+int constraintClass(Harmonic h) {
+    return h.n >= 2 ? 4 : 2 * h.n + static_cast<int>(h.set);
+}
+
+// A built system and its profile, reused by every harmonic of its class.
+struct PreparedSystem {
+    AnalysisModel analysis;
+    SkylineMatrix matrix{0};
+};
+
+void clearSolution(PreparedSystem& system) {
+    DofTable& dofs = system.analysis.dofs;
+    for (int i = 0; i < dofs.size(); ++i) {
+        dofs[i].value = 0.0;
+        dofs[i].force = 0.0;
+    }
+    system.matrix.clearEntries();
 }
 
 } // namespace
@@ -77,21 +100,46 @@ bool analyseHarmonics(const Model& model, const HarmonicInput& input, HarmonicRe
     // Every harmonic's mesh is the same discretisation: its element
     // matrices are built once, with the first.
     std::optional<MeshStiffnessSeries> stiffness;
-    for (Harmonic h : candidateHarmonics(input)) {
-        AnalysisModel analysis;
-        if (!buildHarmonicSystem(model, input, h, analysis)) {
-            error = std::string(contradictionMessage) + "\n" + harmonicName(h);
-            return false;
+    std::map<int, PreparedSystem> systems;
+    // The element terms of a few harmonics are evaluated in one pass.
+    constexpr std::size_t termsBatch = 4;
+    const std::vector<Harmonic> harmonics = candidateHarmonics(input);
+    std::vector<HarmonicElementTerms> batch;
+    for (std::size_t index = 0; index < harmonics.size(); ++index) {
+        const Harmonic h = harmonics[index];
+        const int kind = constraintClass(h);
+        // A class whose last harmonic this is gives its system up after it.
+        const bool lastOfClass = std::none_of(
+            harmonics.begin() + static_cast<std::ptrdiff_t>(index) + 1, harmonics.end(),
+            [&](Harmonic later) { return constraintClass(later) == kind; });
+        const auto [slot, created] = systems.try_emplace(kind);
+        PreparedSystem& system = slot->second;
+        AnalysisModel& analysis = system.analysis;
+        if (created) {
+            if (!buildHarmonicSystem(model, input, h, analysis)) {
+                error = std::string(contradictionMessage) + "\n" + harmonicName(h);
+                return false;
+            }
+            system.matrix = SkylineMatrix(analysis.dofs.equationCount());
+            noteHarmonicProfile(analysis, system.matrix);
+        } else {
+            clearSolution(system);
         }
         if (!stiffness)
             stiffness.emplace(model, analysis);
-        const int equations = analysis.dofs.equationCount();
-        SkylineMatrix matrix(equations);
-        RealMatrix rightHandSide(equations, 1);
-        assembleHarmonicSystem(model, input, h, analysis, options, *stiffness, matrix,
-                               rightHandSide);
-        if (!anyLoad(analysis, rightHandSide))
+        if (index % termsBatch == 0)
+            harmonicElementTerms(
+                model, input,
+                std::span(harmonics).subspan(index, std::min(termsBatch, harmonics.size() - index)),
+                analysis, options, *stiffness, batch);
+        const HarmonicElementTerms& terms = batch[index % termsBatch];
+        RealMatrix rightHandSide(analysis.dofs.equationCount(), 1);
+        assembleHarmonicTerms(model, input, h, analysis, terms, system.matrix, rightHandSide);
+        if (!anyLoad(analysis, rightHandSide)) {
+            if (lastOfClass)
+                systems.erase(kind);
             continue;
+        }
         if (h.n >= 1) {
             if (const int ring = ringWithoutSection(model, input)) {
                 error = "Ringbalken " + std::to_string(ring) +
@@ -99,15 +147,20 @@ bool analyseHarmonics(const Model& model, const HarmonicInput& input, HarmonicRe
                 return false;
             }
         }
-        if (matrix.solve(rightHandSide) != solveSolved) {
+        if (system.matrix.solve(rightHandSide) != solveSolved) {
             error = std::string(singularMessage) + "\n" + harmonicName(h);
             return false;
         }
         storeSolution(analysis, rightHandSide);
-        results.solutions.push_back(
-            recoverHarmonic(model, input, h, analysis, *stiffness, options));
-        if (results.mesh.nodes.empty())
-            results.mesh = std::move(analysis);
+        results.solutions.push_back(recoverHarmonic(model, input, h, analysis, *stiffness, terms));
+        if (results.mesh.nodes.empty()) {
+            if (lastOfClass)
+                results.mesh = std::move(analysis);
+            else
+                results.mesh = analysis;
+        }
+        if (lastOfClass)
+            systems.erase(kind);
     }
     // Without any load the mesh still carries the (zero) results.
     if (results.mesh.nodes.empty() &&

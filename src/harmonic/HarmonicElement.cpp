@@ -20,30 +20,23 @@ HarmonicRow widened(const ElementRow& row) {
     return out;
 }
 
-// k += c·x·xᵀ.
+// k += c·x·xᵀ, on and above the diagonal only.
 void addOuter(HarmonicSquare& k, const HarmonicRow& x, double c) {
     for (std::size_t i = 0; i < 8; ++i) {
         const double xi = c * x[i];
-        for (std::size_t j = 0; j < 8; ++j)
+        for (std::size_t j = i; j < 8; ++j)
             k[i][j] += xi * x[j];
     }
 }
 
-// k += c·(x·yᵀ + y·xᵀ).
+// k += c·(x·yᵀ + y·xᵀ), on and above the diagonal only.
 void addPair(HarmonicSquare& k, const HarmonicRow& x, const HarmonicRow& y, double c) {
     for (std::size_t i = 0; i < 8; ++i) {
         const double xi = c * x[i];
         const double yi = c * y[i];
-        for (std::size_t j = 0; j < 8; ++j)
+        for (std::size_t j = i; j < 8; ++j)
             k[i][j] += xi * y[j] + yi * x[j];
     }
-}
-
-HarmonicRow plus(const HarmonicRow& a, double z, const HarmonicRow& b) {
-    HarmonicRow out{};
-    for (std::size_t p = 0; p < 8; ++p)
-        out[p] = a[p] + z * b[p];
-    return out;
 }
 
 } // namespace
@@ -156,8 +149,10 @@ HarmonicSquare HarmonicElement::stiffness() const {
     return stiffnessSeries().at(harmonic_);
 }
 
-// Each thickness point ζ = ±1/√3 sees the strains ε + z·κ at z = ζ·t/2, so
-// the two points integrate membrane and bending parts exactly. With the
+// Each thickness point ζ sees the strains ε + z·κ at z = ζ·t/2, and the
+// rule's moments m₀ = Σw, m₁ = Σw·z, m₂ = Σw·z² carry the products through
+// the thickness: Σ w·(a + z·b)(c + z·d)ᵀ = m₀·a·cᵀ + m₁·(a·dᵀ + b·cᵀ) +
+// m₂·b·dᵀ (m₁ vanishes for the symmetric two-point rule). With the
 // meridional strain m free of n, the hoop strain h = h₀ + n·h₁ + n²·h₂ and
 // the shear strain s = s₀ + n·s₁, the energy density
 // d₁₁·(m² + h²) + 2·d₁₂·m·h + G·s² falls into the powers of n.
@@ -169,36 +164,62 @@ HarmonicStiffnessSeries HarmonicElement::stiffnessSeries() const {
     const double d11 = scale * e;
     const double d12 = scale * (e * nu);
     const double shearModulus = e / (2.0 * (1.0 + nu));
-    HarmonicStiffnessSeries k;
-    auto& a = k.membrane;
-    auto& b = k.shear;
+    std::array<double, 3> moment{};
+    for (std::size_t j = 0; j < thicknessPoints.size(); ++j) {
+        const double z = thicknessPoints[j] * t / 2.0;
+        moment[0] += thicknessWeights[j];
+        moment[1] += thicknessWeights[j] * z;
+        moment[2] += thicknessWeights[j] * z * z;
+    }
+    // Upper triangles of K_A,p and K_B,p.
+    std::array<HarmonicSquare, HarmonicStiffnessSeries::membraneTerms> a{};
+    std::array<HarmonicSquare, HarmonicStiffnessSeries::shearTerms> b{};
     for (std::size_t i = 0; i < meridianPoints.size(); ++i) {
         const double xi = meridianPoints[i];
         const HarmonicStrainSeries rows = strainSeries(xi);
-        const double r = radiusAt(xi);
-        for (std::size_t j = 0; j < thicknessPoints.size(); ++j) {
-            const double z = thicknessPoints[j] * t / 2.0;
-            const double w = thicknessWeights[j] * meridianWeights[i] * r * length_ * t * 0.25;
-            const HarmonicRow m = plus(rows.power[0].meridional, z, rows.power[0].bendingS);
-            const HarmonicRow h0 = plus(rows.power[0].hoop, z, rows.power[0].bendingPhi);
-            const HarmonicRow h1 = plus(rows.power[1].hoop, z, rows.power[1].bendingPhi);
-            const HarmonicRow h2 = plus(rows.power[2].hoop, z, rows.power[2].bendingPhi);
-            const HarmonicRow s0 = plus(rows.power[0].shear, z, rows.power[0].twist);
-            const HarmonicRow s1 = plus(rows.power[1].shear, z, rows.power[1].twist);
-            addOuter(a[0], m, d11 * w);
-            addPair(a[0], m, h0, d12 * w);
-            addOuter(a[0], h0, d11 * w);
-            addPair(a[1], m, h1, d12 * w);
-            addPair(a[1], h0, h1, d11 * w);
-            addPair(a[2], m, h2, d12 * w);
-            addPair(a[2], h0, h2, d11 * w);
-            addOuter(a[2], h1, d11 * w);
-            addPair(a[3], h1, h2, d11 * w);
-            addOuter(a[4], h2, d11 * w);
-            addOuter(b[0], s0, shearModulus * w);
-            addPair(b[1], s0, s1, shearModulus * w);
-            addOuter(b[2], s1, shearModulus * w);
-        }
+        const double w = meridianWeights[i] * radiusAt(xi) * length_ * t * 0.25;
+        // A strain through the wall, ε + z·κ: its middle-surface row and its
+        // curvature row.
+        struct Through {
+            const HarmonicRow& strain;
+            const HarmonicRow& curvature;
+        };
+        const auto outer = [&](HarmonicSquare& into, Through x, double factor) {
+            addOuter(into, x.strain, factor * w * moment[0]);
+            if (moment[1] != 0.0)
+                addPair(into, x.strain, x.curvature, factor * w * moment[1]);
+            addOuter(into, x.curvature, factor * w * moment[2]);
+        };
+        const auto pair = [&](HarmonicSquare& into, Through x, Through y, double factor) {
+            addPair(into, x.strain, y.strain, factor * w * moment[0]);
+            if (moment[1] != 0.0) {
+                addPair(into, x.strain, y.curvature, factor * w * moment[1]);
+                addPair(into, x.curvature, y.strain, factor * w * moment[1]);
+            }
+            addPair(into, x.curvature, y.curvature, factor * w * moment[2]);
+        };
+        const HarmonicStrainRows& r0 = rows.power[0];
+        const HarmonicStrainRows& r1 = rows.power[1];
+        const HarmonicStrainRows& r2 = rows.power[2];
+        const Through m{r0.meridional, r0.bendingS};
+        const Through h0{r0.hoop, r0.bendingPhi};
+        const Through h1{r1.hoop, r1.bendingPhi};
+        const Through h2{r2.hoop, r2.bendingPhi};
+        const Through s0{r0.shear, r0.twist};
+        const Through s1{r1.shear, r1.twist};
+        outer(a[0], m, d11);
+        pair(a[0], m, h0, d12);
+        outer(a[0], h0, d11);
+        pair(a[1], m, h1, d12);
+        pair(a[1], h0, h1, d11);
+        pair(a[2], m, h2, d12);
+        pair(a[2], h0, h2, d11);
+        outer(a[2], h1, d11);
+        pair(a[3], h1, h2, d11);
+        outer(a[4], h2, d11);
+        outer(b[0], s0, shearModulus);
+        pair(b[1], s0, s1, shearModulus);
+        outer(b[2], s1, shearModulus);
     }
     if (material_.beddingModulus > 0.0) {
         for (std::size_t i = 0; i < meridianPoints.size(); ++i) {
@@ -208,30 +229,61 @@ HarmonicStiffnessSeries HarmonicElement::stiffnessSeries() const {
             addOuter(a[0], normal, material_.beddingModulus * w);
         }
     }
+    HarmonicStiffnessSeries k;
+    for (std::size_t p = 0; p < a.size(); ++p)
+        k.membrane[p] = HarmonicStiffnessSeries::pack(a[p]);
+    for (std::size_t p = 0; p < b.size(); ++p)
+        k.shear[p] = HarmonicStiffnessSeries::pack(b[p]);
+    for (std::size_t end = 0; end < 2; ++end) {
+        const HarmonicStrainSeries rows = strainSeries(end == 0 ? -1.0 : 1.0);
+        k.endTwist[end] = {rows.power[0].twist, rows.power[1].twist};
+    }
+    k.loads = loadBasis();
     return k;
+}
+
+HarmonicRow HarmonicLoadBasis::forces(Harmonic h, double normalStart, double normalEnd,
+                                      double meridionalStart, double meridionalEnd,
+                                      double circumferentialStart,
+                                      double circumferentialEnd) const {
+    const double a = h.factorA();
+    const double b = h.factorB();
+    HarmonicRow f{};
+    for (std::size_t p = 0; p < 8; ++p)
+        f[p] = a * (normalStart * normal[0][p] + normalEnd * normal[1][p] +
+                    meridionalStart * meridional[0][p] + meridionalEnd * meridional[1][p]) +
+               b * (circumferentialStart * circumferential[0][p] +
+                    circumferentialEnd * circumferential[1][p]);
+    return f;
 }
 
 HarmonicRow HarmonicElement::distributedLoad(double normalStart, double normalEnd,
                                              double meridionalStart, double meridionalEnd,
                                              double circumferentialStart,
                                              double circumferentialEnd) const {
-    const double a = harmonic_.factorA();
-    const double b = harmonic_.factorB();
-    HarmonicRow f{};
+    return loadBasis().forces(harmonic_, normalStart, normalEnd, meridionalStart, meridionalEnd,
+                              circumferentialStart, circumferentialEnd);
+}
+
+// f = ∫ (Nuᵀ·pt + Nwᵀ·pn)·r ds + ∫ Nvᵀ·pv·r ds for each unit load.
+HarmonicLoadBasis HarmonicElement::loadBasis() const {
+    HarmonicLoadBasis basis;
     for (std::size_t i = 0; i < meridianPoints.size(); ++i) {
         const double xi = meridianPoints[i];
         const double s = (xi + 1.0) / 2.0;
-        const double pt = meridionalStart * (1.0 - s) + meridionalEnd * s;
-        const double pn = normalStart * (1.0 - s) + normalEnd * s;
-        const double pv = circumferentialStart * (1.0 - s) + circumferentialEnd * s;
         const Shape shape = shapeAt(xi);
         const HarmonicRow u = toGlobal(shape.u);
         const HarmonicRow w = toGlobal(shape.w);
         const double weight = meridianWeights[i] * shape.r * length_ * 0.5;
-        for (std::size_t p = 0; p < 8; ++p)
-            f[p] += weight * (a * (u[p] * pt + w[p] * pn) + b * shape.v[p] * pv);
+        const std::array<double, 2> share{weight * (1.0 - s), weight * s};
+        for (std::size_t end = 0; end < 2; ++end)
+            for (std::size_t p = 0; p < 8; ++p) {
+                basis.normal[end][p] += share[end] * w[p];
+                basis.meridional[end][p] += share[end] * u[p];
+                basis.circumferential[end][p] += share[end] * shape.v[p];
+            }
     }
-    return f;
+    return basis;
 }
 
 HarmonicRow HarmonicElement::partialLoad(double xiFrom, double xiTo, double normal,

@@ -51,6 +51,22 @@ struct HarmonicStrainSeries {
     std::array<HarmonicStrainRows, 3> power{};
 };
 
+// The equivalent nodal forces of the six unit surface loads of an element,
+// without the circumferential factors: normal, meridional and
+// circumferential, each once as 1 at the start falling linearly to 0 at the
+// end and once the other way round.
+struct HarmonicLoadBasis {
+    std::array<HarmonicRow, 2> normal{};
+    std::array<HarmonicRow, 2> meridional{};
+    std::array<HarmonicRow, 2> circumferential{};
+
+    // The nodal forces of loads linear from start to end in harmonic h
+    // (see HarmonicElement::distributedLoad).
+    HarmonicRow forces(Harmonic h, double normalStart, double normalEnd, double meridionalStart,
+                       double meridionalEnd, double circumferentialStart,
+                       double circumferentialEnd) const;
+};
+
 class HarmonicStiffnessSeries;
 
 // A straight conical frustum from P0 to P1 in the meridian plane (r, z)
@@ -111,6 +127,8 @@ public:
     HarmonicRow distributedLoad(double normalStart, double normalEnd, double meridionalStart,
                                 double meridionalEnd, double circumferentialStart,
                                 double circumferentialEnd) const;
+    // The forces of the unit loads, for any harmonic of this element.
+    HarmonicLoadBasis loadBasis() const;
 
     // Equivalent nodal forces of a normal pn and a meridional pt surface load
     // per unit area, uniform on the part ξ ∈ [xiFrom, xiTo] of the element

@@ -35,12 +35,13 @@ void meridianAt(const Model& model, const std::shared_ptr<const HarmonicCase>& h
                 double angleDegrees, AnalysisModel& out) {
     const HarmonicResults& harmonics = harmonicCase->results;
     const double angle = angleDegrees * std::numbers::pi / 180.0;
+    const std::vector<std::array<double, 2>> factors = harmonics.angleFactors(angle);
     out = harmonics.mesh;
     for (int node = 0; node < static_cast<int>(out.nodes.size()); ++node)
         for (int k = 0; k < 4; ++k) {
             Dof& dof = out.dof(node, k);
-            dof.value = harmonics.nodeValue(node, k, angle);
-            dof.force = harmonics.reaction(node, k, angle);
+            dof.value = harmonics.nodeValue(node, k, factors);
+            dof.force = harmonics.reaction(node, k, factors);
         }
     out.circumferential.assign(out.shellElements.size(), {});
     for (int e = 0; e < static_cast<int>(out.shellElements.size()); ++e) {
@@ -51,7 +52,7 @@ void meridianAt(const Model& model, const std::shared_ptr<const HarmonicCase>& h
         for (int end = 0; end < 2; ++end) {
             HarmonicValues v{};
             for (int q = 0; q < harmonicQuantityCount; ++q)
-                v[static_cast<std::size_t>(q)] = harmonics.elementValue(e, end, q, angle);
+                v[static_cast<std::size_t>(q)] = harmonics.elementValue(e, end, q, factors);
             const SectionValues s = sectionValues(v, material, mean);
             auto& around = out.circumferential[static_cast<std::size_t>(e)];
             around[static_cast<std::size_t>(3 * end)] = v[harmonicNPhiTheta];

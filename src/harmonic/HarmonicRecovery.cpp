@@ -22,17 +22,19 @@ double dot(const HarmonicRow& a, const HarmonicRow& b) {
     return sum;
 }
 
-HarmonicRow times(const HarmonicSquare& k, const HarmonicRow& d) {
+HarmonicRow times(const PackedHarmonicSquare& k, const HarmonicRow& d) {
     HarmonicRow f{};
     for (std::size_t i = 0; i < 8; ++i)
-        f[i] = dot(k[i], d);
+        for (std::size_t j = 0; j < 8; ++j)
+            f[i] += k(i, j) * d[j];
     return f;
 }
 
 // The section values at both ends of one shell element.
 std::array<HarmonicValues, 2> endValues(const Model& model, Harmonic h,
                                         const AnalysisModel& analysis, const ShellElement& element,
-                                        const HarmonicElement& shape, const HarmonicRow& d,
+                                        const HarmonicElement& shape,
+                                        const HarmonicStiffnessSeries& series, const HarmonicRow& d,
                                         const HarmonicRow& f) {
     const ElementMaterial material = harmonicMaterial(model, element);
     const double e = material.youngsModulus;
@@ -71,10 +73,9 @@ std::array<HarmonicValues, 2> endValues(const Model& model, Harmonic h,
         normal[end] = sigma * (-f[o] * std::sin(phi[end]) + f[o + 1] * std::cos(phi[end]));
         moment[end] = -sigma * f[o + 2];
         shear[end] = sigma * f[o + 3];
-        if (!onAxis[end]) {
-            const HarmonicStrainRows rows = shape.strainRows(end == 0 ? -1.0 : 1.0);
-            twisting[end] = e * t * t * t / (24.0 * (1.0 + nu)) * sv * dot(rows.twist, d);
-        }
+        if (!onAxis[end])
+            twisting[end] = e * t * t * t / (24.0 * (1.0 + nu)) * sv *
+                            dot(series.twistAt(static_cast<int>(end), h), d);
     }
 
     std::array<HarmonicValues, 2> values{};
@@ -134,7 +135,7 @@ void addToForceSums(AnalysisModel& analysis, int node, const double* f) {
 
 HarmonicSolution recoverHarmonic(const Model& model, const HarmonicInput& input, Harmonic h,
                                  AnalysisModel& analysis, const MeshStiffnessSeries& stiffness,
-                                 int flags) {
+                                 const HarmonicElementTerms& terms) {
     HarmonicSolution solution;
     solution.harmonic = h;
     const std::size_t nodeCount = analysis.nodes.size();
@@ -153,14 +154,15 @@ HarmonicSolution recoverHarmonic(const Model& model, const HarmonicInput& input,
             d[static_cast<std::size_t>(k)] = analysis.dof(element.startNode, k).value;
             d[static_cast<std::size_t>(k + 4)] = analysis.dof(element.endNode, k).value;
         }
-        const HarmonicRow kd = times(stiffness.element(e, h), d);
+        const HarmonicRow kd = times(terms.stiffness[e], d);
         addToForceSums(analysis, element.startNode, &kd[0]);
         addToForceSums(analysis, element.endNode, &kd[4]);
         HarmonicRow f = kd;
-        const HarmonicRow load = harmonicElementLoad(model, input, h, analysis, element, flags);
+        const HarmonicRow& load = terms.loads[e];
         for (std::size_t p = 0; p < 8; ++p)
             f[p] -= load[p];
-        solution.elementEnds.push_back(endValues(model, h, analysis, element, shape, d, f));
+        solution.elementEnds.push_back(
+            endValues(model, h, analysis, element, shape, stiffness.series(e), d, f));
     }
 
     for (const RingElement& ring : analysis.ringElements) {

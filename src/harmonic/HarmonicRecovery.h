@@ -6,6 +6,7 @@
 namespace venkar {
 
 class AnalysisModel;
+struct HarmonicElementTerms;
 class MeshStiffnessSeries;
 class Model;
 
@@ -31,9 +32,10 @@ class Model;
 // The element and ring end forces K·d are added to the nodes' force sums
 // (the loads were subtracted by the assembly); divided by the
 // circumferential factor times r they are the reactions per unit length.
-// `stiffness` holds the mesh's element matrices (MeshStiffnessSeries).
+// `terms` are the element matrices and loads the system was assembled
+// with; `stiffness` gives the twist rows at the element ends.
 HarmonicSolution recoverHarmonic(const Model& model, const HarmonicInput& input, Harmonic h,
                                  AnalysisModel& analysis, const MeshStiffnessSeries& stiffness,
-                                 int flags);
+                                 const HarmonicElementTerms& terms);
 
 } // namespace venkar

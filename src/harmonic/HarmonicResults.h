@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/AnalysisModel.h"
+#include "analysis/LargeBlockAllocator.h"
 #include "harmonic/HarmonicElement.h"
 #include "harmonic/HarmonicRing.h"
 
@@ -51,7 +52,8 @@ struct HarmonicSolution {
     Harmonic harmonic;
     // Per shell element of the mesh (its index), the values at its start
     // and end.
-    std::vector<std::array<HarmonicValues, 2>> elementEnds;
+    std::vector<std::array<HarmonicValues, 2>, LargeBlockAllocator<std::array<HarmonicValues, 2>>>
+        elementEnds;
     // Per analysis node: wr, wz, rotation, v.
     std::vector<std::array<double, 4>> nodeValues;
     // Per analysis node: the force sums, reactions per unit length at input
@@ -76,6 +78,15 @@ struct HarmonicResults {
     double reaction(int node, int k, double angle) const;
     // A ring element's forces at φ.
     HarmonicRingForces ringForces(int ring, double angle) const;
+
+    // For sums at one angle over many elements and nodes: the factors of
+    // every solution at φ for the values that vary like u ([0]) and like v
+    // ([1]), and the sums from them, equal to the ones above.
+    std::vector<std::array<double, 2>> angleFactors(double angle) const;
+    double elementValue(int element, double l, int quantity,
+                        const std::vector<std::array<double, 2>>& factors) const;
+    double nodeValue(int node, int k, const std::vector<std::array<double, 2>>& factors) const;
+    double reaction(int node, int k, const std::vector<std::array<double, 2>>& factors) const;
 };
 
 } // namespace venkar

@@ -5,6 +5,7 @@
 #include "analysis/ConstraintElimination.h"
 #include "analysis/ConstraintGeneration.h"
 #include "analysis/Discretisation.h"
+#include "analysis/ProfileOrdering.h"
 #include "analysis/SkylineMatrix.h"
 #include "geometry/ShellMaterial.h"
 #include "harmonic/HarmonicLoadShare.h"
@@ -157,6 +158,15 @@ void noteElementHeights(const AnalysisModel& analysis, const ElementDofs& dofs,
             matrix.noteHeight(term.equation, term.equation - lowest + 1);
 }
 
+template <std::size_t order>
+double entry(const std::array<std::array<double, order>, order>& k, std::size_t p, std::size_t q) {
+    return k[p][q];
+}
+
+double entry(const PackedHarmonicSquare& k, std::size_t p, std::size_t q) {
+    return k(p, q);
+}
+
 // As today's assembly: a_i·K(p, q)·b_j to the entry (e_j, e_i) for
 // e_j >= e_i, and a_i·K(p, q)·g_q to the right-hand side at e_i.
 template <class Square>
@@ -167,7 +177,7 @@ void addElement(const AnalysisModel& analysis, const ElementDofs& dofs, const Sq
         const DofExpansion& row = expansions.of[static_cast<std::size_t>(p)];
         for (int q = 0; q < expansions.count; ++q) {
             const DofExpansion& column = expansions.of[static_cast<std::size_t>(q)];
-            const double kpq = k[static_cast<std::size_t>(p)][static_cast<std::size_t>(q)];
+            const double kpq = entry(k, static_cast<std::size_t>(p), static_cast<std::size_t>(q));
             for (const EquationTerm& i : row.terms)
                 for (const EquationTerm& j : column.terms)
                     if (j.equation >= i.equation)
@@ -176,6 +186,49 @@ void addElement(const AnalysisModel& analysis, const ElementDofs& dofs, const Sq
                 rightHandSide.at(i.equation) += i.factor * kpq * column.constant;
         }
     }
+}
+
+// Numbers the equations along the chains of elements: in table order a
+// shell's end nodes come before its interior, and the profile of a tower of
+// many shells grows with the square of their count. The nodes are ordered
+// (a node couples with the nodes its elements' DOFs expand into), and each
+// node's equations keep their order within it.
+void orderEquations(AnalysisModel& analysis) {
+    const int equations = analysis.dofs.equationCount();
+    std::vector<int> nodeOfEquation(static_cast<std::size_t>(equations));
+    for (int i = 0; i < analysis.dofs.size(); ++i)
+        if (!analysis.dofs[i].dependent)
+            nodeOfEquation[static_cast<std::size_t>(analysis.dofs[i].equation)] = i / 4;
+    const auto nodes = static_cast<int>(analysis.nodes.size());
+    CouplingGraph graph(nodes);
+    Expansions expansions;
+    std::vector<int> clique;
+    const auto add = [&](const ElementDofs& dofs) {
+        expansions.fill(analysis, dofs);
+        clique.clear();
+        for (int k = 0; k < expansions.count; ++k)
+            for (const EquationTerm& term : expansions.of[static_cast<std::size_t>(k)].terms)
+                clique.push_back(nodeOfEquation[static_cast<std::size_t>(term.equation)]);
+        graph.addClique(clique);
+    };
+    for (const ShellElement& element : analysis.shellElements)
+        add(shellDofs(analysis, element));
+    for (const RingElement& ring : analysis.ringElements)
+        add(ringDofs(analysis, ring));
+
+    const std::vector<int> position = graph.reverseCuthillMcKee();
+    std::vector<int> nodeAt(static_cast<std::size_t>(nodes));
+    for (int node = 0; node < nodes; ++node)
+        nodeAt[static_cast<std::size_t>(position[static_cast<std::size_t>(node)])] = node;
+    std::vector<int> newNumber(static_cast<std::size_t>(equations));
+    int next = 0;
+    for (int node : nodeAt)
+        for (int k = 0; k < 4; ++k) {
+            const Dof& dof = analysis.dof(node, k);
+            if (!dof.dependent)
+                newNumber[static_cast<std::size_t>(dof.equation)] = next++;
+        }
+    analysis.dofs.renumberEquations(newNumber);
 }
 
 void applyHarmonicNodeLoads(const Model& model, const HarmonicInput& input, Harmonic h,
@@ -255,14 +308,13 @@ HarmonicElement harmonicElement(const Model& model, const AnalysisModel& analysi
 
 HarmonicRow harmonicElementLoad(const Model& model, const HarmonicInput& input, Harmonic h,
                                 const AnalysisModel& analysis, const ShellElement& element,
-                                int flags) {
+                                int flags, const HarmonicLoadBasis& basis) {
     HarmonicRow f{};
     if (symmetricZero(h)) {
         const RealMatrix today = element.loadVector(model, analysis, flags);
         for (int i = 0; i < 6; ++i)
             f[static_cast<std::size_t>(i < 3 ? i : i + 1)] = today(i, 0);
     }
-    const HarmonicElement shape = harmonicElement(model, analysis, element, h);
     const auto along = [](double start, double end, double x) {
         return (1.0 - x) * start + x * end;
     };
@@ -272,8 +324,8 @@ HarmonicRow harmonicElementLoad(const Model& model, const HarmonicInput& input, 
         const LoadShare share = loadShare(h, load.phase);
         const double x0 = element.startPosition;
         const double x1 = element.endPosition;
-        const HarmonicRow part = shape.distributedLoad(
-            share.likeU * along(load.normalStart, load.normalEnd, x0),
+        const HarmonicRow part = basis.forces(
+            h, share.likeU * along(load.normalStart, load.normalEnd, x0),
             share.likeU * along(load.normalStart, load.normalEnd, x1),
             share.likeU * along(load.meridionalStart, load.meridionalEnd, x0),
             share.likeU * along(load.meridionalStart, load.meridionalEnd, x1),
@@ -282,7 +334,12 @@ HarmonicRow harmonicElementLoad(const Model& model, const HarmonicInput& input, 
         for (std::size_t p = 0; p < 8; ++p)
             f[p] += part[p];
     }
-    addBandLoads(input, h, analysis, element, shape, f);
+    const bool banded = std::any_of(
+        input.bandLoads.begin(), input.bandLoads.end(), [&](const HarmonicBandLoad& load) {
+            return load.harmonic == h.n && load.shell == element.shellNumber;
+        });
+    if (banded)
+        addBandLoads(input, h, analysis, element, harmonicElement(model, analysis, element, h), f);
     return f;
 }
 
@@ -315,6 +372,7 @@ bool buildHarmonicSystem(const Model& model, const HarmonicInput& input, Harmoni
     if (eliminateConstraints(analysis) != constraintsConsistent)
         return false;
     analysis.dofs.numberEquations();
+    orderEquations(analysis);
     return true;
 }
 
@@ -325,20 +383,44 @@ void assembleHarmonicSystem(const Model& model, const HarmonicInput& input, Harm
                            matrix, rightHandSide);
 }
 
-void assembleHarmonicSystem(const Model& model, const HarmonicInput& input, Harmonic h,
-                            AnalysisModel& analysis, int flags,
-                            const MeshStiffnessSeries& stiffness, SkylineMatrix& matrix,
-                            RealMatrix& rightHandSide) {
+void harmonicElementTerms(const Model& model, const HarmonicInput& input,
+                          std::span<const Harmonic> harmonics, const AnalysisModel& analysis,
+                          int flags, const MeshStiffnessSeries& stiffness,
+                          std::vector<HarmonicElementTerms>& terms) {
+    const std::size_t elements = analysis.shellElements.size();
+    terms.resize(harmonics.size());
+    for (HarmonicElementTerms& own : terms) {
+        own.stiffness.resize(elements);
+        own.loads.resize(elements);
+    }
+    // Elements outside, harmonics inside: each element's series is read
+    // from memory once for all of them.
+    for (std::size_t e = 0; e < elements; ++e) {
+        const HarmonicStiffnessSeries& series = stiffness.series(e);
+        for (std::size_t k = 0; k < harmonics.size(); ++k) {
+            terms[k].stiffness[e] = series.packedAt(harmonics[k]);
+            terms[k].loads[e] = harmonicElementLoad(model, input, harmonics[k], analysis,
+                                                    analysis.shellElements[e], flags, series.loads);
+        }
+    }
+}
+
+void noteHarmonicProfile(const AnalysisModel& analysis, SkylineMatrix& matrix) {
     Expansions expansions;
     for (const ShellElement& element : analysis.shellElements)
         noteElementHeights(analysis, shellDofs(analysis, element), expansions, matrix);
     for (const RingElement& ring : analysis.ringElements)
         noteElementHeights(analysis, ringDofs(analysis, ring), expansions, matrix);
     matrix.finaliseProfile();
+}
 
+void assembleHarmonicTerms(const Model& model, const HarmonicInput& input, Harmonic h,
+                           AnalysisModel& analysis, const HarmonicElementTerms& terms,
+                           SkylineMatrix& matrix, RealMatrix& rightHandSide) {
+    Expansions expansions;
     for (std::size_t e = 0; e < analysis.shellElements.size(); ++e)
-        addElement(analysis, shellDofs(analysis, analysis.shellElements[e]),
-                   stiffness.element(e, h), expansions, matrix, rightHandSide);
+        addElement(analysis, shellDofs(analysis, analysis.shellElements[e]), terms.stiffness[e],
+                   expansions, matrix, rightHandSide);
     for (const RingElement& ring : analysis.ringElements) {
         const double r = analysis.nodes[static_cast<std::size_t>(ring.node(0))].r;
         addElement(analysis, ringDofs(analysis, ring),
@@ -353,8 +435,9 @@ void assembleHarmonicSystem(const Model& model, const HarmonicInput& input, Harm
         assembleNodeAndPointLoads(model, analysis, rightHandSide);
     }
     applyHarmonicNodeLoads(model, input, h, analysis, rightHandSide);
-    for (const ShellElement& element : analysis.shellElements) {
-        const HarmonicRow f = harmonicElementLoad(model, input, h, analysis, element, flags);
+    for (std::size_t e = 0; e < analysis.shellElements.size(); ++e) {
+        const ShellElement& element = analysis.shellElements[e];
+        const HarmonicRow& f = terms.loads[e];
         for (int k = 0; k < 4; ++k) {
             if (f[static_cast<std::size_t>(k)] != 0.0)
                 applyNodeLoad(analysis, element.startNode, k, f[static_cast<std::size_t>(k)],
@@ -364,6 +447,16 @@ void assembleHarmonicSystem(const Model& model, const HarmonicInput& input, Harm
                               rightHandSide);
         }
     }
+}
+
+void assembleHarmonicSystem(const Model& model, const HarmonicInput& input, Harmonic h,
+                            AnalysisModel& analysis, int flags,
+                            const MeshStiffnessSeries& stiffness, SkylineMatrix& matrix,
+                            RealMatrix& rightHandSide) {
+    noteHarmonicProfile(analysis, matrix);
+    std::vector<HarmonicElementTerms> terms;
+    harmonicElementTerms(model, input, std::span(&h, 1), analysis, flags, stiffness, terms);
+    assembleHarmonicTerms(model, input, h, analysis, terms.front(), matrix, rightHandSide);
 }
 
 } // namespace venkar

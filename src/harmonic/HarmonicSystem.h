@@ -3,11 +3,14 @@
 #include "analysis/ConicalElement.h"
 #include "harmonic/HarmonicElement.h"
 #include "harmonic/HarmonicInput.h"
+#include "harmonic/HarmonicStiffnessSeries.h"
+
+#include <span>
+#include <vector>
 
 namespace venkar {
 
 class AnalysisModel;
-class MeshStiffnessSeries;
 class Model;
 class RealMatrix;
 class ShellElement;
@@ -43,19 +46,45 @@ HarmonicElement harmonicElement(const Model& model, const AnalysisModel& analysi
                                 const ShellElement& element, Harmonic h);
 
 // The equivalent nodal forces of the element's distributed loads in
-// harmonic h: its share of every HarmonicShellLoad on its shell and, in the
-// symmetric n = 0, today's loads (ShellElement::loadVector).
+// harmonic h: its share of every HarmonicShellLoad and HarmonicBandLoad on
+// its shell and, in the symmetric n = 0, today's loads
+// (ShellElement::loadVector). `basis` is the element's (loadBasis).
 HarmonicRow harmonicElementLoad(const Model& model, const HarmonicInput& input, Harmonic h,
                                 const AnalysisModel& analysis, const ShellElement& element,
-                                int flags);
+                                int flags, const HarmonicLoadBasis& basis);
 
-// The profile, stiffness and load vector of the built system: `matrix`
-// sized to the equations, `rightHandSide` holding F (node loads, element
-// loads, and in the symmetric n = 0 today's node and point loads) plus the
-// parts of prescribed displacements. The loads are also subtracted from the
-// nodes' force sums, so that the recovery leaves the reactions there.
-// `stiffness` holds the element matrices of the mesh for every harmonic;
-// without it they are built for h alone.
+// The element matrices and element loads of one harmonic on a built mesh,
+// in the order of analysis.shellElements: evaluated once, they serve the
+// assembly and the recovery.
+struct HarmonicElementTerms {
+    std::vector<PackedHarmonicSquare, LargeBlockAllocator<PackedHarmonicSquare>> stiffness;
+    std::vector<HarmonicRow, LargeBlockAllocator<HarmonicRow>> loads; // harmonicElementLoad
+};
+// The terms of several harmonics at once, into terms[k] for harmonics[k]
+// (resized; the storage of earlier calls is reused).
+void harmonicElementTerms(const Model& model, const HarmonicInput& input,
+                          std::span<const Harmonic> harmonics, const AnalysisModel& analysis,
+                          int flags, const MeshStiffnessSeries& stiffness,
+                          std::vector<HarmonicElementTerms>& terms);
+
+// Notes the profile of the built system's shell and ring elements in a
+// fresh `matrix` of the system's order and finalises it. Every harmonic of
+// one mesh with the same constraints has the same profile.
+void noteHarmonicProfile(const AnalysisModel& analysis, SkylineMatrix& matrix);
+
+// Adds the stiffness of the elements and ring beams to the profiled (and
+// cleared) `matrix`, and to `rightHandSide` (zeroed, of the system's order)
+// F: node loads, element loads, and in the symmetric n = 0 today's node and
+// point loads, plus the parts of prescribed displacements. The loads are
+// also subtracted from the nodes' force sums, so that the recovery leaves
+// the reactions there.
+void assembleHarmonicTerms(const Model& model, const HarmonicInput& input, Harmonic h,
+                           AnalysisModel& analysis, const HarmonicElementTerms& terms,
+                           SkylineMatrix& matrix, RealMatrix& rightHandSide);
+
+// Profile and assembly in one: `matrix` sized to the equations. `stiffness`
+// holds the element matrices of the mesh for every harmonic; without it
+// they are built for h alone.
 void assembleHarmonicSystem(const Model& model, const HarmonicInput& input, Harmonic h,
                             AnalysisModel& analysis, int flags,
                             const MeshStiffnessSeries& stiffness, SkylineMatrix& matrix,

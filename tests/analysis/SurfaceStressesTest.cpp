@@ -43,6 +43,14 @@ TEST(SurfaceStresses, FacesTakeMembraneStressPlusAndMinusSixMOverTSquared) {
     EXPECT_DOUBLE_EQ(s[stressVonMisesPos], 650.0); // √(400² + 400·350 + 350²)
     EXPECT_DOUBLE_EQ(s[stressVonMisesNeg], std::sqrt(32500.0));
     EXPECT_DOUBLE_EQ(largerVonMises(s), 650.0);
+    // With the shear τ± = N-PhiTheta/t ± 6·M-PhiTheta/t²: the pos face has
+    // τ = 40 + 60 = 100, the neg face τ = -20 and the smaller normal stresses.
+    const FaceShear shear = faceShear(4.0, 0.1, 0.1);
+    EXPECT_DOUBLE_EQ(shear.pos, 100.0);
+    EXPECT_DOUBLE_EQ(shear.neg, -20.0);
+    const StressValues sheared = surfaceStresses(values, 0.1, shear);
+    EXPECT_DOUBLE_EQ(sheared[stressVonMisesPos], std::sqrt(650.0 * 650.0 + 3.0 * 100.0 * 100.0));
+    EXPECT_EQ(largerVonMises(values, 0.1, shear), largerVonMises(sheared));
     EXPECT_STREQ(stressComponentKey(stressHoopNeg), "sigma_hoop_neg");
     EXPECT_STREQ(stressComponentKey(stressVonMisesPos), "von_mises_pos");
 }
