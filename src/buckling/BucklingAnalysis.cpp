@@ -4,11 +4,14 @@
 #include "buckling/BucklingEigen.h"
 #include "buckling/BucklingSystem.h"
 #include "harmonic/HarmonicAnalysis.h"
+#include "harmonic/HarmonicStiffnessSeries.h"
+#include "harmonic/HarmonicSystem.h"
 #include "model/Model.h"
 
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <optional>
 #include <set>
 
 namespace venkar {
@@ -25,10 +28,26 @@ public:
     Scan(const Model& model, const HarmonicInput& input, const PrebucklingState& state, int flags)
         : model_(model), input_(input), state_(state), flags_(flags) {}
 
+    // The pencil of harmonic n; false with `error` on failure.
+    bool pencil(int n, BucklingPencil& pencil, std::string& error) {
+        if (!stiffness_) {
+            // Every harmonic's mesh is the same discretisation: its element
+            // stiffness is built once, with the first.
+            AnalysisModel mesh;
+            if (!buildHarmonicSystem(model_, input_, {n, HarmonicSet::symmetric}, mesh)) {
+                error = std::string(contradictionMessage) + "\n" +
+                        harmonicName({n, HarmonicSet::symmetric});
+                return false;
+            }
+            stiffness_.emplace(model_, mesh);
+        }
+        return buildBucklingPencil(model_, input_, state_, n, flags_, *stiffness_, pencil, error);
+    }
+
     // Solves harmonic n; false with `error` on failure.
     bool evaluate(int n, std::string& error) {
         BucklingPencil pencil;
-        if (!buildBucklingPencil(model_, input_, state_, n, flags_, pencil, error))
+        if (!this->pencil(n, pencil, error))
             return false;
         const PencilEigen eigen =
             smallestPositiveFactor(pencil.stiffness, pencil.geometric, estimate(n));
@@ -50,7 +69,7 @@ public:
     // The count below σ for harmonic n; -1 on a vanishing pivot.
     bool countBelow(int n, double sigma, int& count, std::string& error) {
         BucklingPencil pencil;
-        if (!buildBucklingPencil(model_, input_, state_, n, flags_, pencil, error))
+        if (!this->pencil(n, pencil, error))
             return false;
         count = eigenvaluesBelow(pencil.stiffness, pencil.geometric, sigma);
         return true;
@@ -84,17 +103,17 @@ private:
     const HarmonicInput& input_;
     const PrebucklingState& state_;
     int flags_;
+    std::optional<MeshStiffnessSeries> stiffness_;
     std::map<int, HarmonicFactor> solved_;
     std::set<int> unsettled_;
     int minimum_ = -1;
 };
 
 // The mode of harmonic n at the element ends, normalised.
-bool collectMode(const Model& model, const HarmonicInput& input, const PrebucklingState& state,
-                 int n, double factor, int flags, std::vector<BucklingModeShell>& mode,
-                 std::string& error) {
+bool collectMode(const Model& model, Scan& scan, int n, double factor,
+                 std::vector<BucklingModeShell>& mode, std::string& error) {
     BucklingPencil pencil;
-    if (!buildBucklingPencil(model, input, state, n, flags, pencil, error))
+    if (!scan.pencil(n, pencil, error))
         return false;
     const PencilEigen eigen = smallestPositiveFactor(pencil.stiffness, pencil.geometric, factor);
     const AnalysisModel& analysis = pencil.analysis;
@@ -241,8 +260,8 @@ bool analyseBuckling(const Model& model, const HarmonicInput& input, const Buckl
     for (const HarmonicFactor& f : result.perHarmonic)
         if (f.found && f.factor <= plateauRatio * result.criticalFactor)
             result.plateau.push_back(f.n);
-    return collectMode(model, input, state, result.criticalHarmonic, result.criticalFactor, flags,
-                       result.mode, error);
+    return collectMode(model, scan, result.criticalHarmonic, result.criticalFactor, result.mode,
+                       error);
 }
 
 } // namespace venkar

@@ -1,11 +1,11 @@
 #include "buckling/BucklingSystem.h"
-#include <cstdio>
 
 #include "analysis/AnalysisDriver.h"
 #include "analysis/RealMatrix.h"
 #include "buckling/GeometricStiffness.h"
 #include "buckling/PressureStiffness.h"
 #include "harmonic/HarmonicAnalysis.h"
+#include "harmonic/HarmonicStiffnessSeries.h"
 #include "harmonic/HarmonicSystem.h"
 #include "model/Model.h"
 
@@ -40,11 +40,11 @@ void addElement(const AnalysisModel& analysis, const std::array<int, count>& dof
         }
 }
 
-} // namespace
-
-bool buildBucklingPencil(const Model& model, const HarmonicInput& input,
-                         const PrebucklingState& state, int n, int flags, BucklingPencil& pencil,
-                         std::string& error) {
+// Builds the pencil with the mesh's element stiffness, made here for this
+// harmonic when `stiffness` is null.
+bool buildPencil(const Model& model, const HarmonicInput& input, const PrebucklingState& state,
+                 int n, int flags, const MeshStiffnessSeries* stiffness, BucklingPencil& pencil,
+                 std::string& error) {
     const Harmonic h{n, HarmonicSet::symmetric};
     pencil.analysis = AnalysisModel{};
     AnalysisModel& analysis = pencil.analysis;
@@ -68,7 +68,11 @@ bool buildBucklingPencil(const Model& model, const HarmonicInput& input,
     const int equations = analysis.dofs.equationCount();
     pencil.stiffness = SkylineMatrix(equations);
     RealMatrix loads(equations, 1);
-    assembleHarmonicSystem(model, input, h, analysis, flags, pencil.stiffness, loads);
+    if (stiffness != nullptr)
+        assembleHarmonicSystem(model, input, h, analysis, flags, *stiffness, pencil.stiffness,
+                               loads);
+    else
+        assembleHarmonicSystem(model, input, h, analysis, flags, pencil.stiffness, loads);
 
     pencil.geometric = SkylineMatrix(equations);
     for (int row = 0; row < equations; ++row)
@@ -105,6 +109,21 @@ bool buildBucklingPencil(const Model& model, const HarmonicInput& input,
         addElement(analysis, dofs, g, pencil.geometric);
     }
     return true;
+}
+
+} // namespace
+
+bool buildBucklingPencil(const Model& model, const HarmonicInput& input,
+                         const PrebucklingState& state, int n, int flags, BucklingPencil& pencil,
+                         std::string& error) {
+    return buildPencil(model, input, state, n, flags, nullptr, pencil, error);
+}
+
+bool buildBucklingPencil(const Model& model, const HarmonicInput& input,
+                         const PrebucklingState& state, int n, int flags,
+                         const MeshStiffnessSeries& stiffness, BucklingPencil& pencil,
+                         std::string& error) {
+    return buildPencil(model, input, state, n, flags, &stiffness, pencil, error);
 }
 
 SkylineMatrix shiftedMatrix(const SkylineMatrix& k, const SkylineMatrix& g, double sigma) {

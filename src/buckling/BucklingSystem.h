@@ -9,6 +9,7 @@
 
 namespace venkar {
 
+class MeshStiffnessSeries;
 class Model;
 
 // The pencil of one harmonic n (symmetric set; the antisymmetric set of
@@ -29,6 +30,12 @@ struct BucklingPencil {
 // The prebuckling state must come from the same model and input.
 bool buildBucklingPencil(const Model& model, const HarmonicInput& input,
                          const PrebucklingState& state, int n, int flags, BucklingPencil& pencil,
+                         std::string& error);
+// The same with the element stiffness of the mesh built once for every
+// harmonic (the meshes of all harmonics are one discretisation).
+bool buildBucklingPencil(const Model& model, const HarmonicInput& input,
+                         const PrebucklingState& state, int n, int flags,
+                         const MeshStiffnessSeries& stiffness, BucklingPencil& pencil,
                          std::string& error);
 
 // K + σ·G in the common profile.
