@@ -49,8 +49,10 @@ public:
         BucklingPencil pencil;
         if (!this->pencil(n, pencil, error))
             return false;
-        const PencilEigen eigen =
-            smallestPositiveFactor(pencil.stiffness, pencil.geometric, estimate(n));
+        const std::optional<Neighbour> near = nearest(n);
+        PencilEigen eigen = near ? smallestPositiveFactor(pencil.stiffness, pencil.geometric,
+                                                          near->factor, near->mode)
+                                 : smallestPositiveFactor(pencil.stiffness, pencil.geometric);
         if (!eigen.stiffnessPositive) {
             error = std::string(singularMessage) + "\n" + harmonicName({n, HarmonicSet::symmetric});
             return false;
@@ -61,6 +63,8 @@ public:
             return true;
         }
         solved_[n] = {n, eigen.found, eigen.factor};
+        if (eigen.found)
+            modes_[n] = std::move(eigen.mode);
         if (eigen.found && (minimum_ < 0 || eigen.factor < solved_[minimum_].factor))
             minimum_ = n;
         return true;
@@ -86,17 +90,21 @@ public:
     const std::map<int, HarmonicFactor>& all() const { return solved_; }
 
 private:
-    // λ of the nearest harmonic solved with a buckling factor: λ(n) runs
-    // smoothly, so it is the shift of the iteration; 0 before any.
-    double estimate(int n) const {
-        double best = 0.0;
-        int distance = 0;
+    struct Neighbour {
+        double factor = 0.0;
+        const std::vector<double>& mode;
+    };
+    // λ and mode of the nearest harmonic solved with a buckling factor: λ(n)
+    // runs smoothly, so it is the shift of the iteration, and the mode its
+    // start; none before any.
+    std::optional<Neighbour> nearest(int n) const {
+        int best = -1;
         for (const auto& [m, f] : solved_)
-            if (f.found && (best == 0.0 || std::abs(m - n) < distance)) {
-                best = f.factor;
-                distance = std::abs(m - n);
-            }
-        return best;
+            if (f.found && (best < 0 || std::abs(m - n) < std::abs(best - n)))
+                best = m;
+        if (best < 0)
+            return std::nullopt;
+        return Neighbour{solved_.at(best).factor, modes_.at(best)};
     }
 
     const Model& model_;
@@ -105,6 +113,7 @@ private:
     int flags_;
     std::optional<MeshStiffnessSeries> stiffness_;
     std::map<int, HarmonicFactor> solved_;
+    std::map<int, std::vector<double>> modes_; // of the solved harmonics with a factor
     std::set<int> unsettled_;
     int minimum_ = -1;
 };

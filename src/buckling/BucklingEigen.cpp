@@ -94,10 +94,20 @@ void solveDense(const SkylineMatrix& k, const SkylineMatrix& g, PencilEigen& res
 // is the regular inverse iteration, θ = 1/λ. `ncv` is the Lanczos basis.
 // False when it does not converge.
 bool solveStandard(const ShiftedFactors& factors, const SparseRows& g, int count, int ncv,
-                   PencilEigen& result) {
+                   const std::vector<double>& start, PencilEigen& result) {
     StandardOperator op(factors, g);
     Spectra::SymEigsSolver<StandardOperator> solver(op, count, std::min(factors.order(), ncv));
-    solver.init();
+    // The start y = Sᵀ·φ of a mode φ, when one of this order is given and
+    // not zero (Spectra refuses a zero start).
+    Eigen::VectorXd initial;
+    if (start.size() == static_cast<std::size_t>(factors.order())) {
+        initial.resize(factors.order());
+        factors.upperMultiply(start.data(), initial.data());
+    }
+    if (const double norm = initial.norm(); norm > 0.0 && std::isfinite(norm))
+        solver.init(initial.data());
+    else
+        solver.init();
     solver.compute(Spectra::SortRule::LargestAlge, 300, 1e-10);
     if (solver.info() != Spectra::CompInfo::Successful)
         return false;
@@ -124,13 +134,16 @@ bool smallestConfirmed(const SkylineMatrix& k, const SkylineMatrix& g, const Pen
     return eigenvaluesBelow(k, g, found.factor * (1.0 - 1e-7)) <= 0;
 }
 
-// Shift-invert about a shift a little below `estimate`, lowered while
-// K + σ·G is not positive definite (an eigenvalue below σ). False when no
-// such shift was found or the result is not confirmed.
+// Shift-invert about a shift just below `estimate`, lowered while K + σ·G
+// is not positive definite (an eigenvalue below σ): the closer σ lies to
+// the smallest λ, the farther apart θ = 1/(λ - σ) sets it from the next
+// ones. False when no such shift was found or the result is not confirmed.
+// `start` (the neighbour's mode, or empty) starts the first iteration.
 bool solveNearEstimate(const SkylineMatrix& k, const SkylineMatrix& g, const SparseRows& gRows,
-                       double estimate, PencilEigen& result) {
-    double sigma = 0.95 * estimate;
-    for (int attempt = 0; attempt < 4; ++attempt, sigma *= 0.5) {
+                       double estimate, const std::vector<double>& start, PencilEigen& result) {
+    const std::vector<double> none;
+    for (double ratio : {0.99, 0.95, 0.475, 0.2375, 0.11875}) {
+        const double sigma = ratio * estimate;
         ShiftedFactors shifted;
         if (!shifted.factorise(k, g, sigma))
             continue;
@@ -140,7 +153,8 @@ bool solveNearEstimate(const SkylineMatrix& k, const SkylineMatrix& g, const Spa
             // Well separated after the shift: a short basis converges in
             // few restarts.
             PencilEigen attemptResult;
-            if (solveStandard(shifted, gRows, count, std::max(3 * count + 1, 10), attemptResult) &&
+            if (solveStandard(shifted, gRows, count, std::max(3 * count + 1, 10),
+                              count == 1 ? start : none, attemptResult) &&
                 attemptResult.found && smallestConfirmed(k, g, attemptResult)) {
                 result = std::move(attemptResult);
                 return true;
@@ -158,8 +172,8 @@ int eigenvaluesBelow(const SkylineMatrix& k, const SkylineMatrix& g, double sigm
     return shifted.negativePivots();
 }
 
-PencilEigen smallestPositiveFactor(const SkylineMatrix& k, const SkylineMatrix& g,
-                                   double estimate) {
+PencilEigen smallestPositiveFactor(const SkylineMatrix& k, const SkylineMatrix& g, double estimate,
+                                   const std::vector<double>& startMode) {
     PencilEigen result;
     const int n = k.order();
     if (n == 0) {
@@ -175,7 +189,7 @@ PencilEigen smallestPositiveFactor(const SkylineMatrix& k, const SkylineMatrix& 
         return result;
     }
     const SparseRows gRows = symmetricNonzeros(g);
-    if (estimate > 0.0 && solveNearEstimate(k, g, gRows, estimate, result))
+    if (estimate > 0.0 && solveNearEstimate(k, g, gRows, estimate, startMode, result))
         return result;
     // About σ = 0 the largest θ = 1/λ lies apart from the cluster of the many
     // stiff modes at θ ≈ 0. A start vector that hardly holds the smallest λ,
@@ -184,7 +198,7 @@ PencilEigen smallestPositiveFactor(const SkylineMatrix& k, const SkylineMatrix& 
     for (int count : {1, 6}) {
         if (count >= n)
             break;
-        if (!solveStandard(factors, gRows, count, std::max(4 * count + 1, 24), attempt))
+        if (!solveStandard(factors, gRows, count, std::max(4 * count + 1, 24), {}, attempt))
             continue;
         if (!attempt.found)
             return attempt;
