@@ -88,6 +88,8 @@ public:
         return !f.found || f.factor > ratio * minimumFactor();
     }
     const std::map<int, HarmonicFactor>& all() const { return solved_; }
+    // φ of a solved harmonic with a buckling factor, K-normalised.
+    const std::vector<double>& mode(int n) const { return modes_.at(n); }
 
 private:
     struct Neighbour {
@@ -118,20 +120,23 @@ private:
     int minimum_ = -1;
 };
 
-// The mode of harmonic n at the element ends, normalised.
-bool collectMode(const Model& model, Scan& scan, int n, double factor,
-                 std::vector<BucklingModeShell>& mode, std::string& error) {
-    BucklingPencil pencil;
-    if (!scan.pencil(n, pencil, error))
+// The mode φ of harmonic n (over its equations) at the element ends,
+// normalised.
+bool collectMode(const Model& model, const HarmonicInput& input, int n,
+                 const std::vector<double>& phi, std::vector<BucklingModeShell>& mode,
+                 std::string& error) {
+    const Harmonic h{n, HarmonicSet::symmetric};
+    AnalysisModel analysis;
+    if (!buildHarmonicSystem(model, input, h, analysis)) {
+        error = std::string(contradictionMessage) + "\n" + harmonicName(h);
         return false;
-    const PencilEigen eigen = smallestPositiveFactor(pencil.stiffness, pencil.geometric, factor);
-    const AnalysisModel& analysis = pencil.analysis;
+    }
     // The homogeneous DOF values: the constants of prescribed displacements
     // belong to the prebuckling state.
     const auto value = [&](int node, int k) {
         double sum = 0.0;
         for (const EquationTerm& term : analysis.dofs.expansion(analysis.dofIndex(node, k)).terms)
-            sum += term.factor * eigen.mode[static_cast<std::size_t>(term.equation)];
+            sum += term.factor * phi[static_cast<std::size_t>(term.equation)];
         return sum;
     };
     mode.clear();
@@ -169,13 +174,16 @@ bool collectMode(const Model& model, Scan& scan, int n, double factor,
         mode.push_back(std::move(out));
     }
     if (largest > 0.0) {
+        // The largest value becomes +1 whatever the sign of φ; held
+        // directions stay +0 rather than turn -0 with a negative scale.
         const double scale = 1.0 / signed_;
+        const auto scaled = [scale](double& d) { d = d * scale + 0.0; };
         for (BucklingModeShell& shell : mode)
             for (BucklingModeStation& s : shell.stations) {
-                s.wr *= scale;
-                s.wz *= scale;
-                s.v *= scale;
-                s.rotation *= scale;
+                scaled(s.wr);
+                scaled(s.wz);
+                scaled(s.v);
+                scaled(s.rotation);
             }
     }
     return true;
@@ -269,8 +277,8 @@ bool analyseBuckling(const Model& model, const HarmonicInput& input, const Buckl
     for (const HarmonicFactor& f : result.perHarmonic)
         if (f.found && f.factor <= plateauRatio * result.criticalFactor)
             result.plateau.push_back(f.n);
-    return collectMode(model, scan, result.criticalHarmonic, result.criticalFactor, result.mode,
-                       error);
+    return collectMode(model, input, result.criticalHarmonic, scan.mode(result.criticalHarmonic),
+                       result.mode, error);
 }
 
 } // namespace venkar
