@@ -2,9 +2,9 @@
 
 #include "analysis/AnalysisDriver.h"
 #include "buckling/BucklingEigen.h"
+#include "buckling/BucklingSeries.h"
 #include "buckling/BucklingSystem.h"
 #include "harmonic/HarmonicAnalysis.h"
-#include "harmonic/HarmonicStiffnessSeries.h"
 #include "harmonic/HarmonicSystem.h"
 #include "model/Model.h"
 
@@ -30,18 +30,22 @@ public:
 
     // The pencil of harmonic n; false with `error` on failure.
     bool pencil(int n, BucklingPencil& pencil, std::string& error) {
-        if (!stiffness_) {
+        if (!series_) {
             // Every harmonic's mesh is the same discretisation: its element
-            // stiffness is built once, with the first.
+            // matrices are built once, with the first.
             AnalysisModel mesh;
             if (!buildHarmonicSystem(model_, input_, {n, HarmonicSet::symmetric}, mesh)) {
                 error = std::string(contradictionMessage) + "\n" +
                         harmonicName({n, HarmonicSet::symmetric});
                 return false;
             }
-            stiffness_.emplace(model_, mesh);
+            if (!stateFitsMesh(state_, mesh)) {
+                error = stateMismatchMessage;
+                return false;
+            }
+            series_.emplace(model_, mesh, state_);
         }
-        return buildBucklingPencil(model_, input_, state_, n, flags_, *stiffness_, pencil, error);
+        return buildBucklingPencil(model_, input_, state_, n, flags_, *series_, pencil, error);
     }
 
     // Solves harmonic n; false with `error` on failure.
@@ -113,7 +117,7 @@ private:
     const HarmonicInput& input_;
     const PrebucklingState& state_;
     int flags_;
-    std::optional<MeshStiffnessSeries> stiffness_;
+    std::optional<BucklingSeries> series_;
     std::map<int, HarmonicFactor> solved_;
     std::map<int, std::vector<double>> modes_; // of the solved harmonics with a factor
     std::set<int> unsettled_;
