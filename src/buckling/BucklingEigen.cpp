@@ -1,6 +1,5 @@
 #include "buckling/BucklingEigen.h"
 
-#include "analysis/RealMatrix.h"
 #include "analysis/SkylineMatrix.h"
 #include "buckling/BucklingSystem.h"
 #include "buckling/ShiftedFactors.h"
