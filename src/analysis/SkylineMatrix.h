@@ -65,6 +65,9 @@ public:
     // Overwrites column 0 of b with the solution, after factoriseForSolves()
     // returned solveSolved.
     void solveFactorised(RealMatrix& b) const;
+    // The factor c of the factors L·D·Lᵀ = c·A that factoriseForSolves()
+    // made (the reciprocal of the largest diagonal, or 1).
+    double factorScale() const { return scale_; }
     // y = A·x on the matrix as assembled (not factorised); x and y hold
     // order() values each and must not overlap.
     void multiply(const double* x, double* y) const;

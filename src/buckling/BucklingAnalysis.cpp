@@ -2,13 +2,16 @@
 
 #include "analysis/AnalysisDriver.h"
 #include "buckling/BucklingEigen.h"
+#include "buckling/BucklingSeries.h"
 #include "buckling/BucklingSystem.h"
 #include "harmonic/HarmonicAnalysis.h"
+#include "harmonic/HarmonicSystem.h"
 #include "model/Model.h"
 
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <optional>
 #include <set>
 
 namespace venkar {
@@ -25,13 +28,35 @@ public:
     Scan(const Model& model, const HarmonicInput& input, const PrebucklingState& state, int flags)
         : model_(model), input_(input), state_(state), flags_(flags) {}
 
+    // The pencil of harmonic n; false with `error` on failure.
+    bool pencil(int n, BucklingPencil& pencil, std::string& error) {
+        if (!series_) {
+            // Every harmonic's mesh is the same discretisation: its element
+            // matrices are built once, with the first.
+            AnalysisModel mesh;
+            if (!buildHarmonicSystem(model_, input_, {n, HarmonicSet::symmetric}, mesh)) {
+                error = std::string(contradictionMessage) + "\n" +
+                        harmonicName({n, HarmonicSet::symmetric});
+                return false;
+            }
+            if (!stateFitsMesh(state_, mesh)) {
+                error = stateMismatchMessage;
+                return false;
+            }
+            series_.emplace(model_, mesh, state_);
+        }
+        return buildBucklingPencil(model_, input_, state_, n, flags_, *series_, pencil, error);
+    }
+
     // Solves harmonic n; false with `error` on failure.
     bool evaluate(int n, std::string& error) {
         BucklingPencil pencil;
-        if (!buildBucklingPencil(model_, input_, state_, n, flags_, pencil, error))
+        if (!this->pencil(n, pencil, error))
             return false;
-        const PencilEigen eigen =
-            smallestPositiveFactor(pencil.stiffness, pencil.geometric, estimate(n));
+        const std::optional<Neighbour> near = nearest(n);
+        PencilEigen eigen = near ? smallestPositiveFactor(pencil.stiffness, pencil.geometric,
+                                                          near->factor, near->mode)
+                                 : smallestPositiveFactor(pencil.stiffness, pencil.geometric);
         if (!eigen.stiffnessPositive) {
             error = std::string(singularMessage) + "\n" + harmonicName({n, HarmonicSet::symmetric});
             return false;
@@ -42,6 +67,8 @@ public:
             return true;
         }
         solved_[n] = {n, eigen.found, eigen.factor};
+        if (eigen.found)
+            modes_[n] = std::move(eigen.mode);
         if (eigen.found && (minimum_ < 0 || eigen.factor < solved_[minimum_].factor))
             minimum_ = n;
         return true;
@@ -50,7 +77,7 @@ public:
     // The count below σ for harmonic n; -1 on a vanishing pivot.
     bool countBelow(int n, double sigma, int& count, std::string& error) {
         BucklingPencil pencil;
-        if (!buildBucklingPencil(model_, input_, state_, n, flags_, pencil, error))
+        if (!this->pencil(n, pencil, error))
             return false;
         count = eigenvaluesBelow(pencil.stiffness, pencil.geometric, sigma);
         return true;
@@ -65,45 +92,55 @@ public:
         return !f.found || f.factor > ratio * minimumFactor();
     }
     const std::map<int, HarmonicFactor>& all() const { return solved_; }
+    // φ of a solved harmonic with a buckling factor, K-normalised.
+    const std::vector<double>& mode(int n) const { return modes_.at(n); }
 
 private:
-    // λ of the nearest harmonic solved with a buckling factor: λ(n) runs
-    // smoothly, so it is the shift of the iteration; 0 before any.
-    double estimate(int n) const {
-        double best = 0.0;
-        int distance = 0;
+    struct Neighbour {
+        double factor = 0.0;
+        const std::vector<double>& mode;
+    };
+    // λ and mode of the nearest harmonic solved with a buckling factor: λ(n)
+    // runs smoothly, so it is the shift of the iteration, and the mode its
+    // start; none before any.
+    std::optional<Neighbour> nearest(int n) const {
+        int best = -1;
         for (const auto& [m, f] : solved_)
-            if (f.found && (best == 0.0 || std::abs(m - n) < distance)) {
-                best = f.factor;
-                distance = std::abs(m - n);
-            }
-        return best;
+            if (f.found && (best < 0 || std::abs(m - n) < std::abs(best - n)))
+                best = m;
+        if (best < 0)
+            return std::nullopt;
+        return Neighbour{solved_.at(best).factor, modes_.at(best)};
     }
 
     const Model& model_;
     const HarmonicInput& input_;
     const PrebucklingState& state_;
     int flags_;
+    std::optional<BucklingSeries> series_;
     std::map<int, HarmonicFactor> solved_;
+    std::map<int, std::vector<double>> modes_; // of the solved harmonics with a factor
     std::set<int> unsettled_;
     int minimum_ = -1;
 };
 
-// The mode of harmonic n at the element ends, normalised.
-bool collectMode(const Model& model, const HarmonicInput& input, const PrebucklingState& state,
-                 int n, double factor, int flags, std::vector<BucklingModeShell>& mode,
+// The mode φ of harmonic n (over its equations) at the element ends,
+// normalised.
+bool collectMode(const Model& model, const HarmonicInput& input, int n,
+                 const std::vector<double>& phi, std::vector<BucklingModeShell>& mode,
                  std::string& error) {
-    BucklingPencil pencil;
-    if (!buildBucklingPencil(model, input, state, n, flags, pencil, error))
+    const Harmonic h{n, HarmonicSet::symmetric};
+    AnalysisModel analysis;
+    if (!buildHarmonicSystem(model, input, h, analysis)) {
+        error = std::string(contradictionMessage) + "\n" + harmonicName(h);
         return false;
-    const PencilEigen eigen = smallestPositiveFactor(pencil.stiffness, pencil.geometric, factor);
-    const AnalysisModel& analysis = pencil.analysis;
+    }
     // The homogeneous DOF values: the constants of prescribed displacements
     // belong to the prebuckling state.
     const auto value = [&](int node, int k) {
         double sum = 0.0;
         for (const EquationTerm& term : analysis.dofs.expansion(analysis.dofIndex(node, k)).terms)
-            sum += term.factor * eigen.mode[static_cast<std::size_t>(term.equation)];
+            sum += term.factor * phi[static_cast<std::size_t>(term.equation)];
         return sum;
     };
     mode.clear();
@@ -141,13 +178,16 @@ bool collectMode(const Model& model, const HarmonicInput& input, const Prebuckli
         mode.push_back(std::move(out));
     }
     if (largest > 0.0) {
+        // The largest value becomes +1 whatever the sign of φ; held
+        // directions stay +0 rather than turn -0 with a negative scale.
         const double scale = 1.0 / signed_;
+        const auto scaled = [scale](double& d) { d = d * scale + 0.0; };
         for (BucklingModeShell& shell : mode)
             for (BucklingModeStation& s : shell.stations) {
-                s.wr *= scale;
-                s.wz *= scale;
-                s.v *= scale;
-                s.rotation *= scale;
+                scaled(s.wr);
+                scaled(s.wz);
+                scaled(s.v);
+                scaled(s.rotation);
             }
     }
     return true;
@@ -241,7 +281,7 @@ bool analyseBuckling(const Model& model, const HarmonicInput& input, const Buckl
     for (const HarmonicFactor& f : result.perHarmonic)
         if (f.found && f.factor <= plateauRatio * result.criticalFactor)
             result.plateau.push_back(f.n);
-    return collectMode(model, input, state, result.criticalHarmonic, result.criticalFactor, flags,
+    return collectMode(model, input, result.criticalHarmonic, scan.mode(result.criticalHarmonic),
                        result.mode, error);
 }
 

@@ -1,18 +1,16 @@
 #include "buckling/BucklingEigen.h"
 
-#include "analysis/RealMatrix.h"
 #include "analysis/SkylineMatrix.h"
 #include "buckling/BucklingSystem.h"
+#include "buckling/ShiftedFactors.h"
 
 #include <Eigen/Core>
 #include <Eigen/Eigenvalues>
 #include <Eigen/SparseCore>
-#include <Spectra/SymGEigsShiftSolver.h>
-#include <Spectra/SymGEigsSolver.h>
+#include <Spectra/SymEigsSolver.h>
 
 #include <algorithm>
 #include <cmath>
-#include <stdexcept>
 
 namespace venkar {
 
@@ -38,72 +36,25 @@ SparseRows symmetricNonzeros(const SkylineMatrix& m) {
     return out;
 }
 
-// -G·x for Spectra.
-class NegatedProduct {
+// S⁻¹·(-G)·S⁻ᵀ for Spectra, S·Sᵀ = K + σ·G (see ShiftedFactors).
+class StandardOperator {
 public:
     using Scalar = double;
-    explicit NegatedProduct(const SkylineMatrix& g) : g_(symmetricNonzeros(g)) {}
-    Eigen::Index rows() const { return g_.rows(); }
-    Eigen::Index cols() const { return g_.cols(); }
-    void perform_op(const double* x, double* y) const {
-        Eigen::Map<const Eigen::VectorXd> in(x, g_.cols());
-        Eigen::Map<Eigen::VectorXd> out(y, g_.rows());
-        out.noalias() = -(g_ * in);
-    }
-
-private:
-    SparseRows g_;
-};
-
-// K·x and K⁻¹·x for Spectra: the assembled K and its profile factors.
-class StiffnessOperator {
-public:
-    using Scalar = double;
-    StiffnessOperator(const SkylineMatrix& k, const SkylineMatrix& factors)
-        : k_(symmetricNonzeros(k)), factors_(factors), buffer_(k.order(), 1) {}
-    Eigen::Index rows() const { return k_.rows(); }
-    Eigen::Index cols() const { return k_.cols(); }
-    void perform_op(const double* x, double* y) const {
-        Eigen::Map<const Eigen::VectorXd> in(x, k_.cols());
-        Eigen::Map<Eigen::VectorXd> out(y, k_.rows());
-        out.noalias() = k_ * in;
-    }
-    void solve(const double* x, double* y) const {
-        std::copy_n(x, k_.rows(), buffer_.data());
-        factors_.solveFactorised(buffer_);
-        std::copy_n(buffer_.data(), k_.rows(), y);
-    }
-
-private:
-    SparseRows k_;
-    const SkylineMatrix& factors_;
-    mutable RealMatrix buffer_;
-};
-
-// (K + σ·G)⁻¹·x for Spectra's buckling mode, which writes the pencil as
-// K·φ = λ·K_G·φ with K_G = -G: the factors of K + σ·G, made for the shift
-// the solver is given.
-class ShiftedSolve {
-public:
-    using Scalar = double;
-    ShiftedSolve(const SkylineMatrix& factors, double sigma)
-        : factors_(factors), sigma_(sigma), buffer_(factors.order(), 1) {}
+    StandardOperator(const ShiftedFactors& factors, const SparseRows& g)
+        : factors_(factors), g_(g), buffer_(factors.order()), product_(factors.order()) {}
     Eigen::Index rows() const { return factors_.order(); }
     Eigen::Index cols() const { return factors_.order(); }
-    void set_shift(double sigma) {
-        if (sigma != sigma_)
-            throw std::invalid_argument("ShiftedSolve: factors made for another shift");
-    }
     void perform_op(const double* x, double* y) const {
-        std::copy_n(x, rows(), buffer_.data());
-        factors_.solveFactorised(buffer_);
-        std::copy_n(buffer_.data(), rows(), y);
+        factors_.upperSolve(x, buffer_.data());
+        product_.noalias() = -(g_ * buffer_);
+        factors_.lowerSolve(product_.data(), y);
     }
 
 private:
-    const SkylineMatrix& factors_;
-    double sigma_;
-    mutable RealMatrix buffer_;
+    const ShiftedFactors& factors_;
+    const SparseRows& g_;
+    mutable Eigen::VectorXd buffer_;
+    mutable Eigen::VectorXd product_;
 };
 
 Eigen::MatrixXd dense(const SkylineMatrix& m) {
@@ -135,61 +86,44 @@ void solveDense(const SkylineMatrix& k, const SkylineMatrix& g, PencilEigen& res
     result.mode.assign(mode.data(), mode.data() + mode.size());
 }
 
-// The `count` largest μ by Lanczos; false when it does not converge.
-bool solveLanczos(const SkylineMatrix& k, const SkylineMatrix& factors, const SkylineMatrix& g,
-                  int count, PencilEigen& result) {
-    const int n = k.order();
-    NegatedProduct a(g);
-    StiffnessOperator b(k, factors);
-    const int ncv = std::min(n, std::max(4 * count + 1, 24));
-    Spectra::SymGEigsSolver<NegatedProduct, StiffnessOperator, Spectra::GEigsMode::RegularInverse>
-        solver(a, b, count, ncv);
-    solver.init();
+// The `count` λ just above the shift σ of `factors` by Lanczos on the
+// standard problem S⁻¹·(-G)·S⁻ᵀ·y = θ·y, θ = 1/(λ - σ): the largest θ are
+// the λ closest above σ, well apart even where the λ lie close together
+// once σ is near them; negative λ give θ < 0 and come last. With σ = 0 this
+// is the regular inverse iteration, θ = 1/λ. `ncv` is the Lanczos basis.
+// False when it does not converge.
+bool solveStandard(const ShiftedFactors& factors, const SparseRows& g, int count, int ncv,
+                   const std::vector<double>& start, PencilEigen& result) {
+    StandardOperator op(factors, g);
+    Spectra::SymEigsSolver<StandardOperator> solver(op, count, std::min(factors.order(), ncv));
+    // The start y = Sᵀ·φ of a mode φ, when one of this order is given and
+    // not zero (Spectra refuses a zero start).
+    Eigen::VectorXd initial;
+    if (start.size() == static_cast<std::size_t>(factors.order())) {
+        initial.resize(factors.order());
+        factors.upperMultiply(start.data(), initial.data());
+    }
+    if (const double norm = initial.norm(); norm > 0.0 && std::isfinite(norm))
+        solver.init(initial.data());
+    else
+        solver.init();
     solver.compute(Spectra::SortRule::LargestAlge, 300, 1e-10);
     if (solver.info() != Spectra::CompInfo::Successful)
         return false;
-    const Eigen::VectorXd mu = solver.eigenvalues(); // descending
-    result.found = false;
-    if (!(mu(0) > 0.0))
-        return true;
-    result.found = true;
-    result.factor = 1.0 / mu(0);
-    const Eigen::VectorXd mode = solver.eigenvectors().col(0);
-    result.mode.assign(mode.data(), mode.data() + mode.size());
-    return true;
-}
-
-// The `count` λ just above the shift σ by shift-invert Lanczos on the
-// transformed pencil (K + σ·G)⁻¹·K·φ = ν·φ, ν = λ/(λ - σ): λ close above σ
-// become the largest ν, well apart even where the λ lie close together.
-// `shifted` holds the factors of K + σ·G, positive definite (σ below every
-// positive λ). False when it does not converge.
-bool solveShifted(const SkylineMatrix& k, const SkylineMatrix& shifted, double sigma, int count,
-                  PencilEigen& result) {
-    const int n = k.order();
-    ShiftedSolve op(shifted, sigma);
-    StiffnessOperator b(k, shifted);
-    // Well separated after the shift: a short basis converges in few restarts.
-    const int ncv = std::min(n, std::max(3 * count + 1, 10));
-    Spectra::SymGEigsShiftSolver<ShiftedSolve, StiffnessOperator, Spectra::GEigsMode::Buckling>
-        solver(op, b, count, ncv, sigma);
-    solver.init();
-    solver.compute(Spectra::SortRule::LargestAlge, 300, 1e-10);
-    if (solver.info() != Spectra::CompInfo::Successful)
-        return false;
-    // λ ascending from just above σ; negative λ map to ν in (0, 1) and come
-    // last.
-    const Eigen::VectorXd lambda = solver.eigenvalues();
-    Eigen::Index best = -1;
-    for (Eigen::Index i = 0; i < lambda.size(); ++i)
-        if (lambda(i) > 0.0 && (best < 0 || lambda(i) < lambda(best)))
-            best = i;
-    result.found = best >= 0;
+    const Eigen::VectorXd theta = solver.eigenvalues(); // descending
+    result.found = theta(0) > 0.0;
     if (!result.found)
         return true;
-    result.factor = lambda(best);
-    const Eigen::VectorXd mode = solver.eigenvectors().col(best);
-    result.mode.assign(mode.data(), mode.data() + mode.size());
+    const double sigma = factors.shift();
+    result.factor = sigma + 1.0 / theta(0);
+    // φ = S⁻ᵀ·y has φᵀ·(K + σ·G)·φ = 1 and φᵀ·(-G)·φ = θ, so
+    // φᵀ·K·φ = 1 + σ·θ.
+    const Eigen::VectorXd y = solver.eigenvectors().col(0);
+    result.mode.assign(static_cast<std::size_t>(y.size()), 0.0);
+    factors.upperSolve(y.data(), result.mode.data());
+    const double scale = 1.0 / std::sqrt(1.0 + sigma * theta(0));
+    for (double& value : result.mode)
+        value *= scale;
     return true;
 }
 
@@ -199,22 +133,28 @@ bool smallestConfirmed(const SkylineMatrix& k, const SkylineMatrix& g, const Pen
     return eigenvaluesBelow(k, g, found.factor * (1.0 - 1e-7)) <= 0;
 }
 
-// Shift-invert about a shift a little below `estimate`, lowered while
-// K + σ·G is not positive definite (an eigenvalue below σ). False when no
-// such shift was found or the result is not confirmed.
-bool solveNearEstimate(const SkylineMatrix& k, const SkylineMatrix& g, double estimate,
-                       PencilEigen& result) {
-    double sigma = 0.95 * estimate;
-    for (int attempt = 0; attempt < 4; ++attempt, sigma *= 0.5) {
-        SkylineMatrix shifted = shiftedMatrix(k, g, sigma);
-        if (shifted.factoriseForSolves() != solveSolved)
+// Shift-invert about a shift just below `estimate`, lowered while K + σ·G
+// is not positive definite (an eigenvalue below σ): the closer σ lies to
+// the smallest λ, the farther apart θ = 1/(λ - σ) sets it from the next
+// ones. False when no such shift was found or the result is not confirmed.
+// `start` (the neighbour's mode, or empty) starts the first iteration.
+bool solveNearEstimate(const SkylineMatrix& k, const SkylineMatrix& g, const SparseRows& gRows,
+                       double estimate, const std::vector<double>& start, PencilEigen& result) {
+    const std::vector<double> none;
+    for (double ratio : {0.99, 0.95, 0.475, 0.2375, 0.11875}) {
+        const double sigma = ratio * estimate;
+        ShiftedFactors shifted;
+        if (!shifted.factorise(k, g, sigma))
             continue;
         for (int count : {1, 4}) {
             if (count >= k.order())
                 break;
+            // Well separated after the shift: a short basis converges in
+            // few restarts.
             PencilEigen attemptResult;
-            if (solveShifted(k, shifted, sigma, count, attemptResult) && attemptResult.found &&
-                smallestConfirmed(k, g, attemptResult)) {
+            if (solveStandard(shifted, gRows, count, std::max(3 * count + 1, 10),
+                              count == 1 ? start : none, attemptResult) &&
+                attemptResult.found && smallestConfirmed(k, g, attemptResult)) {
                 result = std::move(attemptResult);
                 return true;
             }
@@ -231,15 +171,15 @@ int eigenvaluesBelow(const SkylineMatrix& k, const SkylineMatrix& g, double sigm
     return shifted.negativePivots();
 }
 
-PencilEigen smallestPositiveFactor(const SkylineMatrix& k, const SkylineMatrix& g,
-                                   double estimate) {
+PencilEigen smallestPositiveFactor(const SkylineMatrix& k, const SkylineMatrix& g, double estimate,
+                                   const std::vector<double>& startMode) {
     PencilEigen result;
     const int n = k.order();
     if (n == 0) {
         return result;
     }
-    SkylineMatrix factors = shiftedMatrix(k, g, 0.0);
-    if (factors.factoriseForSolves() != solveSolved) {
+    ShiftedFactors factors;
+    if (!factors.factorise(k, g, 0.0)) {
         result.stiffnessPositive = false;
         return result;
     }
@@ -247,18 +187,17 @@ PencilEigen smallestPositiveFactor(const SkylineMatrix& k, const SkylineMatrix& 
         solveDense(k, g, result);
         return result;
     }
-    if (estimate > 0.0 && solveNearEstimate(k, g, estimate, result))
+    const SparseRows gRows = symmetricNonzeros(g);
+    if (estimate > 0.0 && solveNearEstimate(k, g, gRows, estimate, startMode, result))
         return result;
-    // Lanczos may converge to the second-smallest λ when the start vector
-    // hardly holds the smallest; the count below the λ found tells, and a
-    // wider request finds it.
-    // A start vector that hardly holds the smallest λ, or a largest μ close
-    // to the next ones, is met by a wider request.
+    // About σ = 0 the largest θ = 1/λ lies apart from the cluster of the many
+    // stiff modes at θ ≈ 0. A start vector that hardly holds the smallest λ,
+    // or a largest θ close to the next ones, is met by a wider request.
     PencilEigen attempt;
     for (int count : {1, 6}) {
         if (count >= n)
             break;
-        if (!solveLanczos(k, factors, g, count, attempt))
+        if (!solveStandard(factors, gRows, count, std::max(4 * count + 1, 24), {}, attempt))
             continue;
         if (!attempt.found)
             return attempt;

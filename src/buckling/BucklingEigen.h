@@ -23,25 +23,24 @@ struct PencilEigen {
 // Solves the pencil for its smallest positive λ and proves by a Sturm count
 // on K + σ·G just below it that none smaller exists.
 //
-// With μ = 1/λ the pencil reads -G·φ = μ·K·φ, and the smallest positive λ
-// is the largest μ. Spectra's Lanczos iteration in its regular-inverse mode
-// finds the extreme μ with one solve with K per step: K is factorised once
-// by the profile solver (its L·D·Lᵀ is the statics' own and follows the
-// profile's banded structure at no cost beyond it). A shift-invert about an
-// estimate of λ would need a new factorisation per shift and an estimate;
-// the largest μ lies apart from the cluster of the many stiff modes at
-// μ ≈ 0, which is what Lanczos finds first. Small systems go to a dense
-// solver.
+// The iteration is Lanczos on the standard symmetric problem of a shift σ
+// (see ShiftedFactors): with K + σ·G = S·Sᵀ by the profile solver,
+// S⁻¹·(-G)·S⁻ᵀ·y = θ·y, θ = 1/(λ - σ), whose largest θ are the λ just
+// above σ. Each step is one product with G between two triangular solves.
+// Small systems go to a dense solver.
 //
-// With an `estimate` of λ (the λ of a neighbouring harmonic) the iteration
-// is a shift-invert about σ a little below it instead: one more
-// factorisation, of K + σ·G, separates λ lying close together (the plateau
-// of a cylinder under axial load holds many within one harmonic) and
-// converges in a few steps. A shift above the smallest λ shows as a
-// non-positive pivot and is lowered; when no shift serves, the regular
-// iteration above follows.
+// With an `estimate` of λ (the λ of a neighbouring harmonic) σ lies just
+// below it: the λ close together there (the plateau of a cylinder under
+// axial load holds many within one harmonic) lie far apart in θ, and the
+// iteration converges in a few dozen steps. A shift above the smallest λ
+// shows as a non-positive pivot and is lowered; when no shift serves, the
+// iteration about σ = 0 follows, where θ = 1/λ and the largest θ lies
+// apart from the cluster of the many stiff modes at θ ≈ 0. `startMode`
+// (the neighbour's mode, of the same order) starts the first iteration
+// about the estimate; a wider request after it starts at random.
 PencilEigen smallestPositiveFactor(const SkylineMatrix& k, const SkylineMatrix& g,
-                                   double estimate = 0.0);
+                                   double estimate = 0.0,
+                                   const std::vector<double>& startMode = {});
 
 // The number of eigenvalues λ of the pencil in (0, σ) for σ > 0: the
 // negative pivots of K + σ·G (K positive definite). -1 when σ hits an

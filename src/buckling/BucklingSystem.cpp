@@ -1,13 +1,14 @@
 #include "buckling/BucklingSystem.h"
-#include <cstdio>
 
 #include "analysis/AnalysisDriver.h"
 #include "analysis/RealMatrix.h"
+#include "buckling/BucklingSeries.h"
 #include "buckling/GeometricStiffness.h"
-#include "buckling/PressureStiffness.h"
 #include "harmonic/HarmonicAnalysis.h"
 #include "harmonic/HarmonicSystem.h"
 #include "model/Model.h"
+
+#include <optional>
 
 namespace venkar {
 
@@ -40,11 +41,11 @@ void addElement(const AnalysisModel& analysis, const std::array<int, count>& dof
         }
 }
 
-} // namespace
-
-bool buildBucklingPencil(const Model& model, const HarmonicInput& input,
-                         const PrebucklingState& state, int n, int flags, BucklingPencil& pencil,
-                         std::string& error) {
+// Builds the pencil with the mesh's element matrices, made here for this
+// harmonic when `series` is null.
+bool buildPencil(const Model& model, const HarmonicInput& input, const PrebucklingState& state,
+                 int n, int flags, const BucklingSeries* series, BucklingPencil& pencil,
+                 std::string& error) {
     const Harmonic h{n, HarmonicSet::symmetric};
     pencil.analysis = AnalysisModel{};
     AnalysisModel& analysis = pencil.analysis;
@@ -60,15 +61,18 @@ bool buildBucklingPencil(const Model& model, const HarmonicInput& input,
                 return false;
             }
     }
-    if (analysis.shellElements.size() != state.shellForces.size() ||
-        analysis.ringElements.size() != state.ringHoopForces.size()) {
-        error = "Vorbeulzustand passt nicht zum Netz";
+    if (!stateFitsMesh(state, analysis)) {
+        error = stateMismatchMessage;
         return false;
     }
+    std::optional<BucklingSeries> own;
+    if (series == nullptr)
+        series = &own.emplace(model, analysis, state);
     const int equations = analysis.dofs.equationCount();
     pencil.stiffness = SkylineMatrix(equations);
     RealMatrix loads(equations, 1);
-    assembleHarmonicSystem(model, input, h, analysis, flags, pencil.stiffness, loads);
+    assembleHarmonicSystem(model, input, h, analysis, flags, series->stiffness(), pencil.stiffness,
+                           loads);
 
     pencil.geometric = SkylineMatrix(equations);
     for (int row = 0; row < equations; ++row)
@@ -77,22 +81,12 @@ bool buildBucklingPencil(const Model& model, const HarmonicInput& input,
 
     for (std::size_t e = 0; e < analysis.shellElements.size(); ++e) {
         const ShellElement& element = analysis.shellElements[e];
-        const AnalysisNode& a = analysis.nodes[static_cast<std::size_t>(element.startNode)];
-        const AnalysisNode& b = analysis.nodes[static_cast<std::size_t>(element.endNode)];
-        const Vector2 start{a.r, a.z};
-        const Vector2 end{b.r, b.z};
-        HarmonicSquare g = shellGeometricStiffness(start, end, h, state.shellForces[e]);
-        const HarmonicSquare p =
-            pressureStiffness(start, end, h, state.pressures[e][0], state.pressures[e][1]);
-        for (std::size_t i = 0; i < 8; ++i)
-            for (std::size_t j = 0; j < 8; ++j)
-                g[i][j] += p[i][j];
         std::array<int, 8> dofs{};
         for (int k = 0; k < 4; ++k) {
             dofs[static_cast<std::size_t>(k)] = analysis.dofIndex(element.startNode, k);
             dofs[static_cast<std::size_t>(k + 4)] = analysis.dofIndex(element.endNode, k);
         }
-        addElement(analysis, dofs, g, pencil.geometric);
+        addElement(analysis, dofs, series->geometric(e, h), pencil.geometric);
     }
     for (std::size_t e = 0; e < analysis.ringElements.size(); ++e) {
         const RingElement& ring = analysis.ringElements[e];
@@ -105,6 +99,26 @@ bool buildBucklingPencil(const Model& model, const HarmonicInput& input,
         addElement(analysis, dofs, g, pencil.geometric);
     }
     return true;
+}
+
+} // namespace
+
+bool buildBucklingPencil(const Model& model, const HarmonicInput& input,
+                         const PrebucklingState& state, int n, int flags, BucklingPencil& pencil,
+                         std::string& error) {
+    return buildPencil(model, input, state, n, flags, nullptr, pencil, error);
+}
+
+bool buildBucklingPencil(const Model& model, const HarmonicInput& input,
+                         const PrebucklingState& state, int n, int flags,
+                         const BucklingSeries& series, BucklingPencil& pencil, std::string& error) {
+    return buildPencil(model, input, state, n, flags, &series, pencil, error);
+}
+
+bool stateFitsMesh(const PrebucklingState& state, const AnalysisModel& mesh) {
+    return mesh.shellElements.size() == state.shellForces.size() &&
+           mesh.shellElements.size() == state.pressures.size() &&
+           mesh.ringElements.size() == state.ringHoopForces.size();
 }
 
 SkylineMatrix shiftedMatrix(const SkylineMatrix& k, const SkylineMatrix& g, double sigma) {

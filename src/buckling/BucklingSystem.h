@@ -9,7 +9,10 @@
 
 namespace venkar {
 
+class BucklingSeries;
 class Model;
+
+inline constexpr const char* stateMismatchMessage = "Vorbeulzustand passt nicht zum Netz";
 
 // The pencil of one harmonic n (symmetric set; the antisymmetric set of
 // n >= 1 is the same problem with v mirrored, and the torsion set of n = 0
@@ -30,6 +33,15 @@ struct BucklingPencil {
 bool buildBucklingPencil(const Model& model, const HarmonicInput& input,
                          const PrebucklingState& state, int n, int flags, BucklingPencil& pencil,
                          std::string& error);
+// The same with the element matrices of the mesh built once for every
+// harmonic, from the same state.
+bool buildBucklingPencil(const Model& model, const HarmonicInput& input,
+                         const PrebucklingState& state, int n, int flags,
+                         const BucklingSeries& series, BucklingPencil& pencil, std::string& error);
+
+// Whether the state holds one value set per shell and ring element of
+// `mesh` (a state and a mesh of the same model and input do).
+bool stateFitsMesh(const PrebucklingState& state, const AnalysisModel& mesh);
 
 // K + σ·G in the common profile.
 SkylineMatrix shiftedMatrix(const SkylineMatrix& k, const SkylineMatrix& g, double sigma);

@@ -6,32 +6,31 @@ namespace venkar {
 
 namespace {
 
-void addProduct(HarmonicSquare& k, const HarmonicRow& row, double factor) {
-    for (std::size_t i = 0; i < 8; ++i)
-        for (std::size_t j = 0; j < 8; ++j)
-            k[i][j] += factor * row[i] * row[j];
+// m(n) += factor·(a + n·b)·(a + n·b)ᵀ into the coefficients of n⁰, n¹, n².
+void addSquareOf(std::array<HarmonicSquare, HarmonicSquareSeries::terms>& m, const HarmonicRow& a,
+                 const HarmonicRow& b, double factor) {
+    addOuter(m[0], a, a, factor);
+    addOuter(m[1], a, b, factor);
+    addOuter(m[1], b, a, factor);
+    addOuter(m[2], b, b, factor);
 }
 
 } // namespace
 
-HarmonicSquare shellGeometricStiffness(Vector2 start, Vector2 end, Harmonic h,
-                                       const PrebucklingForces& forces) {
-    const double a = h.factorA();
-    const double b = h.factorB();
+HarmonicSquareSeries shellGeometricStiffness(Vector2 start, Vector2 end,
+                                             const PrebucklingForces& forces) {
     const double length = venkar::length(end - start);
-    HarmonicSquare k{};
+    HarmonicSquareSeries k;
     for (std::size_t i = 0; i < meridianPoints.size(); ++i) {
         const double xi = meridianPoints[i];
         const double x = (xi + 1.0) / 2.0;
         const double ns = (1.0 - x) * forces.meridionalStart + x * forces.meridionalEnd;
         const double nphi = (1.0 - x) * forces.hoopStart + x * forces.hoopEnd;
-        const ShellRotationRows rows = shellRotationRows(start, end, h, xi);
-        const double weight = meridianWeights[i] * rows.r * length * 0.5;
-        addProduct(k, rows.meridional, a * ns * weight);
-        if (b != 0.0) {
-            addProduct(k, rows.hoop, b * nphi * weight);
-            addProduct(k, rows.normal, b * (ns + nphi) * weight);
-        }
+        const ShellRotationSeries rows = shellRotationSeries(start, end, xi);
+        const double weight = meridianWeights[i] * rows.constant.r * length * 0.5;
+        addOuter(k.cosine[0], rows.constant.meridional, rows.constant.meridional, ns * weight);
+        addSquareOf(k.sine, rows.constant.hoop, rows.perN.hoop, nphi * weight);
+        addSquareOf(k.sine, rows.constant.normal, rows.perN.normal, (ns + nphi) * weight);
     }
     return k;
 }

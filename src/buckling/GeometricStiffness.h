@@ -1,5 +1,6 @@
 #pragma once
 
+#include "buckling/HarmonicSquareSeries.h"
 #include "harmonic/HarmonicElement.h"
 #include "harmonic/HarmonicRing.h"
 
@@ -15,8 +16,8 @@ struct PrebucklingForces {
     double hoopEnd = 0.0;
 };
 
-// The geometric stiffness of the frustum from `start` to `end` in harmonic
-// h (symmetric set), 8 x 8 over its global DOFs.
+// The geometric stiffness of the frustum from `start` to `end`, 8 x 8 over
+// its global DOFs, for every harmonic as a polynomial in n.
 //
 // Sanders' moderate-rotation theory adds to the linear membrane strains the
 // squares of the rotations:
@@ -31,9 +32,10 @@ struct PrebucklingForces {
 // (factor B), so
 //   K_G = ∫ [A·N_s·φ_s·φ_sᵀ + B·N_φ·φ_φ·φ_φᵀ + B·(N_s + N_φ)·ω·ωᵀ] r ds,
 // by the element's four-point meridian rule. At n = 0 only the first term
-// acts: the axisymmetric bifurcation of the meridian.
-HarmonicSquare shellGeometricStiffness(Vector2 start, Vector2 end, Harmonic h,
-                                       const PrebucklingForces& forces);
+// acts: the axisymmetric bifurcation of the meridian. φ_φ and ω are linear
+// in n, so the B terms run to n².
+HarmonicSquareSeries shellGeometricStiffness(Vector2 start, Vector2 end,
+                                             const PrebucklingForces& forces);
 
 // The geometric stiffness of a ring beam of radius R under the hoop force N
 // (a force, tension positive) in harmonic h (symmetric set), 4 x 4 over

@@ -1,13 +1,14 @@
 #pragma once
 
+#include "buckling/HarmonicSquareSeries.h"
 #include "harmonic/HarmonicElement.h"
 
 namespace venkar {
 
 // The load stiffness of a pressure that follows the wall, on the frustum
-// from `start` to `end` in harmonic h (symmetric set), 8 x 8 over its
-// global DOFs. p is the pressure along the element normal n = (-sin ψ, cos ψ)
-// per unit area, linear from `pressureStart` to `pressureEnd` (the normal
+// from `start` to `end`, 8 x 8 over its global DOFs, for every harmonic as
+// a polynomial in n (e and φ_φ are linear in n). p is the pressure along the element normal n =
+// (-sin ψ, cos ψ) per unit area, linear from `pressureStart` to `pressureEnd` (the normal
 // components of surface loads and water; loads that keep their direction,
 // self weight and snow, have none).
 //
@@ -32,7 +33,7 @@ namespace venkar {
 // For a long cylinder under external pressure this lowers the ring
 // buckling pressure of harmonic n from n²·D/a³ (a pressure keeping its
 // direction) to (n² - 1)·D/a³.
-HarmonicSquare pressureStiffness(Vector2 start, Vector2 end, Harmonic h, double pressureStart,
-                                 double pressureEnd);
+HarmonicSquareSeries pressureStiffness(Vector2 start, Vector2 end, double pressureStart,
+                                       double pressureEnd);
 
 } // namespace venkar

@@ -16,27 +16,31 @@ HarmonicRow widened(const ElementRow& row) {
     return out;
 }
 
-// Local (u, w) coefficient pairs into (wr, wz) ones, v entries signed.
-HarmonicRow toGlobal(HarmonicRow row, double cosPsi, double sinPsi, double vSign) {
+// Local (u, w) coefficient pairs into (wr, wz) ones.
+HarmonicRow toGlobal(HarmonicRow row, double cosPsi, double sinPsi) {
     for (std::size_t first : {std::size_t{0}, std::size_t{4}}) {
         const double cu = row[first];
         const double cw = row[first + 1];
         row[first] = cu * cosPsi - cw * sinPsi;
         row[first + 1] = cu * sinPsi + cw * cosPsi;
-        row[first + 3] *= vSign;
     }
     return row;
 }
 
+void toGlobal(ShellRotationRows& rows, double cosPsi, double sinPsi) {
+    for (HarmonicRow* row :
+         {&rows.u, &rows.w, &rows.v, &rows.meridional, &rows.hoop, &rows.normal, &rows.dilatation})
+        *row = toGlobal(*row, cosPsi, sinPsi);
+}
+
 } // namespace
 
-ShellRotationRows shellRotationRows(Vector2 start, Vector2 end, Harmonic harmonic, double xi) {
+ShellRotationSeries shellRotationSeries(Vector2 start, Vector2 end, double xi) {
     // Only the shape functions of the conical element are used.
     const ConicalElement conical(start, end, ElementMaterial{});
     const double length = conical.length();
     const double c = std::cos(conical.angle());
     const double s = std::sin(conical.angle());
-    const double n = harmonic.n;
     const double r = conical.radiusAt(xi);
 
     const HarmonicRow u = widened(conical.nu(xi));
@@ -52,23 +56,25 @@ ShellRotationRows shellRotationRows(Vector2 start, Vector2 end, Harmonic harmoni
     uSlope[0] = -1.0 / length;
     uSlope[4] = 1.0 / length;
 
-    ShellRotationRows rows;
-    rows.r = r;
+    ShellRotationSeries series;
+    ShellRotationRows& constant = series.constant;
+    ShellRotationRows& perN = series.perN;
+    constant.r = r;
+    constant.u = u;
+    constant.w = w;
+    constant.v = v;
     for (std::size_t i = 0; i < 8; ++i) {
-        rows.meridional[i] = -slope[i];
-        rows.hoop[i] = (n * w[i] - s * v[i]) / r;
-        rows.normal[i] = 0.5 * (vSlope[i] + (n * u[i] + c * v[i]) / r);
-        rows.dilatation[i] = uSlope[i] + (n * v[i] + c * u[i] - s * w[i]) / r;
+        constant.meridional[i] = -slope[i];
+        constant.hoop[i] = -s * v[i] / r;
+        perN.hoop[i] = w[i] / r;
+        constant.normal[i] = 0.5 * (vSlope[i] + c * v[i] / r);
+        perN.normal[i] = 0.5 * u[i] / r;
+        constant.dilatation[i] = uSlope[i] + (c * u[i] - s * w[i]) / r;
+        perN.dilatation[i] = v[i] / r;
     }
-    const double sign = harmonic.vSign();
-    rows.u = toGlobal(u, c, s, sign);
-    rows.w = toGlobal(w, c, s, sign);
-    rows.v = toGlobal(v, c, s, sign);
-    rows.meridional = toGlobal(rows.meridional, c, s, sign);
-    rows.hoop = toGlobal(rows.hoop, c, s, sign);
-    rows.normal = toGlobal(rows.normal, c, s, sign);
-    rows.dilatation = toGlobal(rows.dilatation, c, s, sign);
-    return rows;
+    toGlobal(constant, c, s);
+    toGlobal(perN, c, s);
+    return series;
 }
 
 } // namespace venkar

@@ -6,8 +6,7 @@ namespace venkar {
 
 // The displacements and the rotations of the harmonic element at one
 // meridian point as rows over its eight global DOFs (wr, wz, rotation, v per
-// node, v entries multiplied by the set's sign like HarmonicElement's strain
-// rows). Amplitudes of the symmetric set (u, w ∝ cos nφ, v ∝ sin nφ), with
+// node) in the symmetric set. Amplitudes of the symmetric set (u, w ∝ cos nφ, v ∝ sin nφ), with
 // ' = d/ds and the chord angle ψ; the normal n = (-sin ψ, cos ψ):
 //   rotation about e_φ            φ_s = -w'                    ∝ cos nφ
 //   rotation about the meridian   φ_φ = (n·w - sin ψ·v)/r      ∝ sin nφ
@@ -29,7 +28,14 @@ struct ShellRotationRows {
     double r = 0.0;
 };
 
+// The rows as polynomials in n: rows(n) = constant + n·perN (φ_φ, ω and e
+// are linear in n, the others independent of it; perN.r is 0).
+struct ShellRotationSeries {
+    ShellRotationRows constant;
+    ShellRotationRows perN;
+};
+
 // The rows of the frustum from `start` to `end` at ξ ∈ [-1, 1].
-ShellRotationRows shellRotationRows(Vector2 start, Vector2 end, Harmonic harmonic, double xi);
+ShellRotationSeries shellRotationSeries(Vector2 start, Vector2 end, double xi);
 
 } // namespace venkar

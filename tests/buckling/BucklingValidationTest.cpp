@@ -178,8 +178,9 @@ TEST(BucklingValidation, CountAndIterationAgreeWithADenseSolution) {
         ASSERT_TRUE(buildBucklingPencil(model, HarmonicInput{}, state, n, 0, pencil, error));
         ASSERT_GT(pencil.stiffness.order(), 40) << n; // beyond the dense path
         // λ of (K + λ·G)·φ = 0 from μ = 1/λ of -G·φ = μ·K·φ.
-        const Eigen::GeneralizedSelfAdjointEigenSolver<Eigen::MatrixXd> solver(
-            -dense(pencil.geometric), dense(pencil.stiffness));
+        const Eigen::MatrixXd k = dense(pencil.stiffness);
+        const Eigen::MatrixXd g = dense(pencil.geometric);
+        const Eigen::GeneralizedSelfAdjointEigenSolver<Eigen::MatrixXd> solver(-g, k);
         std::vector<double> lambdas;
         for (double mu : solver.eigenvalues())
             if (mu > 1e-12)
@@ -203,6 +204,13 @@ TEST(BucklingValidation, CountAndIterationAgreeWithADenseSolution) {
             ASSERT_TRUE(smallest.found) << n << " " << estimate;
             EXPECT_TRUE(smallest.proven) << n << " " << estimate;
             EXPECT_NEAR(smallest.factor / lambdas[0], 1.0, 1e-8) << n << " " << estimate;
+            // Its mode: (K + λ·G)·φ = 0, φᵀ·K·φ = 1.
+            const Eigen::Map<const Eigen::VectorXd> phi(
+                smallest.mode.data(), static_cast<Eigen::Index>(smallest.mode.size()));
+            ASSERT_EQ(phi.size(), k.rows());
+            EXPECT_LT((k * phi + smallest.factor * (g * phi)).norm(), 1e-6 * (k * phi).norm())
+                << n << " " << estimate;
+            EXPECT_NEAR(phi.dot(k * phi), 1.0, 1e-8) << n << " " << estimate;
         }
     }
 }
