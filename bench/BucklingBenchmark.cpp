@@ -1,6 +1,6 @@
 // The linear buckling analysis of a silo wall: a steel cylinder of 2 000
 // elements under the axial load of its roof, scanned over n = 0 to 100.
-//   cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release \
+//   cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release
 //         -DVENKAR_BUILD_BENCHMARKS=ON -DVENKAR_BUILD_TESTS=OFF
 //   cmake --build build-bench -j2 --target venkar_buckling_bench
 //   build-bench/bench/venkar_buckling_bench

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/LargeBlockAllocator.h"
 #include "model/Assert.h"
 
 #include <vector>
@@ -75,7 +76,7 @@ public:
     double value(int index, double scale = 1.0) const;
 
 private:
-    std::vector<Dof> dofs_;
+    std::vector<Dof, LargeBlockAllocator<Dof>> dofs_;
     int equationCount_ = 0;
 };
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <stdexcept>
 
 namespace venkar {
 
@@ -30,25 +31,40 @@ void consider(AngleExtremes& e, double value, double position, double angle) {
     }
 }
 
-// The factor of every quantity of every solution at every angle,
-// factors[a·solutions + s][q]: cos nφ or sin nφ as the quantity varies like
-// u or like v.
-std::vector<HarmonicValues> angleFactors(const HarmonicResults& results,
-                                         const std::vector<double>& angles) {
-    std::vector<HarmonicValues> factors(results.solutions.size() * angles.size());
+// The factors of every solution at every angle, factors[a·solutions + s]:
+// [0] for the quantities that vary like u, [1] for those like v.
+std::vector<std::array<double, 2>> angleFactors(const HarmonicResults& results,
+                                                const std::vector<double>& angles) {
+    std::vector<std::array<double, 2>> factors(results.solutions.size() * angles.size());
     for (std::size_t s = 0; s < results.solutions.size(); ++s) {
         const Harmonic h = results.solutions[s].harmonic;
         for (std::size_t a = 0; a < angles.size(); ++a) {
             const double phi = angles[a] * std::numbers::pi / 180.0;
-            const double likeU = angleFactor(h, false, phi);
-            const double likeV = angleFactor(h, true, phi);
-            HarmonicValues& f = factors[a * results.solutions.size() + s];
-            for (int q = 0; q < harmonicQuantityCount; ++q)
-                f[static_cast<std::size_t>(q)] = variesLikeV(q) ? likeV : likeU;
+            factors[a * results.solutions.size() + s] = {angleFactor(h, false, phi),
+                                                         angleFactor(h, true, phi)};
         }
     }
     return factors;
 }
+
+// The quantities in two groups, those varying like u first, so that each
+// group's sum takes one factor per solution.
+struct QuantityGroups {
+    std::array<std::size_t, harmonicQuantityCount> order{};
+    std::size_t likeU = 0;
+
+    QuantityGroups() {
+        std::size_t at = 0;
+        for (int pass = 0; pass < 2; ++pass)
+            for (int q = 0; q < harmonicQuantityCount; ++q)
+                if (variesLikeV(q) == (pass == 1))
+                    order[at++] = static_cast<std::size_t>(q);
+        likeU =
+            static_cast<std::size_t>(std::count_if(order.begin(), order.end(), [](std::size_t q) {
+                return !variesLikeV(static_cast<int>(q));
+            }));
+    }
+};
 
 } // namespace
 
@@ -85,10 +101,14 @@ std::vector<ShellAngleExtremes> circumferentialExtremes(const Model& model,
     const HarmonicResults& results = harmonicCase.results;
     const AnalysisModel& mesh = results.mesh;
     const std::vector<double> angles = extremeAngles(harmonicCase);
-    const std::vector<HarmonicValues> factors = angleFactors(results, angles);
-
+    const std::vector<std::array<double, 2>> factors = angleFactors(results, angles);
+    const QuantityGroups groups;
+    constexpr std::size_t likeUCount = 8; // wr, wz, rotation, N, M and Q-Theta
+    if (groups.likeU != likeUCount)
+        throw std::logic_error("circumferentialExtremes: quantity groups");
     const std::size_t solutions = results.solutions.size();
-    std::vector<const HarmonicValues*> amplitudes(solutions);
+    // The amplitudes of every solution at one element end in group order.
+    std::vector<HarmonicValues> amplitudes(solutions);
 
     std::vector<ShellAngleExtremes> all;
     for (int shell : model.shells.definedRows()) {
@@ -101,20 +121,28 @@ std::vector<ShellAngleExtremes> circumferentialExtremes(const Model& model,
         for (int e : chain) {
             const ShellElement& element = mesh.shellElements[static_cast<std::size_t>(e)];
             for (int end = 0; end < 2; ++end) {
-                for (std::size_t s = 0; s < solutions; ++s)
-                    amplitudes[s] =
-                        &results.solutions[s].elementEnds[static_cast<std::size_t>(e)]
-                                                         [static_cast<std::size_t>(end)];
+                for (std::size_t s = 0; s < solutions; ++s) {
+                    const HarmonicValues& own =
+                        results.solutions[s].elementEnds[static_cast<std::size_t>(e)]
+                                                        [static_cast<std::size_t>(end)];
+                    for (std::size_t k = 0; k < own.size(); ++k)
+                        amplitudes[s][k] = own[groups.order[k]];
+                }
                 const double position = end == 0 ? element.startPosition : element.endPosition;
                 for (std::size_t a = 0; a < angles.size(); ++a) {
-                    // The sum over the harmonics, held in registers.
-                    HarmonicValues v{};
-                    const HarmonicValues* f = &factors[a * solutions];
+                    // The sums over the harmonics, held in registers.
+                    HarmonicValues grouped{};
+                    const std::array<double, 2>* f = &factors[a * solutions];
                     for (std::size_t s = 0; s < solutions; ++s) {
-                        const HarmonicValues& amplitude = *amplitudes[s];
-                        for (std::size_t q = 0; q < v.size(); ++q)
-                            v[q] += amplitude[q] * f[s][q];
+                        const HarmonicValues& amplitude = amplitudes[s];
+                        for (std::size_t k = 0; k < likeUCount; ++k)
+                            grouped[k] += amplitude[k] * f[s][0];
+                        for (std::size_t k = likeUCount; k < grouped.size(); ++k)
+                            grouped[k] += amplitude[k] * f[s][1];
                     }
+                    HarmonicValues v{};
+                    for (std::size_t k = 0; k < v.size(); ++k)
+                        v[groups.order[k]] = grouped[k];
                     for (std::size_t q = 0; q < v.size(); ++q)
                         consider(extremes.values[q], v[q], position, angles[a]);
                     SectionValues section{};

@@ -48,6 +48,7 @@ int constraintClass(Harmonic h) {
 // A built system and its profile, reused by every harmonic of its class.
 struct PreparedSystem {
     AnalysisModel analysis;
+    std::optional<HarmonicAssemblyMap> map;
     SkylineMatrix matrix{0};
 };
 
@@ -120,8 +121,9 @@ bool analyseHarmonics(const Model& model, const HarmonicInput& input, HarmonicRe
                 error = std::string(contradictionMessage) + "\n" + harmonicName(h);
                 return false;
             }
+            system.map.emplace(analysis);
             system.matrix = SkylineMatrix(analysis.dofs.equationCount());
-            noteHarmonicProfile(analysis, system.matrix);
+            system.map->noteProfile(system.matrix);
         } else {
             clearSolution(system);
         }
@@ -134,7 +136,8 @@ bool analyseHarmonics(const Model& model, const HarmonicInput& input, HarmonicRe
                 analysis, options, *stiffness, batch);
         const HarmonicElementTerms& terms = batch[index % termsBatch];
         RealMatrix rightHandSide(analysis.dofs.equationCount(), 1);
-        assembleHarmonicTerms(model, input, h, analysis, terms, system.matrix, rightHandSide);
+        assembleHarmonicTerms(model, input, h, analysis, *system.map, terms, system.matrix,
+                              rightHandSide);
         if (!anyLoad(analysis, rightHandSide)) {
             if (lastOfClass)
                 systems.erase(kind);

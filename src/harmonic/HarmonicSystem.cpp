@@ -143,21 +143,6 @@ struct Expansions {
     }
 };
 
-void noteElementHeights(const AnalysisModel& analysis, const ElementDofs& dofs,
-                        Expansions& expansions, SkylineMatrix& matrix) {
-    expansions.fill(analysis, dofs);
-    int lowest = -1;
-    for (int k = 0; k < expansions.count; ++k)
-        for (const EquationTerm& term : expansions.of[static_cast<std::size_t>(k)].terms)
-            if (lowest < 0 || term.equation < lowest)
-                lowest = term.equation;
-    if (lowest < 0)
-        return;
-    for (int k = 0; k < expansions.count; ++k)
-        for (const EquationTerm& term : expansions.of[static_cast<std::size_t>(k)].terms)
-            matrix.noteHeight(term.equation, term.equation - lowest + 1);
-}
-
 template <std::size_t order>
 double entry(const std::array<std::array<double, order>, order>& k, std::size_t p, std::size_t q) {
     return k[p][q];
@@ -168,22 +153,47 @@ double entry(const PackedHarmonicSquare& k, std::size_t p, std::size_t q) {
 }
 
 // As today's assembly: a_i·K(p, q)·b_j to the entry (e_j, e_i) for
-// e_j >= e_i, and a_i·K(p, q)·g_q to the right-hand side at e_i.
-template <class Square>
-void addElement(const AnalysisModel& analysis, const ElementDofs& dofs, const Square& k,
-                Expansions& expansions, SkylineMatrix& matrix, RealMatrix& rightHandSide) {
-    expansions.fill(analysis, dofs);
-    for (int p = 0; p < expansions.count; ++p) {
-        const DofExpansion& row = expansions.of[static_cast<std::size_t>(p)];
-        for (int q = 0; q < expansions.count; ++q) {
-            const DofExpansion& column = expansions.of[static_cast<std::size_t>(q)];
+// e_j >= e_i, and a_i·K(p, q)·g_q to the right-hand side at e_i. `dof(p)`
+// is the map's index of the element's DOF p.
+template <class Square, class DofOf>
+void addElement(const HarmonicAssemblyMap& map, int count, DofOf dof, const Square& k,
+                SkylineMatrix& matrix, RealMatrix& rightHandSide) {
+    std::array<std::span<const EquationTerm>, 8> terms;
+    std::array<double, 8> constant{};
+    bool plain = true; // every DOF one equation of its own with factor 1
+    for (int p = 0; p < count; ++p) {
+        const auto at = static_cast<std::size_t>(p);
+        terms[at] = map.terms(dof(p));
+        constant[at] = map.constant(dof(p));
+        plain = plain && terms[at].size() == 1 && terms[at][0].factor == 1.0 && constant[at] == 0.0;
+    }
+    if (plain) {
+        // The usual element: no constraint reaches into it.
+        for (int p = 0; p < count; ++p) {
+            const int i = terms[static_cast<std::size_t>(p)][0].equation;
+            for (int q = 0; q < count; ++q) {
+                const int j = terms[static_cast<std::size_t>(q)][0].equation;
+                if (j >= i)
+                    matrix.addEntry(
+                        j, i,
+                        1.0 * entry(k, static_cast<std::size_t>(p), static_cast<std::size_t>(q)) *
+                            1.0);
+            }
+        }
+        return;
+    }
+    for (int p = 0; p < count; ++p) {
+        const std::span<const EquationTerm> row = terms[static_cast<std::size_t>(p)];
+        for (int q = 0; q < count; ++q) {
+            const std::span<const EquationTerm> column = terms[static_cast<std::size_t>(q)];
             const double kpq = entry(k, static_cast<std::size_t>(p), static_cast<std::size_t>(q));
-            for (const EquationTerm& i : row.terms)
-                for (const EquationTerm& j : column.terms)
+            for (const EquationTerm& i : row)
+                for (const EquationTerm& j : column)
                     if (j.equation >= i.equation)
                         matrix.addEntry(j.equation, i.equation, i.factor * kpq * j.factor);
-            for (const EquationTerm& i : row.terms)
-                rightHandSide.at(i.equation) += i.factor * kpq * column.constant;
+            for (const EquationTerm& i : row)
+                rightHandSide.at(i.equation) +=
+                    i.factor * kpq * constant[static_cast<std::size_t>(q)];
         }
     }
 }
@@ -209,6 +219,9 @@ void orderEquations(AnalysisModel& analysis) {
         for (int k = 0; k < expansions.count; ++k)
             for (const EquationTerm& term : expansions.of[static_cast<std::size_t>(k)].terms)
                 clique.push_back(nodeOfEquation[static_cast<std::size_t>(term.equation)]);
+        // Each node holds several of the element's equations.
+        std::sort(clique.begin(), clique.end());
+        clique.erase(std::unique(clique.begin(), clique.end()), clique.end());
         graph.addClique(clique);
     };
     for (const ShellElement& element : analysis.shellElements)
@@ -405,28 +418,62 @@ void harmonicElementTerms(const Model& model, const HarmonicInput& input,
     }
 }
 
-void noteHarmonicProfile(const AnalysisModel& analysis, SkylineMatrix& matrix) {
+HarmonicAssemblyMap::HarmonicAssemblyMap(const AnalysisModel& analysis)
+    : shells_(analysis.shellElements.size()) {
     Expansions expansions;
+    start_.push_back(0);
+    const auto add = [&](const ElementDofs& dofs) {
+        expansions.fill(analysis, dofs);
+        for (int k = 0; k < expansions.count; ++k) {
+            const DofExpansion& e = expansions.of[static_cast<std::size_t>(k)];
+            terms_.insert(terms_.end(), e.terms.begin(), e.terms.end());
+            start_.push_back(terms_.size());
+            constants_.push_back(e.constant);
+        }
+    };
     for (const ShellElement& element : analysis.shellElements)
-        noteElementHeights(analysis, shellDofs(analysis, element), expansions, matrix);
+        add(shellDofs(analysis, element));
     for (const RingElement& ring : analysis.ringElements)
-        noteElementHeights(analysis, ringDofs(analysis, ring), expansions, matrix);
+        add(ringDofs(analysis, ring));
+}
+
+void HarmonicAssemblyMap::noteProfile(SkylineMatrix& matrix) const {
+    // Each element reaches from its lowest equation to every one of its own.
+    const auto note = [&](std::size_t first, std::size_t count) {
+        int lowest = -1;
+        for (std::size_t dof = first; dof < first + count; ++dof)
+            for (const EquationTerm& term : terms(dof))
+                if (lowest < 0 || term.equation < lowest)
+                    lowest = term.equation;
+        if (lowest < 0)
+            return;
+        for (std::size_t dof = first; dof < first + count; ++dof)
+            for (const EquationTerm& term : terms(dof))
+                matrix.noteHeight(term.equation, term.equation - lowest + 1);
+    };
+    for (std::size_t e = 0; e < shells_; ++e)
+        note(shellDof(e, 0), 8);
+    for (std::size_t r = 0; 8 * shells_ + 4 * r < constants_.size(); ++r)
+        note(ringDof(r, 0), 4);
     matrix.finaliseProfile();
 }
 
 void assembleHarmonicTerms(const Model& model, const HarmonicInput& input, Harmonic h,
-                           AnalysisModel& analysis, const HarmonicElementTerms& terms,
-                           SkylineMatrix& matrix, RealMatrix& rightHandSide) {
-    Expansions expansions;
+                           AnalysisModel& analysis, const HarmonicAssemblyMap& map,
+                           const HarmonicElementTerms& terms, SkylineMatrix& matrix,
+                           RealMatrix& rightHandSide) {
     for (std::size_t e = 0; e < analysis.shellElements.size(); ++e)
-        addElement(analysis, shellDofs(analysis, analysis.shellElements[e]), terms.stiffness[e],
-                   expansions, matrix, rightHandSide);
-    for (const RingElement& ring : analysis.ringElements) {
-        const double r = analysis.nodes[static_cast<std::size_t>(ring.node(0))].r;
-        addElement(analysis, ringDofs(analysis, ring),
-                   harmonicRingStiffness(r, model.rings.row(ring.ringIndex()),
-                                         ringSection(input, ring.ringIndex()), h),
-                   expansions, matrix, rightHandSide);
+        addElement(
+            map, 8, [&](int k) { return map.shellDof(e, k); }, terms.stiffness[e], matrix,
+            rightHandSide);
+    for (std::size_t r = 0; r < analysis.ringElements.size(); ++r) {
+        const RingElement& ring = analysis.ringElements[r];
+        const double radius = analysis.nodes[static_cast<std::size_t>(ring.node(0))].r;
+        addElement(
+            map, 4, [&](int k) { return map.ringDof(r, k); },
+            harmonicRingStiffness(radius, model.rings.row(ring.ringIndex()),
+                                  ringSection(input, ring.ringIndex()), h),
+            matrix, rightHandSide);
     }
 
     if (symmetricZero(h)) {
@@ -453,10 +500,11 @@ void assembleHarmonicSystem(const Model& model, const HarmonicInput& input, Harm
                             AnalysisModel& analysis, int flags,
                             const MeshStiffnessSeries& stiffness, SkylineMatrix& matrix,
                             RealMatrix& rightHandSide) {
-    noteHarmonicProfile(analysis, matrix);
+    const HarmonicAssemblyMap map(analysis);
+    map.noteProfile(matrix);
     std::vector<HarmonicElementTerms> terms;
     harmonicElementTerms(model, input, std::span(&h, 1), analysis, flags, stiffness, terms);
-    assembleHarmonicTerms(model, input, h, analysis, terms.front(), matrix, rightHandSide);
+    assembleHarmonicTerms(model, input, h, analysis, map, terms.front(), matrix, rightHandSide);
 }
 
 } // namespace venkar

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/ConicalElement.h"
+#include "analysis/DofTable.h"
 #include "harmonic/HarmonicElement.h"
 #include "harmonic/HarmonicInput.h"
 #include "harmonic/HarmonicStiffnessSeries.h"
@@ -67,10 +68,35 @@ void harmonicElementTerms(const Model& model, const HarmonicInput& input,
                           int flags, const MeshStiffnessSeries& stiffness,
                           std::vector<HarmonicElementTerms>& terms);
 
-// Notes the profile of the built system's shell and ring elements in a
-// fresh `matrix` of the system's order and finalises it. Every harmonic of
-// one mesh with the same constraints has the same profile.
-void noteHarmonicProfile(const AnalysisModel& analysis, SkylineMatrix& matrix);
+// The expansions of the DOFs of every shell element (8 each) and ring
+// element (4 each) of a built system, in one flat list: every harmonic of
+// one constraint class assembles through the same.
+class HarmonicAssemblyMap {
+public:
+    explicit HarmonicAssemblyMap(const AnalysisModel& analysis);
+
+    // Notes the profile in a fresh `matrix` of the system's order and
+    // finalises it.
+    void noteProfile(SkylineMatrix& matrix) const;
+
+    // The terms and the constant of DOF k of shell element e or ring r.
+    std::span<const EquationTerm> terms(std::size_t dof) const {
+        return {terms_.data() + start_[dof], start_[dof + 1] - start_[dof]};
+    }
+    double constant(std::size_t dof) const { return constants_[dof]; }
+    std::size_t shellDof(std::size_t element, int k) const {
+        return 8 * element + static_cast<std::size_t>(k);
+    }
+    std::size_t ringDof(std::size_t ring, int k) const {
+        return 8 * shells_ + 4 * ring + static_cast<std::size_t>(k);
+    }
+
+private:
+    std::size_t shells_ = 0;
+    std::vector<std::size_t> start_; // per DOF, and one past the last
+    std::vector<EquationTerm> terms_;
+    std::vector<double> constants_;
+};
 
 // Adds the stiffness of the elements and ring beams to the profiled (and
 // cleared) `matrix`, and to `rightHandSide` (zeroed, of the system's order)
@@ -79,8 +105,9 @@ void noteHarmonicProfile(const AnalysisModel& analysis, SkylineMatrix& matrix);
 // also subtracted from the nodes' force sums, so that the recovery leaves
 // the reactions there.
 void assembleHarmonicTerms(const Model& model, const HarmonicInput& input, Harmonic h,
-                           AnalysisModel& analysis, const HarmonicElementTerms& terms,
-                           SkylineMatrix& matrix, RealMatrix& rightHandSide);
+                           AnalysisModel& analysis, const HarmonicAssemblyMap& map,
+                           const HarmonicElementTerms& terms, SkylineMatrix& matrix,
+                           RealMatrix& rightHandSide);
 
 // Profile and assembly in one: `matrix` sized to the equations. `stiffness`
 // holds the element matrices of the mesh for every harmonic; without it
