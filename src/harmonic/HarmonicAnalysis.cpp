@@ -101,6 +101,7 @@ bool analyseHarmonics(const Model& model, const HarmonicInput& input, HarmonicRe
     // Every harmonic's mesh is the same discretisation: its element
     // matrices are built once, with the first.
     std::optional<MeshStiffnessSeries> stiffness;
+    std::vector<RecoveryElement> elements;
     std::map<int, PreparedSystem> systems;
     // The element terms of a few harmonics are evaluated in one pass.
     constexpr std::size_t termsBatch = 4;
@@ -127,8 +128,10 @@ bool analyseHarmonics(const Model& model, const HarmonicInput& input, HarmonicRe
         } else {
             clearSolution(system);
         }
-        if (!stiffness)
+        if (!stiffness) {
             stiffness.emplace(model, analysis);
+            elements = recoveryElements(model, analysis);
+        }
         if (index % termsBatch == 0)
             harmonicElementTerms(
                 model, input,
@@ -155,7 +158,8 @@ bool analyseHarmonics(const Model& model, const HarmonicInput& input, HarmonicRe
             return false;
         }
         storeSolution(analysis, rightHandSide);
-        results.solutions.push_back(recoverHarmonic(model, input, h, analysis, *stiffness, terms));
+        results.solutions.push_back(
+            recoverHarmonic(model, input, h, analysis, *stiffness, elements, terms));
         if (results.mesh.nodes.empty()) {
             if (lastOfClass)
                 results.mesh = std::move(analysis);

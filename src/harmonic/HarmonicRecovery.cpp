@@ -33,10 +33,10 @@ HarmonicRow times(const PackedHarmonicSquare& k, const HarmonicRow& d) {
 // The section values at both ends of one shell element.
 std::array<HarmonicValues, 2> endValues(const Model& model, Harmonic h,
                                         const AnalysisModel& analysis, const ShellElement& element,
-                                        const HarmonicElement& shape,
+                                        const RecoveryElement& shape,
                                         const HarmonicStiffnessSeries& series, const HarmonicRow& d,
                                         const HarmonicRow& f) {
-    const ElementMaterial material = harmonicMaterial(model, element);
+    const ElementMaterial& material = shape.material;
     const double e = material.youngsModulus;
     const double nu = material.poissonRatio;
     const double t = material.wallThickness;
@@ -44,7 +44,7 @@ std::array<HarmonicValues, 2> endValues(const Model& model, Harmonic h,
     const double sv = h.vSign();
     const double a = h.factorA();
     const double b = h.factorB();
-    const double sinPsi = std::sin(shape.angle());
+    const double sinPsi = shape.sinPsi;
     double meanStrain = 0.0;
     double thermalCurvature = 0.0;
     if (h.n == 0 && h.set == HarmonicSet::symmetric) {
@@ -54,9 +54,8 @@ std::array<HarmonicValues, 2> endValues(const Model& model, Harmonic h,
     }
 
     const std::array<int, 2> node{element.startNode, element.endNode};
-    const std::array<double, 2> phi{
-        tangentAngle(model, element.shellIndex(), element.startPosition),
-        tangentAngle(model, element.shellIndex(), element.endPosition)};
+    const std::array<double, 2>& cosPhi = shape.cosPhi;
+    const std::array<double, 2>& sinPhi = shape.sinPhi;
     std::array<double, 2> radius{};
     std::array<double, 2> tangential{};
     std::array<double, 2> normal{};
@@ -69,8 +68,8 @@ std::array<HarmonicValues, 2> endValues(const Model& model, Harmonic h,
         const std::size_t o = 4 * end;
         radius[end] = analysis.nodes[static_cast<std::size_t>(node[end])].r;
         onAxis[end] = radius[end] < axisTolerance;
-        tangential[end] = sigma * (f[o] * std::cos(phi[end]) + f[o + 1] * std::sin(phi[end]));
-        normal[end] = sigma * (-f[o] * std::sin(phi[end]) + f[o + 1] * std::cos(phi[end]));
+        tangential[end] = sigma * (f[o] * cosPhi[end] + f[o + 1] * sinPhi[end]);
+        normal[end] = sigma * (-f[o] * sinPhi[end] + f[o + 1] * cosPhi[end]);
         moment[end] = -sigma * f[o + 2];
         shear[end] = sigma * f[o + 3];
         if (!onAxis[end])
@@ -88,13 +87,12 @@ std::array<HarmonicValues, 2> endValues(const Model& model, Harmonic h,
             out[static_cast<std::size_t>(quantity[static_cast<std::size_t>(k)])] =
                 d[4 * end + static_cast<std::size_t>(k)];
         }
-        if (onAxis[end] && std::fabs(std::sin(phi[end])) > horizontalTolerance)
+        if (onAxis[end] && std::fabs(sinPhi[end]) > horizontalTolerance)
             continue;
         const std::size_t at = onAxis[end] ? 1 - end : end;
         const double r = radius[at];
-        const std::array<double, 4> local = shape.localAt(d, static_cast<int>(at));
-        const double w = local[1];
         const double wr = d[4 * at];
+        const double w = -wr * shape.sinPsi + d[4 * at + 1] * shape.cosPsi; // along the normal
         const double rotation = d[4 * at + 2];
         const double v = d[4 * at + 3];
         const double nTheta = a > 0.0 ? tangential[at] / (a * r) : 0.0;
@@ -103,7 +101,7 @@ std::array<HarmonicValues, 2> endValues(const Model& model, Harmonic h,
         const double effectiveShear = b > 0.0 ? shear[at] / (b * r) : 0.0;
         const double hoopStrain = (n * sv * v + wr) / r;
         const double hoopCurvature =
-            -std::cos(phi[at]) * rotation / r + (n * n * w - n * sv * sinPsi * v) / (r * r);
+            -cosPhi[at] * rotation / r + (n * n * w - n * sv * sinPsi * v) / (r * r);
         out[harmonicNTheta] = nTheta;
         out[harmonicMTheta] = mTheta;
         out[harmonicNPhi] = e * t * (hoopStrain - meanStrain) + nu * nTheta;
@@ -117,7 +115,7 @@ std::array<HarmonicValues, 2> endValues(const Model& model, Harmonic h,
     if (!onAxis[0] && !onAxis[1]) {
         const double derivative =
             (radius[1] * radius[1] * twisting[1] - radius[0] * radius[0] * twisting[0]) /
-            shape.length();
+            shape.length;
         for (std::size_t end = 0; end < 2; ++end)
             values[end][harmonicQPhi] =
                 derivative / (radius[end] * radius[end]) - n * sv * mPhi[end] / radius[end];
@@ -133,8 +131,31 @@ void addToForceSums(AnalysisModel& analysis, int node, const double* f) {
 
 } // namespace
 
+std::vector<RecoveryElement> recoveryElements(const Model& model, const AnalysisModel& analysis) {
+    std::vector<RecoveryElement> elements;
+    elements.reserve(analysis.shellElements.size());
+    for (const ShellElement& element : analysis.shellElements) {
+        const HarmonicElement shape = harmonicElement(model, analysis, element, Harmonic{});
+        RecoveryElement out;
+        out.material = harmonicMaterial(model, element);
+        out.sinPsi = std::sin(shape.angle());
+        out.cosPsi = std::cos(shape.angle());
+        out.length = shape.length();
+        const std::array<double, 2> phi{
+            tangentAngle(model, element.shellIndex(), element.startPosition),
+            tangentAngle(model, element.shellIndex(), element.endPosition)};
+        for (std::size_t end = 0; end < 2; ++end) {
+            out.cosPhi[end] = std::cos(phi[end]);
+            out.sinPhi[end] = std::sin(phi[end]);
+        }
+        elements.push_back(out);
+    }
+    return elements;
+}
+
 HarmonicSolution recoverHarmonic(const Model& model, const HarmonicInput& input, Harmonic h,
                                  AnalysisModel& analysis, const MeshStiffnessSeries& stiffness,
+                                 const std::vector<RecoveryElement>& elements,
                                  const HarmonicElementTerms& terms) {
     HarmonicSolution solution;
     solution.harmonic = h;
@@ -148,7 +169,6 @@ HarmonicSolution recoverHarmonic(const Model& model, const HarmonicInput& input,
     solution.elementEnds.reserve(analysis.shellElements.size());
     for (std::size_t e = 0; e < analysis.shellElements.size(); ++e) {
         const ShellElement& element = analysis.shellElements[e];
-        const HarmonicElement shape = harmonicElement(model, analysis, element, h);
         HarmonicRow d{};
         for (int k = 0; k < 4; ++k) {
             d[static_cast<std::size_t>(k)] = analysis.dof(element.startNode, k).value;
@@ -162,7 +182,7 @@ HarmonicSolution recoverHarmonic(const Model& model, const HarmonicInput& input,
         for (std::size_t p = 0; p < 8; ++p)
             f[p] -= load[p];
         solution.elementEnds.push_back(
-            endValues(model, h, analysis, element, shape, stiffness.series(e), d, f));
+            endValues(model, h, analysis, element, elements[e], stiffness.series(e), d, f));
     }
 
     for (const RingElement& ring : analysis.ringElements) {

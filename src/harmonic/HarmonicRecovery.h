@@ -3,12 +3,27 @@
 #include "harmonic/HarmonicInput.h"
 #include "harmonic/HarmonicResults.h"
 
+#include <vector>
+
 namespace venkar {
 
 class AnalysisModel;
 struct HarmonicElementTerms;
 class MeshStiffnessSeries;
 class Model;
+
+// What the recovery needs of each shell element, the same for every
+// harmonic of a mesh: its material, the direction (sin ψ, cos ψ) and length
+// of its chord, and the shell's tangent angle φ at its ends as cos φ, sin φ.
+struct RecoveryElement {
+    ElementMaterial material;
+    double sinPsi = 0.0;
+    double cosPsi = 0.0;
+    double length = 0.0;
+    std::array<double, 2> cosPhi{};
+    std::array<double, 2> sinPhi{};
+};
+std::vector<RecoveryElement> recoveryElements(const Model& model, const AnalysisModel& analysis);
 
 // The amplitudes of harmonic h from its solved system (DOF values stored).
 //
@@ -33,9 +48,11 @@ class Model;
 // (the loads were subtracted by the assembly); divided by the
 // circumferential factor times r they are the reactions per unit length.
 // `terms` are the element matrices and loads the system was assembled
-// with; `stiffness` gives the twist rows at the element ends.
+// with; `stiffness` gives the twist rows at the element ends, `elements`
+// the rest (recoveryElements of the mesh).
 HarmonicSolution recoverHarmonic(const Model& model, const HarmonicInput& input, Harmonic h,
                                  AnalysisModel& analysis, const MeshStiffnessSeries& stiffness,
+                                 const std::vector<RecoveryElement>& elements,
                                  const HarmonicElementTerms& terms);
 
 } // namespace venkar
