@@ -46,7 +46,7 @@ Adjacency adjacency(int vertices, const std::vector<int>& from, const std::vecto
     return graph;
 }
 
-// Breadth-first levels from `root` over the unnumbered part; returns the
+// Breadth-first levels from `root` over its connected part; returns the
 // visited vertices in order and the start of the last level.
 struct Levels {
     std::vector<int> order;

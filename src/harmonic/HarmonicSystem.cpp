@@ -168,7 +168,8 @@ void addElement(const HarmonicAssemblyMap& map, int count, DofOf dof, const Squa
         plain = plain && terms[at].size() == 1 && terms[at][0].factor == 1.0 && constant[at] == 0.0;
     }
     if (plain) {
-        // The usual element: no constraint reaches into it.
+        // The usual element: no constraint reaches into it. The products
+        // are the general path's, 1·K(p, q)·1.
         for (int p = 0; p < count; ++p) {
             const int i = terms[static_cast<std::size_t>(p)][0].equation;
             for (int q = 0; q < count; ++q) {
