@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace venkar {
 
@@ -272,18 +273,22 @@ void applyHarmonicNodeLoads(const Model& model, const HarmonicInput& input, Harm
 // The share of every band load on the element's shell: the part of the
 // element between the band's depths, found along its chord. An element
 // without a change of z (a plate) lies in no band.
-void addBandLoads(const HarmonicInput& input, Harmonic h, const AnalysisModel& analysis,
-                  const ShellElement& element, const HarmonicElement& shape, HarmonicRow& f) {
+void addBandLoads(const Model& model, const HarmonicInput& input, Harmonic h,
+                  const AnalysisModel& analysis, const ShellElement& element, HarmonicRow& f) {
     const AnalysisNode& start = analysis.nodes[static_cast<std::size_t>(element.startNode)];
     const AnalysisNode& end = analysis.nodes[static_cast<std::size_t>(element.endNode)];
     const double rise = end.z - start.z;
     if (rise == 0.0)
         return;
-    const double c = std::cos(shape.angle());
-    const double s = std::sin(shape.angle());
+    // The element, built only where a band load lies on its shell.
+    std::optional<HarmonicElement> shape;
     for (const HarmonicBandLoad& load : input.bandLoads) {
         if (load.harmonic != h.n || load.shell != element.shellNumber)
             continue;
+        if (!shape)
+            shape.emplace(harmonicElement(model, analysis, element, h));
+        const double c = std::cos(shape->angle());
+        const double s = std::sin(shape->angle());
         const auto xiAt = [&](double z) { return -1.0 + 2.0 * (z - start.z) / rise; };
         const double from = std::max(std::min(xiAt(load.top), xiAt(load.bottom)), -1.0);
         const double to = std::min(std::max(xiAt(load.top), xiAt(load.bottom)), 1.0);
@@ -292,7 +297,7 @@ void addBandLoads(const HarmonicInput& input, Harmonic h, const AnalysisModel& a
         const double scale = loadShare(h, load.phase).likeU;
         const double normal = scale * (-load.radial * s + load.axial * c);
         const double meridional = scale * (load.radial * c + load.axial * s);
-        const HarmonicRow part = shape.partialLoad(from, to, normal, meridional);
+        const HarmonicRow part = shape->partialLoad(from, to, normal, meridional);
         for (std::size_t p = 0; p < 8; ++p)
             f[p] += part[p];
     }
@@ -348,12 +353,7 @@ HarmonicRow harmonicElementLoad(const Model& model, const HarmonicInput& input, 
         for (std::size_t p = 0; p < 8; ++p)
             f[p] += part[p];
     }
-    const bool banded = std::any_of(
-        input.bandLoads.begin(), input.bandLoads.end(), [&](const HarmonicBandLoad& load) {
-            return load.harmonic == h.n && load.shell == element.shellNumber;
-        });
-    if (banded)
-        addBandLoads(input, h, analysis, element, harmonicElement(model, analysis, element, h), f);
+    addBandLoads(model, input, h, analysis, element, f);
     return f;
 }
 
